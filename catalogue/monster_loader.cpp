@@ -1,0 +1,353 @@
+#include "catalogue/monster_loader.h"
+
+#include "catalogue/field_parsing.h"
+#include "engine/normaliser.h"
+#include "platform/cp932.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <system_error>
+#include <filesystem>
+
+namespace kestrel {
+
+namespace {
+
+constexpr std::size_t kFieldBytes = 255;  // a field holds at most this many bytes
+constexpr std::size_t kLineBytes = 4095;  // longer lines lie outside the format
+constexpr int kBasicColumns = 10;
+constexpr int kExtendedColumns = 78;
+
+// 仲間を呼ぶ
+constexpr std::string_view kCallFriends = "\x92\x87\x8a\xd4\x82\xf0\x8c\xc4\x82\xd4";
+// 、 the full-width comma that separates skills
+constexpr std::string_view kSkillSeparator = "\x81\x41";
+
+struct LineContext {
+    LoadReport& report;
+    int lineNumber;
+
+    void warn(const std::string& what) const { report.warnings.push_back({lineNumber, what}); }
+};
+
+void copyField(char* dest, std::size_t capacity, std::string_view field, const LineContext& ctx, const char* what)
+{
+    if (!copyTextField(dest, capacity, field))
+        ctx.warn(std::string(what) + " longer than " + std::to_string(capacity - 1) + " bytes, cut to fit");
+}
+
+std::int32_t integerOr(std::string_view field, std::int32_t fallback)
+{
+    return leadingInteger(field).value_or(fallback);
+}
+
+// An empty or non-numeric quiz class gives class 1, so the monster is never hidden.
+std::int32_t quizClassOf(std::string_view field, const LineContext& ctx)
+{
+    if (auto value = leadingInteger(field))
+        return *value;
+    ctx.warn(field.empty() ? "quiz class missing, class 1 used" : "quiz class is not a number, class 1 used");
+    return 1;
+}
+
+std::int32_t familyOf(std::string_view field, const LineContext& ctx)
+{
+    std::int32_t family = familyOfField(field);
+    if (family == 0 && !field.empty())
+        ctx.warn("family not recognised");
+    return family;
+}
+
+// Splits at each 、 without ever looking at the second byte of a double-byte
+// character. Two separators in a row give an empty skill; a separator at the very
+// end adds nothing.
+void parseSkillList(MonsterRecord& record, std::string_view field, const LineContext& ctx)
+{
+    record.skillCount = 0;
+    if (field.empty())
+        return;
+    std::size_t start = 0;
+    std::size_t pos = 0;
+    int pieces = 0;
+    auto addPiece = [&](std::string_view piece) {
+        ++pieces;
+        if (record.skillCount >= kMaxSkills)
+            return;
+        copyField(record.skills[record.skillCount], kSkillSize, piece, ctx, "skill");
+        ++record.skillCount;
+    };
+    while (pos < field.size()) {
+        if (field.substr(pos, 2) == kSkillSeparator) {
+            addPiece(field.substr(start, pos - start));
+            pos += 2;
+            start = pos;
+            continue;
+        }
+        pos += charLengthAt(field, pos);
+    }
+    if (start < field.size())
+        addPiece(field.substr(start));
+    if (pieces > kMaxSkills)
+        ctx.warn(std::to_string(pieces) + " skills, only the first 8 kept");
+}
+
+void fillBasicColumn(MonsterRecord& r, int column, std::string_view field, const LineContext& ctx)
+{
+    switch (column) {
+    case 1:
+        copyField(r.name, kNameSize, field, ctx, "name");
+        copyTextField(r.reading, kNameSize, field);
+        break;
+    case 2: r.quizClass = quizClassOf(field, ctx); break;
+    case 3: r.family = familyOf(field, ctx); break;
+    case 4:
+        if (!field.empty()) {
+            if (field[0] == 'M')
+                r.metal = 1;
+            else if (field[0] == 'F')
+                r.floating = 1;
+            else if (field[0] == 'f')
+                r.floating = -1;
+        }
+        break;
+    case 5: r.hp = integerOr(field, -1); break;
+    case 6: r.mp = integerOr(field, -1); break;
+    case 7: r.attack = integerOr(field, -1); break;
+    case 8: r.defense = integerOr(field, -1); break;
+    case 9: parseSkillList(r, field, ctx); break;
+    default: break;
+    }
+}
+
+void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field, const LineContext& ctx)
+{
+    if (column >= 14 && column <= 40) {
+        r.extraStats[column - 14] = integerOr(field, -1);
+        return;
+    }
+    switch (column) {
+    case 1: copyField(r.name, kNameSize, field, ctx, "name"); break;
+    case 2: copyField(r.reading, kNameSize, field, ctx, "reading"); break;
+    case 3: r.family = familyOf(field, ctx); break;
+    case 4: r.bookNumber = integerOr(field, 0); break;
+    case 6: r.hp = integerOr(field, -1); break;
+    case 7: r.mp = integerOr(field, -1); break;
+    case 8: r.attack = integerOr(field, -1); break;
+    case 9: r.defense = integerOr(field, -1); break;
+    case 10: r.weight = integerOr(field, -1); break;
+    case 45: parseSkillList(r, field, ctx); break;
+    case 46: c.triviaText1[c.monsterCount] = field; break;
+    case 47: c.triviaText2[c.monsterCount] = field; break;
+    case 48: c.locationText[c.monsterCount] = field; break;
+    case 49: r.floating = integerOr(field, 0); break;
+    case 50: r.groundFlag = integerOr(field, 0); break;
+    case 51: r.translucentFlag = integerOr(field, 0); break;
+    case 52: r.metal = integerOr(field, 0); break;
+    case 53: r.mpDrain = integerOr(field, 0); break;
+    case 54: r.noAnger = (!field.empty() && field[0] == '?') ? -1 : integerOr(field, 0); break;
+    case 55: r.size = integerOr(field, 0); break;
+    case 56:
+        r.typeLetter = typeLetterOfField(field);
+        if (r.typeLetter == 0 && !field.empty())
+            ctx.warn("type letter not recognised");
+        break;
+    case 75: r.quizClass = quizClassOf(field, ctx); break;
+    case 76: r.dealtSpread = integerOr(field, 0); break;
+    case 77: r.takenSpread = integerOr(field, 0); break;
+    default: break;
+    }
+}
+
+// Parses one data line into the record at monsterCount (which is below the
+// table's capacity) and advances monsterCount.
+void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const LineContext& ctx)
+{
+    MonsterRecord& record = c.monsterTable[c.monsterCount];
+    if (line.size() > kLineBytes)
+        ctx.warn("line longer than " + std::to_string(kLineBytes) + " bytes");
+    int column = 0;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos <= line.size(); ++pos) {
+        if (pos < line.size() && line[pos] != ',')
+            continue;
+        std::string_view field = line.substr(start, pos - start);
+        if (field.size() > kFieldBytes) {
+            field = cutAtCharBoundary(field, kFieldBytes);
+            if (column != 0)
+                ctx.warn("column " + std::to_string(column) + " longer than 255 bytes, cut to fit");
+        }
+        if (format == kExtendedFormat)
+            fillExtendedColumn(c, record, column, field, ctx);
+        else
+            fillBasicColumn(record, column, field, ctx);
+        ++column;
+        start = pos + 1;
+    }
+    const int needed = format == kExtendedFormat ? kExtendedColumns : kBasicColumns;
+    if (line.empty())
+        ctx.warn("empty line, read as a monster with every field empty");
+    else if (column < needed)
+        ctx.warn(std::to_string(column) + " columns, the layout has " + std::to_string(needed));
+    if (format == kExtendedFormat)
+        record.loadIndex = c.monsterCount;
+    ++c.monsterCount;
+}
+
+// A skill that reads 仲間を呼ぶ (or any beginning of it, the empty skill included)
+// gets the monster's name in parentheses; then the search keys are stored.
+void finishRecords(Catalogue& c)
+{
+    for (int i = 0; i < c.monsterCount; ++i) {
+        MonsterRecord& r = c.monsterTable[i];
+        for (int k = 0; k < r.skillCount; ++k) {
+            std::string_view skill(r.skills[k]);
+            if (kCallFriends.substr(0, skill.size()) == skill && skill.size() <= kCallFriends.size()) {
+                std::string named = std::string(skill) + "(" + r.name + ")";
+                copyTextField(r.skills[k], kSkillSize, named);
+            }
+            normaliseText(r.skills[k], r.skillKeys[k], kSkillSize);
+        }
+        normaliseText(r.reading, r.readingKey, kNameSize);
+    }
+}
+
+std::string pathInCp932(const std::string& path)
+{
+    return isValidUtf8(path) ? utf8ToCp932(path) : path;
+}
+
+LoaderMessage unsupportedVersionMessage(const std::string& path)
+{
+    // このバージョンでは指定されたファイルのフォーマットには対応していません。\n\n
+    // Ver 3.0以降のツール本体を入手ください\n\n%s\n
+    std::string text =
+        "\x82\xb1\x82\xcc\x83\x6f\x81\x5b\x83\x57\x83\x87\x83\x93\x82\xc5\x82\xcd\x8e\x77\x92\xe8\x82\xb3\x82\xea"
+        "\x82\xbd\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xcc\x83\x74\x83\x48\x81\x5b\x83\x7d\x83\x62\x83\x67\x82\xc9"
+        "\x82\xcd\x91\xce\x89\x9e\x82\xb5\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1\x81\x42"
+        "\n\n"
+        "Ver 3.0\x88\xc8\x8d\x7e\x82\xcc\x83\x63\x81\x5b\x83\x8b\x96\x7b\x91\xcc\x82\xf0\x93\xfc\x8e\xe8\x82\xad"
+        "\x82\xbe\x82\xb3\x82\xa2"
+        "\n\n";
+    text += pathInCp932(path);
+    text += "\n";
+    return {text, "INFORMATION", MessageIcon::Error};
+}
+
+}  // namespace
+
+std::int32_t formatOfHeader(std::string_view header, bool* unsupportedVersion)
+{
+    if (unsupportedVersion)
+        *unsupportedVersion = false;
+    std::size_t at = header.find("HRVTNP");
+    if (at != std::string_view::npos) {
+        std::size_t pos = at + 6;
+        if (pos >= header.size() || header[pos] < '0' || header[pos] > '9')
+            return kBasicFormat;  // no version number: the basic layout
+        std::uint64_t version = 0;
+        for (; pos < header.size() && header[pos] >= '0' && header[pos] <= '9'; ++pos)
+            version = std::min<std::uint64_t>(version * 10 + static_cast<unsigned>(header[pos] - '0'), 0xFFFFFFFFull);
+        if (version == 19010100 && unsupportedVersion)
+            *unsupportedVersion = true;
+        return version < static_cast<std::uint64_t>(kExtendedFormat) ? kBasicFormat : kExtendedFormat;
+    }
+    if (header.find("HRVMOB") != std::string_view::npos)
+        return kExtendedFormat;
+    return kBasicFormat;
+}
+
+LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const std::string& path,
+                            const MessageSink& showMessage)
+{
+    LoadReport report;
+    report.opened = true;
+    clearCatalogue(catalogue);
+
+    std::string converted;
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    const bool hasBom = bytes.substr(0, 3) == kBom;
+    const bool hasNonAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+    if (hasBom || (hasNonAscii && isValidUtf8(bytes))) {
+        std::size_t unmapped = 0;
+        converted = utf8ToCp932(hasBom ? bytes.substr(3) : bytes, &unmapped);
+        if (unmapped > 0)
+            report.warnings.push_back({0, std::to_string(unmapped) + " characters have no code page 932 form, read as '?'"});
+        bytes = converted;
+        report.encoding = FileEncoding::Utf8;
+    }
+
+    std::size_t pos = 0;
+    int lineNumber = 0;
+    auto nextLine = [&](std::string_view& line) {
+        if (pos >= bytes.size())
+            return false;
+        std::size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos) {
+            line = bytes.substr(pos);
+            pos = bytes.size();
+        } else {
+            line = bytes.substr(pos, end - pos);
+            pos = end + 1;
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);  // text mode: CR LF reads as LF
+        }
+        ++lineNumber;
+        return true;
+    };
+
+    std::string_view line;
+    if (!nextLine(line))
+        return report;  // an empty file: an empty table
+    bool unsupported = false;
+    report.format = formatOfHeader(line, &unsupported);
+    if (unsupported) {
+        report.warnings.push_back({1, "header version 19010100 is not supported, read in the extended layout"});
+        if (showMessage)
+            showMessage(unsupportedVersionMessage(path));
+    }
+
+    while (nextLine(line)) {
+        ++report.dataLines;
+        LineContext ctx{report, lineNumber};
+        if (catalogue.monsterCount >= kMaxMonsters) {
+            ctx.warn("past the 1024th monster, ignored");
+            continue;
+        }
+        parseLine(catalogue, line, report.format, ctx);
+    }
+    finishRecords(catalogue);
+    return report;
+}
+
+LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const MessageSink& showMessage)
+{
+    clearCatalogue(catalogue);
+    LoadReport report;
+    if (path.empty())
+        return report;
+    std::error_code ec;
+    std::string bytes;
+    bool readable = !std::filesystem::is_directory(path, ec);
+    if (readable) {
+        std::ifstream in(path, std::ios::binary);
+        readable = static_cast<bool>(in);
+        if (readable) {
+            std::ostringstream buffer;
+            buffer << in.rdbuf();
+            readable = !in.bad();
+            bytes = std::move(buffer).str();
+        }
+    }
+    if (!readable) {
+        if (showMessage)
+            showMessage({"File open error !! : " + pathInCp932(path), "", MessageIcon::None});
+        return report;
+    }
+    return loadMonsterBytes(catalogue, bytes, path, showMessage);
+}
+
+}  // namespace kestrel

@@ -1,0 +1,67 @@
+// kestrel-cli settings FILE: a settings file's values as the program reads them.
+
+#include "cli/cli_common.h"
+
+#include "settings/settings_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace kestrel::cli {
+
+int runSettings(const Args& args)
+{
+    if (wantsHelp(args)) {
+        std::cout << "usage: kestrel-cli settings FILE\n"
+                     "Prints the values of settings file FILE after defaults and accepted ranges as one\n"
+                     "JSON object: the SETTING keys and \"profiles\", the 100 player profiles.\n";
+        return kOk;
+    }
+    if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+        return fail("settings", "expects exactly one FILE (see --help)");
+    std::error_code ec;
+    if (std::filesystem::is_directory(args[0], ec) || !std::ifstream(args[0]))
+        return fail("settings", "cannot read " + args[0]);
+
+    const Settings s = loadSettings(args[0]);
+    Json document;
+    document["INFORMATIONFLAG"] = s.informationFlags;
+    document["MONSTERFILE"] = utf8(s.monsterFilePath);
+    document["DEBUG"] = s.debugLevel;
+    document["QUIZCLASS"] = s.currentClass;
+    document["USERSEL"] = s.currentUser;
+    document["SORT"] = s.sortKey;
+    document["SELECTLIST"] = s.listLayout;
+    document["PERM_ATK_L"] = s.PERM_ATK_L;
+    document["PERM_ATK_H"] = s.PERM_ATK_H;
+    document["PERM_DEF_L"] = s.PERM_DEF_L;
+    document["PERM_DEF_H"] = s.PERM_DEF_H;
+    document["AUTOJUDG_SPC"] = s.AUTOJUDG_SPC;
+    document["AUTOJUDG_FLY"] = s.AUTOJUDG_FLY;
+    document["VAL_TYP_SPC_L"] = floatForJson(s.VAL_TYP_SPC_L);
+    document["VAL_TYP_SPC_H"] = floatForJson(s.VAL_TYP_SPC_H);
+    document["VAL_FLY_NOM_L"] = floatForJson(s.VAL_FLY_NOM_L);
+    document["VAL_FLY_NOM_H"] = floatForJson(s.VAL_FLY_NOM_H);
+    document["VAL_FLY_ELE_L"] = floatForJson(s.VAL_FLY_ELE_L);
+    document["VAL_FLY_ELE_H"] = floatForJson(s.VAL_FLY_ELE_H);
+    document["VAL_FLY_WID_L"] = floatForJson(s.VAL_FLY_WID_L);
+    document["VAL_FLY_WID_H"] = floatForJson(s.VAL_FLY_WID_H);
+    Json profiles = Json::array();
+    for (const PlayerProfile& p : s.profiles) {
+        Json profile;
+        profile["WEAPON"] = p.WEAPON;
+        profile["ORBUMLV"] = p.ORBUMLV;
+        profile["ATACK"] = p.ATACK;
+        profile["DEFENSE"] = p.DEFENSE;
+        profile["WEIGHT"] = p.WEIGHT;
+        profile["SPATK"] = p.SPATK;
+        profile["USERNAME"] = utf8(p.USERNAME);
+        profiles.push_back(std::move(profile));
+    }
+    document["profiles"] = std::move(profiles);
+    printJson(document);
+    return kOk;
+}
+
+}  // namespace kestrel::cli

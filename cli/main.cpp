@@ -1,0 +1,53 @@
+// kestrel-cli: the terminal companion of Kestrel, for whoever maintains a monster
+// definition file and for scripts.
+
+#include "cli/cli_common.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kestrel-cli COMMAND [ARGS]\n"
+    "\n"
+    "commands:\n"
+    "  dump FILE           print a definition file as JSON, as the program reads it\n"
+    "  check FILE          report what in a definition file lies outside its layout\n"
+    "  normalise TEXT...   print the normalised search form of each text\n"
+    "  settings FILE       print a settings file's values after defaults and ranges\n"
+    "  query FILE [OPTS]   the candidates that remain after the observations given\n"
+    "  damage ...          the damage formula and its inverses\n"
+    "\n"
+    "'kestrel-cli COMMAND --help' describes one command.\n";
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace kestrel::cli;
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return kFailure;
+    }
+    const std::string command = argv[1];
+    Args args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << kUsage;
+        return kOk;
+    }
+    if (command == "dump")
+        return runDump(args);
+    if (command == "check")
+        return runCheck(args);
+    if (command == "normalise" || command == "normalize")
+        return runNormalise(args);
+    if (command == "settings")
+        return runSettings(args);
+    if (command == "query")
+        return runQuery(args);
+    if (command == "damage")
+        return runDamage(args);
+    std::cerr << "kestrel-cli: unknown command '" << command << "' (try kestrel-cli --help)\n";
+    return kFailure;
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test: once in a normal build
+# (build/) and once under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-sanitize/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== build (build/)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+echo "== tests"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== build with sanitizers (build-sanitize/)"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j "$jobs"
+echo "== tests with sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
