@@ -207,7 +207,7 @@ TEST(FileStructure, LineEndsEmptyLinesAndCapacity)
     EXPECT_EQ(load("").catalogue->monsterCount, 0);
     EXPECT_EQ(load("HRVTNP15041200\n").catalogue->monsterCount, 0);
 
-    Loaded full = load(testing::generatedExtendedFile(1030, 7));
+    Loaded full = load(kestrel::testing::generatedExtendedFile(1030, 7));
     EXPECT_EQ(full.catalogue->monsterCount, kMaxMonsters);
     EXPECT_EQ(full.report.dataLines, 1030);
     EXPECT_EQ(full[1023].loadIndex, 1023);
@@ -247,7 +247,7 @@ TEST(Messages, OpenFailureAndUnsupportedVersion)
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(catalogue->monsterCount, 0);
 
-    testing::TempDir dir;
+    kestrel::testing::TempDir dir;
     EXPECT_FALSE(loadMonsterFile(*catalogue, dir.path() + "/missing.csv", sink).opened);
     EXPECT_FALSE(loadMonsterFile(*catalogue, dir.path(), sink).opened);  // a folder is no file
     ASSERT_EQ(messages.size(), 2u);
@@ -269,7 +269,7 @@ TEST(Messages, OpenFailureAndUnsupportedVersion)
 TEST(SampleFile, LoadsWholeWithoutWarnings)
 {
     auto catalogue = std::make_unique<Catalogue>();
-    LoadReport report = loadMonsterFile(*catalogue, testing::sampleFilePath(), {});
+    LoadReport report = loadMonsterFile(*catalogue, kestrel::testing::sampleFilePath(), {});
     EXPECT_EQ(report.format, kExtendedFormat);
     EXPECT_GE(catalogue->monsterCount, 60);
     for (const auto& w : report.warnings)
