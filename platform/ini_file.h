@@ -27,7 +27,7 @@ public:
     std::string serialise() const;
 
 private:
-    std::vector<std::string> lines_;  // without their line ends
+    std::vector<std::string> lines_;  // split at '\n'; a '\r' before it stays in the line
     std::string newline_ = "\r\n";
     bool finalNewline_ = true;
 };

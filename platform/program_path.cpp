@@ -1,0 +1,152 @@
+#include "platform/program_path.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#if defined(_WIN32)
+#include <fstream>
+#include <windows.h>
+#elif defined(__APPLE__)
+#include <climits>
+#include <cstdint>
+#include <mach-o/dyld.h>
+#include <unistd.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace kestrel {
+
+namespace {
+
+#ifdef _WIN32
+
+// Paths are UTF-8 inside the program on Windows.
+std::string toUtf8(const wchar_t* text)
+{
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return {};
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    out.pop_back();
+    return out;
+}
+
+std::filesystem::path toPath(const std::string& path)
+{
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+std::string fromPath(const std::filesystem::path& path)
+{
+    std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// Access rights of a folder are not visible from its attributes: try it.
+bool folderWritable(const std::filesystem::path& folder)
+{
+    std::filesystem::path probe = folder / (".kestrel-probe-" + std::to_string(GetCurrentProcessId()));
+    bool ok = static_cast<bool>(std::ofstream(probe));
+    std::error_code ec;
+    std::filesystem::remove(probe, ec);
+    return ok;
+}
+
+std::filesystem::path userConfigFolder()
+{
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    if (!appData || !*appData)
+        return {};
+    return std::filesystem::path(appData) / "kestrel";
+}
+
+#else
+
+std::filesystem::path toPath(const std::string& path) { return std::filesystem::path(path); }
+std::string fromPath(const std::filesystem::path& path) { return path.string(); }
+
+bool folderWritable(const std::filesystem::path& folder)
+{
+    return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+std::filesystem::path userConfigFolder()
+{
+    const char* home = std::getenv("HOME");
+#ifdef __APPLE__
+    if (!home || !*home)
+        return {};
+    return std::filesystem::path(home) / "Library" / "Preferences" / "kestrel";
+#else
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg == '/')
+        return std::filesystem::path(xdg) / "kestrel";
+    if (!home || !*home)
+        return {};
+    return std::filesystem::path(home) / ".config" / "kestrel";
+#endif
+}
+
+#endif
+
+}  // namespace
+
+std::string executablePath()
+{
+#if defined(_WIN32)
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size())
+            return toUtf8(buffer.data());
+        if (buffer.size() >= 32768)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+#elif defined(__APPLE__)
+    std::uint32_t size = 0;
+    _NSGetExecutablePath(nullptr, &size);
+    std::vector<char> buffer(size + 1, '\0');
+    if (_NSGetExecutablePath(buffer.data(), &size) != 0)
+        return {};
+    char resolved[PATH_MAX];
+    if (::realpath(buffer.data(), resolved))
+        return resolved;
+    return buffer.data();
+#else
+    std::vector<char> buffer(256);
+    for (;;) {
+        ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0)
+            return {};
+        if (static_cast<std::size_t>(length) < buffer.size())
+            return std::string(buffer.data(), static_cast<std::size_t>(length));
+        if (buffer.size() >= 65536)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+#endif
+}
+
+std::string settingsFilePath(const std::string& executable)
+{
+    std::filesystem::path beside = toPath(executable.empty() ? std::string("kestrel") : executable);
+    beside.replace_extension(".ini");
+    std::error_code ec;
+    if (!executable.empty() && (std::filesystem::exists(beside, ec) || folderWritable(beside.parent_path())))
+        return fromPath(beside);
+
+    std::filesystem::path folder = userConfigFolder();
+    if (folder.empty())
+        return fromPath(beside);
+    std::filesystem::create_directories(folder, ec);
+    return fromPath(folder / beside.filename());
+}
+
+}  // namespace kestrel
