@@ -11,6 +11,14 @@ namespace kestrel {
 
 inline constexpr int kMaxMonsters = 1024;
 
+// The normalised name of the record at one position, kept by the name search.
+// It remembers the name it was made from and is made again whenever the record
+// at its position holds another name (after a sort or a load).
+struct NameKey {
+    char name[kNameSize];
+    char key[2 * kNameSize + 1];  // a normalised text grows by half at the most
+};
+
 struct Catalogue {
     std::array<MonsterRecord, kMaxMonsters> monsterTable{};
     std::int32_t monsterCount = 0;
@@ -18,6 +26,7 @@ struct Catalogue {
     std::array<std::string, kMaxMonsters> triviaText1;
     std::array<std::string, kMaxMonsters> triviaText2;
     std::array<std::string, kMaxMonsters> locationText;
+    std::array<NameKey, kMaxMonsters> nameKeys{};
 };
 
 // Zero-fills every record, empties the text tables and sets monsterCount to 0.

@@ -43,31 +43,17 @@ std::string_view fieldText(const char (&field)[N])
     return {field, ::strnlen(field, N)};
 }
 
-// Normalised names by their bytes. A name is normalised again only when its slot
-// holds another name, so a sort or a reload needs no invalidation: the cached text
-// is always that of the exact bytes it is stored with.
-struct CachedName {
-    char name[kNameSize];
-    std::uint8_t nameLength;
-    std::uint8_t used;
-    char key[2 * kNameSize + 1];  // a normalised text is at most twice as long
-};
-constexpr std::size_t kNameCacheSlots = 2048;
-
-std::string_view normalisedName(std::string_view name)
+// The normalised name of the record at position i, made again only when that
+// position holds another name than the one it was made from.
+std::string_view normalisedName(Catalogue& catalogue, int i)
 {
-    static CachedName cache[kNameCacheSlots];
-    std::uint32_t hash = 2166136261u;
-    for (char c : name)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    CachedName& slot = cache[hash % kNameCacheSlots];
-    if (!slot.used || slot.nameLength != name.size() || std::memcmp(slot.name, name.data(), name.size()) != 0) {
-        std::memcpy(slot.name, name.data(), name.size());
-        slot.nameLength = static_cast<std::uint8_t>(name.size());
-        normaliseText(name, slot.key, sizeof slot.key);
-        slot.used = 1;
+    const MonsterRecord& record = catalogue.monsterTable[i];
+    NameKey& cached = catalogue.nameKeys[i];
+    if (std::memcmp(cached.name, record.name, kNameSize) != 0 || cached.key[0] == '\0') {
+        std::memcpy(cached.name, record.name, kNameSize);
+        normaliseText(fieldText(record.name), cached.key, sizeof cached.key);
     }
-    return fieldText(slot.key);
+    return fieldText(cached.key);
 }
 
 void applyNameCriterion(Catalogue& catalogue, int count, const SearchState& search)
@@ -75,7 +61,7 @@ void applyNameCriterion(Catalogue& catalogue, int count, const SearchState& sear
     const std::string prefix = normaliseText(fieldText(search.nameSearchText));
     for (int i = 0; i < count; ++i) {
         MonsterRecord& record = catalogue.monsterTable[i];
-        if (record.isCandidate && !normalisedName(fieldText(record.name)).starts_with(prefix))
+        if (record.isCandidate && !normalisedName(catalogue, i).starts_with(prefix))
             record.isCandidate = 0;
     }
 }
