@@ -1,0 +1,253 @@
+#include "ui/memory_controls.h"
+
+namespace kestrel::ui {
+
+namespace {
+
+bool isToggle(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::PushCheck; }
+bool isRadio(ControlKind kind) { return kind == ControlKind::Radio || kind == ControlKind::PushRadio; }
+
+const std::vector<ListColumn> kNoColumns;
+const std::vector<std::vector<std::string>> kNoRows;
+
+}  // namespace
+
+MemoryControls::Control* MemoryControls::find(int id)
+{
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+const MemoryControls::Control* MemoryControls::find(int id) const
+{
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+void MemoryControls::create(const std::vector<ControlSpec>& specs, ControlEvents& events)
+{
+    controls_.clear();
+    for (const ControlSpec& spec : specs) {
+        Control control;
+        control.spec = spec;
+        control.text = spec.caption;
+        controls_[spec.id] = std::move(control);
+    }
+    events_ = &events;
+}
+
+std::string MemoryControls::text(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->text : std::string();
+}
+
+void MemoryControls::setText(int id, std::string_view text)
+{
+    Control* control = find(id);
+    if (!control) return;
+    control->text.assign(text);
+    // An edit reports every write, changed or not, before the write returns; the
+    // handler may write this or other edits again.
+    if (control->spec.kind == ControlKind::Edit && events_) events_->onTextChanged(id);
+}
+
+bool MemoryControls::checked(int id) const
+{
+    const Control* control = find(id);
+    return control && control->checked;
+}
+
+void MemoryControls::setChecked(int id, bool checked)
+{
+    if (Control* control = find(id)) control->checked = checked;
+}
+
+bool MemoryControls::enabled(int id) const
+{
+    const Control* control = find(id);
+    return control && control->enabled;
+}
+
+void MemoryControls::setEnabled(int id, bool enabled)
+{
+    if (Control* control = find(id)) control->enabled = enabled;
+}
+
+void MemoryControls::setFocus(int id)
+{
+    if (exists(id)) focus_ = id;
+}
+
+void MemoryControls::postFocus(int id)
+{
+    if (exists(id)) postedFocus_ = id;
+}
+
+void MemoryControls::flushPostedFocus()
+{
+    if (!postedFocus_) return;
+    const int id = *postedFocus_;
+    postedFocus_.reset();
+    setFocus(id);
+}
+
+void MemoryControls::setColumns(int id, const std::vector<ListColumn>& columns)
+{
+    if (Control* control = find(id)) {
+        control->columns = columns;
+        control->rows.clear();
+    }
+}
+
+void MemoryControls::deleteAllRows(int id)
+{
+    if (Control* control = find(id)) control->rows.clear();
+}
+
+void MemoryControls::appendRow(int id, const std::vector<std::string>& cells)
+{
+    if (Control* control = find(id)) control->rows.push_back(cells);
+}
+
+MessageAnswer MemoryControls::messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                         MessageIcon icon)
+{
+    shown_.push_back(ShownMessage{std::string(text), std::string(caption), buttons, icon});
+    const MessageAnswer fallback = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+    if (answers_.empty()) return fallback;
+    const MessageAnswer answer = answers_.front();
+    answers_.pop_front();
+    const bool boxHasIt =
+        buttons == MessageButtons::Ok ? answer == MessageAnswer::Ok : answer != MessageAnswer::Ok;
+    return boxHasIt ? answer : fallback;
+}
+
+std::optional<std::string> MemoryControls::chooseFile(std::string_view, std::string_view, const std::string&)
+{
+    if (files_.empty()) return std::nullopt;
+    std::optional<std::string> path = std::move(files_.front());
+    files_.pop_front();
+    return path;
+}
+
+bool MemoryControls::runModal(std::string_view caption, DialogLogic& dialog)
+{
+    dialogsRun_.emplace_back(caption);
+    MemoryControls child;
+    child.create(dialog.controls(), dialog);
+    dialog.onInit(child);
+    child.flushPostedFocus();
+
+    DialogScript script;  // an empty queue cancels
+    if (!dialogs_.empty()) {
+        script = std::move(dialogs_.front());
+        dialogs_.pop_front();
+    }
+    for (const auto& [id, value] : script.fills) {
+        if (!child.exists(id)) continue;
+        const ControlKind kind = child.kind(id);
+        if (kind == ControlKind::Edit) {
+            child.type(id, value);
+        } else if (isToggle(kind) || isRadio(kind)) {
+            if ((value == "1" && !child.checked(id)) || (value == "0" && child.checked(id))) child.click(id);
+        }
+    }
+    for (const int id : script.clicks) child.click(id);
+
+    if (!script.ok) return false;
+    dialog.onOk(child);
+    return true;
+}
+
+void MemoryControls::setTitle(std::string_view title) { title_.assign(title); }
+
+void MemoryControls::showNotice(std::string_view text) { notices_.emplace_back(text); }
+
+void MemoryControls::showAbout(std::string_view, const std::vector<std::string>&) { ++aboutShown_; }
+
+template <typename Action>
+bool MemoryControls::userAction(Action action)
+{
+    ++actionDepth_;
+    const bool taken = action();
+    --actionDepth_;
+    // The window system handles a posted focus request once the event that
+    // posted it is over, whether or not the action was taken.
+    if (actionDepth_ == 0) flushPostedFocus();
+    return taken;
+}
+
+bool MemoryControls::type(int id, std::string_view text)
+{
+    return userAction([&] {
+        const Control* control = find(id);
+        if (!control || !control->enabled || control->spec.kind != ControlKind::Edit) return false;
+        setText(id, text);
+        return true;
+    });
+}
+
+bool MemoryControls::key(int id, char c)
+{
+    return userAction([&] {
+        const Control* control = find(id);
+        if (!control || !control->enabled || control->spec.kind != ControlKind::Edit) return false;
+        std::string text = control->text;
+        text.push_back(c);
+        setText(id, text);
+        return true;
+    });
+}
+
+bool MemoryControls::click(int id)
+{
+    return userAction([&] {
+        Control* control = find(id);
+        if (!control || !control->enabled) return false;
+        const ControlKind kind = control->spec.kind;
+        if (kind == ControlKind::Edit || kind == ControlKind::List) return false;
+        if (isToggle(kind)) {
+            control->checked = !control->checked;
+        } else if (isRadio(kind)) {
+            const int group = control->spec.group;
+            if (group != 0) {
+                for (auto& [otherId, other] : controls_) {
+                    if (otherId != id && other.spec.group == group && isRadio(other.spec.kind)) other.checked = false;
+                }
+            }
+            control->checked = true;
+        }
+        // The handler may re-create or rewrite controls: no reference is used after it.
+        if (events_) events_->onClicked(id);
+        return true;
+    });
+}
+
+void MemoryControls::queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+
+void MemoryControls::queueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+
+void MemoryControls::queueDialog(DialogScript script) { dialogs_.push_back(std::move(script)); }
+
+bool MemoryControls::exists(int id) const { return find(id) != nullptr; }
+
+ControlKind MemoryControls::kind(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->spec.kind : ControlKind::Static;
+}
+
+const std::vector<ListColumn>& MemoryControls::columns(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->columns : kNoColumns;
+}
+
+const std::vector<std::vector<std::string>>& MemoryControls::rows(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->rows : kNoRows;
+}
+
+}  // namespace kestrel::ui
