@@ -1,0 +1,117 @@
+#pragma once
+// The window system as the window logic sees it: a set of controls addressed by
+// numeric identifier. The logic runs on any implementation of it: the in-memory
+// one of the tests and the scenario runner, or the Qt widgets of the program.
+//
+// Texts are code page 932 bytes. Setting an edit's text raises that edit's change
+// notification at once, before setText returns, whether or not the text changed
+// (the window logic relies on this re-entry). Setting a check state raises no
+// notification; only a user's click does.
+
+#include "catalogue/monster_loader.h"  // MessageIcon
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrel::ui {
+
+enum class ControlKind {
+    Static,      // a text; may be clickable (the weapon name)
+    Edit,        // single-line edit with change notifications
+    Button,      // push button (also the icon buttons)
+    CheckBox,    // check box; a click toggles it, then runs the handler
+    Radio,       // radio button; a click checks it and unchecks its group first
+    PushCheck,   // push-like toggle button (family exclude row)
+    PushRadio,   // push-like radio button (family confirm row)
+    List,        // report-style list view
+};
+
+struct ControlSpec {
+    int id;
+    ControlKind kind;
+    std::string caption;  // code page 932
+    int group = 0;        // radio buttons of one group share a non-zero number
+};
+
+enum class Align { Left, Right, Centre };
+
+struct ListColumn {
+    std::string header;  // code page 932
+    int width;           // pixels
+    Align align;
+};
+
+enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// What the window logic does when the user acts on a control.
+class ControlEvents {
+public:
+    virtual ~ControlEvents() = default;
+    virtual void onTextChanged(int id) = 0;  // an edit's text changed (typed or set)
+    virtual void onClicked(int id) = 0;      // a button, check box, radio or clickable static
+};
+
+class Controls;
+
+// The logic of a modal child dialog (user settings, Config): its controls, what
+// it shows when it opens and what it reads back when it closes with OK.
+class DialogLogic : public ControlEvents {
+public:
+    virtual std::vector<ControlSpec> controls() const = 0;
+    virtual void onInit(Controls& controls) = 0;
+    virtual void onOk(Controls& controls) = 0;
+    void onTextChanged(int) override {}
+    void onClicked(int) override {}
+};
+
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+class Controls {
+public:
+    virtual ~Controls() = default;
+
+    // Creates the controls of a window (before any other call), and names the
+    // logic that receives their events.
+    virtual void create(const std::vector<ControlSpec>& specs, ControlEvents& events) = 0;
+
+    virtual std::string text(int id) const = 0;
+    virtual void setText(int id, std::string_view text) = 0;
+    virtual bool checked(int id) const = 0;
+    virtual void setChecked(int id, bool checked) = 0;
+    virtual bool enabled(int id) const = 0;
+    virtual void setEnabled(int id, bool enabled) = 0;
+
+    virtual void setFocus(int id) = 0;
+    // Moves the focus to id once the current handler has returned.
+    virtual void postFocus(int id) = 0;
+
+    // The report-style list: replaces every column, deletes every row, appends a row.
+    virtual void setColumns(int id, const std::vector<ListColumn>& columns) = 0;
+    virtual void deleteAllRows(int id) = 0;
+    virtual void appendRow(int id, const std::vector<std::string>& cells) = 0;
+
+    // Modal message box; returns the button that closed it. An empty caption
+    // means the program's own title.
+    virtual MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                     MessageIcon icon) = 0;
+    // File-open dialog for definition files, opening at initialPath; the chosen
+    // path in the file system's encoding, or nullopt when cancelled.
+    virtual std::optional<std::string> chooseFile(std::string_view filterDescription, std::string_view pattern,
+                                                  const std::string& initialPath) = 0;
+
+    // Runs a modal child dialog with its own controls; true when it closed with
+    // OK (after dialog.onOk has read them), false when cancelled.
+    virtual bool runModal(std::string_view caption, DialogLogic& dialog) = 0;
+
+    virtual void setTitle(std::string_view title) = 0;
+    // A notice that does not stop the user (no modal box).
+    virtual void showNotice(std::string_view text) = 0;
+    // The About box.
+    virtual void showAbout(std::string_view caption, const std::vector<std::string>& lines) = 0;
+};
+
+}  // namespace kestrel::ui

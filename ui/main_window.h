@@ -1,0 +1,101 @@
+#pragma once
+// The main window's logic (CKestrelDlg): it owns the monster table, the settings
+// and the observation state, and turns every user action on its controls into
+// the same chain: change the state, bring the labels up to date, refresh the
+// candidates, and save what the settings file keeps.
+
+#include "catalogue/catalogue.h"
+#include "engine/filter_inputs.h"
+#include "engine/observation_state.h"
+#include "settings/settings_file.h"
+#include "ui/controls.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrel::ui {
+
+class CKestrelDlg : public ControlEvents {
+public:
+    // The window works on controls (created by the constructor) and keeps its
+    // settings in the file at settingsPath.
+    CKestrelDlg(Controls& controls, std::string settingsPath);
+    // Saves the settings once more.
+    ~CKestrelDlg() override;
+    CKestrelDlg(const CKestrelDlg&) = delete;
+    CKestrelDlg& operator=(const CKestrelDlg&) = delete;
+
+    // The start-up sequence: settings, definition file, first refresh.
+    void OnInitDialog();
+    // A definition file given when the program starts, as if chosen with Refer.
+    void openDefinitionFile(const std::string& path);
+    // The About item of the window menu.
+    void onAboutCommand();
+
+    void onTextChanged(int id) override;
+    void onClicked(int id) override;
+
+    // For tests and the scenario runner.
+    const ObservationState& state() const { return state_; }
+    const Settings& settings() const { return settings_; }
+    const Catalogue& catalogue() const { return *catalogue_; }
+    // An integer field of the observation state or a setting, by its name
+    // (observedFloating, currentUser, debugLevel, …); nullopt for an unknown name.
+    std::optional<std::int32_t> stateField(std::string_view name) const;
+
+private:
+    // Start-up and the refresh cycle.
+    void refresh();
+    FilterInputs filterInputs() const;
+    void showRanges();
+    void saveSettings();
+    void resetObservations();
+    void loadDefinitionFile();
+    void computeExpectedDamage();
+    void applySort();
+    void applySkillLabels(std::int32_t quizClass);
+    void updateObservationLabels();
+    void updateUserLabels();
+    void showPathLabel();
+    void setTitle();
+    int primaryInput() const;
+    void focusPrimaryInput();
+    const PlayerProfile* currentProfile() const;
+
+    // Handlers.
+    void onRefer();
+    void onClassChosen(std::int32_t quizClass);
+    void onReset();
+    void onUserNoChanged();
+    void onUserStep(int delta);
+    void onSortChosen(std::int32_t key);
+    void onLayoutChosen(std::int32_t layout);
+    void onTriviaLayoutChosen();
+    void onSearchTextChanged();
+    void onSearchBoxClicked();
+    void onSkillButton(int id);
+    void onWeaponNameClicked();
+    void onStepButton(int field, std::int32_t& typedFlag, char step);
+
+    // Parts of the window that the observation buttons, damage entry,
+    // information messages and dialogs fill in.
+    void onDamageEditChanged(int id);
+    void onLimitEditChanged(int id);
+    void onObservationButton(int id);
+    void onFamilyButton(int id);
+    void showInformation(int message);
+    void onChangeUser();
+    void onConfigSetting();
+
+    Controls& controls_;
+    std::string settingsPath_;
+    std::unique_ptr<Catalogue> catalogue_;
+    Settings settings_;
+    ObservationState state_;
+    bool saveFailureShown_ = false;
+};
+
+}  // namespace kestrel::ui
