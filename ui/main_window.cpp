@@ -181,6 +181,8 @@ void CKestrelDlg::saveSettings()
 void CKestrelDlg::resetObservations()
 {
     state_.refreshSuppressed = 1;
+    for (std::string& text : damageTexts_)
+        text.clear();
     for (int edit : {id::kDealtLow, id::kDealtHigh, id::kSpecialLow, id::kSpecialHigh, id::kMoonsaultLow,
                      id::kMoonsaultHigh, id::kTakenLow, id::kTakenHigh})
         controls_.setText(edit, "");

@@ -10,6 +10,7 @@
 #include "settings/settings_file.h"
 #include "ui/controls.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -80,13 +81,27 @@ private:
     void onWeaponNameClicked();
     void onStepButton(int field, std::int32_t& typedFlag, char step);
 
-    // Parts of the window that the observation buttons, damage entry,
-    // information messages and dialogs fill in.
+    // Damage entry (damage_entry.cpp): the eight damage edits, the four HP/MP
+    // limit edits, keypad stepping and the debug command.
     void onDamageEditChanged(int id);
     void onLimitEditChanged(int id);
+    int takeOperator(int slot, std::string_view text);
+    int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
+
+    // Observation buttons and family rows (observation_buttons.cpp).
     void onObservationButton(int id);
     void onFamilyButton(int id);
+
+    // Family and floating auto-judgement (auto_judgement_window.cpp).
+    void judgeFamilyAndFloating();
+    void setObservedFloating(std::int32_t value);
+    void applyFamilyExclusion(std::int32_t family);
+    void applyFamilyConfirmation(std::int32_t family);
+
+    // One-time information messages (information_messages.cpp).
     void showInformation(int message);
+
+    // The user settings and Config dialogs (main_window_dialogs.cpp).
     void onChangeUser();
     void onConfigSetting();
 
@@ -95,6 +110,9 @@ private:
     std::unique_ptr<Catalogue> catalogue_;
     Settings settings_;
     ObservationState state_;
+    // The damage edits' last values without operator characters: 1090, 1118,
+    // 1096, 1133, 1134, 1153, 1155, 1156.
+    std::array<std::string, 8> damageTexts_;
     bool saveFailureShown_ = false;
 };
 

@@ -232,22 +232,4 @@ void CKestrelDlg::onStepButton(int field, std::int32_t& typedFlag, char step)
     controls_.setText(field, controls_.text(field) + step);
 }
 
-void CKestrelDlg::onDamageEditChanged(int) {}    // damage entry fills this
-void CKestrelDlg::onLimitEditChanged(int) {}     // damage entry fills this
-void CKestrelDlg::onObservationButton(int) {}    // observation buttons fill this
-void CKestrelDlg::onFamilyButton(int) {}         // observation buttons fill this
-void CKestrelDlg::showInformation(int) {}        // information messages fill this
-
-void CKestrelDlg::onChangeUser()
-{
-    // The user settings dialog comes with the dialogs.
-    focusPrimaryInput();
-}
-
-void CKestrelDlg::onConfigSetting()
-{
-    // The Config dialog comes with the dialogs.
-    focusPrimaryInput();
-}
-
 }  // namespace kestrel::ui
