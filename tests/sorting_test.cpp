@@ -7,188 +7,125 @@
 #include <cstring>
 #include <memory>
 #include <random>
-#include <vector>
+#include <string>
+#include <utility>
 
 namespace kestrel {
 namespace {
 
 // Appends a record identified by its loadIndex (its position when added).
-MonsterRecord& addRecord(Catalogue& catalogue)
-{
+MonsterRecord& addRecord(Catalogue& catalogue, std::int32_t family = 0, std::int32_t hp = 0, std::int32_t weight = 0) {
     MonsterRecord& record = catalogue.monsterTable[catalogue.monsterCount];
     record.loadIndex = catalogue.monsterCount++;
+    record.family = family, record.hp = hp, record.weight = weight;
     return record;
 }
 
-std::vector<int> order(const Catalogue& catalogue)
-{
-    std::vector<int> ids;
-    for (int i = 0; i < catalogue.monsterCount; ++i)
-        ids.push_back(catalogue.monsterTable[i].loadIndex);
+// The load indices in table order, as digits.
+std::string order(const Catalogue& catalogue) {
+    std::string ids;
+    for (int i = 0; i < catalogue.monsterCount; ++i) ids += std::to_string(catalogue.monsterTable[i].loadIndex);
     return ids;
 }
 
-// Whether the record at i must come after the one at j: the rule of the
-// exchange sort, applied to whole records below.
-bool mustFollow(const MonsterRecord& a, const MonsterRecord& b, int key, int debugLevel)
-{
-    if (key < 0 || key > 6)
-        return false;
+// Whether record a must come after record b: the rule of the exchange sort.
+bool mustFollow(const MonsterRecord& a, const MonsterRecord& b, int key, int debugLevel) {
     auto u = [](std::int32_t v) { return static_cast<std::uint32_t>(v); };
-    if (debugLevel == 8 && key != 4)
-        return u(a.weight) > u(b.weight);
+    if (debugLevel == 8 && key != kSortFamily) return u(a.weight) > u(b.weight);
     switch (key) {
-    case 0: {
-        const std::size_t n = std::min(strnlen(a.readingKey, kNameSize), strnlen(b.readingKey, kNameSize));
-        for (std::size_t k = 0; k < n; ++k)
-            if (a.readingKey[k] != b.readingKey[k])
-                return static_cast<unsigned char>(a.readingKey[k]) > static_cast<unsigned char>(b.readingKey[k]);
-        return false;
-    }
-    case 1: return u(a.bookNumber) > u(b.bookNumber);
-    case 2: return u(a.hp) > u(b.hp);
-    case 3: return u(a.mp) > u(b.mp);
-    case 4: return a.family > b.family;
-    case 5: return u(a.attack) > u(b.attack);
+    case kSortReading:  // unsigned bytes over the shorter length: a reading equals any that it begins
+        return std::memcmp(a.readingKey, b.readingKey,
+                           std::min(strnlen(a.readingKey, kNameSize), strnlen(b.readingKey, kNameSize))) > 0;
+    case kSortBook: return u(a.bookNumber) > u(b.bookNumber);
+    case kSortHp: return u(a.hp) > u(b.hp);
+    case kSortMp: return u(a.mp) > u(b.mp);
+    case kSortFamily: return a.family > b.family;
+    case kSortAttack: return u(a.attack) > u(b.attack);
     default: return u(a.defense) > u(b.defense);
     }
 }
 
-void literalSort(Catalogue& catalogue, int first, int count, int key, int debugLevel)
-{
+// The exchange sort itself, exchanging whole records.
+void literalSort(Catalogue& catalogue, int first, int count, int key, int debugLevel) {
+    if (key < 0 || key > 6) return;
     for (int i = first; i < first + count - 1; ++i)
         for (int j = i + 1; j < first + count; ++j)
             if (mustFollow(catalogue.monsterTable[i], catalogue.monsterTable[j], key, debugLevel))
                 swapRecords(catalogue, i, j);
 }
 
-void literalApplySort(Catalogue& catalogue, int key, int debugLevel)
-{
+void literalApplySort(Catalogue& catalogue, int key, int debugLevel) {
     literalSort(catalogue, 0, catalogue.monsterCount, key, debugLevel);
-    if (key != 4)
-        return;
-    int start = 0;
-    for (int i = 1; i <= catalogue.monsterCount; ++i) {
-        if (i == catalogue.monsterCount || catalogue.monsterTable[i].family != catalogue.monsterTable[i - 1].family) {
-            literalSort(catalogue, start, i - start, 2, debugLevel);
-            start = i;
-        }
-    }
+    const auto& t = catalogue.monsterTable;
+    for (int start = 0, i = 1; key == kSortFamily && i <= catalogue.monsterCount; ++i)
+        if (i == catalogue.monsterCount || t[i].family != t[i - 1].family)
+            literalSort(catalogue, start, i - start, kSortHp, debugLevel), start = i;
 }
 
-TEST(Sorting, NumberKeysCompareUnsigned)
-{
+TEST(Sorting, DocumentedOrders) {
     auto catalogue = std::make_unique<Catalogue>();
-    const std::int32_t values[3] = {120, -1, 0};
-    for (std::int32_t v : values) {
+    const auto sorted = [&](int key, int level) { applySort(*catalogue, key, level); return order(*catalogue); };
+    for (std::int32_t v : {120, -1, 0}) {
         MonsterRecord& r = addRecord(*catalogue);
-        r.hp = r.mp = r.attack = r.defense = r.bookNumber = v;
-        r.weight = -v;  // 0, 1, -120: weight order differs from the others
+        r.hp = r.mp = r.attack = r.defense = r.bookNumber = v, r.weight = -v;  // weight order differs
     }
     for (int key : {kSortBook, kSortHp, kSortMp, kSortAttack, kSortDefense}) {
-        sortMonsters(*catalogue, 0, 3, key, 0);
-        EXPECT_EQ(order(*catalogue), (std::vector<int>{2, 0, 1})) << "key " << key;
-        sortMonsters(*catalogue, 0, 3, key, 8);
-        EXPECT_EQ(order(*catalogue), (std::vector<int>{2, 1, 0})) << "key " << key;
+        EXPECT_EQ(sorted(key, 0), "201") << "key " << key;  // 0, 120, unknown
+        EXPECT_EQ(sorted(key, 8), "210") << "key " << key;
     }
-    // Unknown keys, at any debug level, and ranges of fewer than two records
-    // leave the order as it is.
-    for (int key : {-1, 7, 1000}) {
-        sortMonsters(*catalogue, 0, 3, key, 0);
-        sortMonsters(*catalogue, 0, 3, key, 8);
-    }
-    sortMonsters(*catalogue, 0, 1, kSortHp, 0);
-    sortMonsters(*catalogue, 2, 0, kSortHp, 0);
-    sortMonsters(*catalogue, -1, 3, kSortHp, 0);
-    sortMonsters(*catalogue, kMaxMonsters, 3, kSortHp, 0);
-    EXPECT_EQ(order(*catalogue), (std::vector<int>{2, 1, 0}));
-    // A range is sorted on its own.
-    sortMonsters(*catalogue, 1, 2, kSortHp, 0);
-    EXPECT_EQ(order(*catalogue), (std::vector<int>{2, 0, 1}));
-}
+    for (const auto& [first, span] : {std::pair{0, 1}, {2, 0}, {-1, 3}, {kMaxMonsters, 3}, {kMaxMonsters - 1, 5}})
+        sortMonsters(*catalogue, first, span, kSortHp, 0);  // too short or outside the table: no change
+    EXPECT_EQ(order(*catalogue), "210");
+    sortMonsters(*catalogue, 1, 2, kSortHp, 0);  // a range is sorted on its own
+    EXPECT_EQ(order(*catalogue), "201");
 
-TEST(Sorting, ReadingKeyPrefixesCompareEqual)
-{
-    auto catalogue = std::make_unique<Catalogue>();
-    normaliseText("\x83\x58\x83\x89\x83\x43\x83\x80\x83\x78\x83\x58", addRecord(*catalogue).readingKey, kNameSize);  // スライムベス
-    normaliseText("\x82\xb7\x82\xe7\x82\xa2\x82\xde", addRecord(*catalogue).readingKey, kNameSize);  // すらいむ
-    applySort(*catalogue, kSortReading, 0);
-    EXPECT_EQ(order(*catalogue), (std::vector<int>{0, 1}));
+    // Family: unknown first, uncertain last, each family by HP; with the weight level by weight.
+    catalogue->monsterCount = 0;
+    const std::int32_t rows[][3] = {{1, 50, 1}, {1, 30, 2}, {2, 10, 0}, {0x81, 5, 0},
+                                    {0, 99, 0}, {2, -1, 0}, {14, 7, 0}};  // family, HP, weight
+    for (const auto& [family, hp, weight] : rows) addRecord(*catalogue, family, hp, weight);
+    EXPECT_EQ(sorted(kSortFamily, 0), "4102563");
+    EXPECT_EQ(sorted(kSortFamily, 8), "4012563");
+
+    // Readings that begin one another compare equal: すらいむ and スライムベス stay as they are.
+    catalogue->monsterCount = 0;
+    normaliseText("\x83\x58\x83\x89\x83\x43\x83\x80\x83\x78\x83\x58", addRecord(*catalogue).readingKey, kNameSize);
+    normaliseText("\x82\xb7\x82\xe7\x82\xa2\x82\xde", addRecord(*catalogue).readingKey, kNameSize);
+    EXPECT_EQ(sorted(kSortReading, 0), "01");
     swapRecords(*catalogue, 0, 1);
-    applySort(*catalogue, kSortReading, 0);
-    EXPECT_EQ(order(*catalogue), (std::vector<int>{1, 0}));
-
-    // ASCII before ｦ before ｱ; bytes compare unsigned.
-    std::strcpy(addRecord(*catalogue).readingKey, "\xb1");  // ｱ
-    std::strcpy(addRecord(*catalogue).readingKey, "\xa6");  // ｦ
-    std::strcpy(addRecord(*catalogue).readingKey, "-");
-    applySort(*catalogue, kSortReading, 0);
-    EXPECT_EQ(order(*catalogue), (std::vector<int>{4, 3, 2, 0, 1}));  // the prefix pair swapped in passing
+    EXPECT_EQ(sorted(kSortReading, 0), "10");
 }
 
-TEST(Sorting, FamilyOrderWithHpRuns)
-{
-    auto catalogue = std::make_unique<Catalogue>();
-    const std::int32_t rows[][3] = {
-        // family, hp, weight
-        {1, 50, 1}, {1, 30, 2}, {2, 10, 0}, {0x81, 5, 0}, {0, 99, 0}, {2, -1, 0}, {14, 7, 0},
-    };
-    for (const auto& row : rows) {
-        MonsterRecord& r = addRecord(*catalogue);
-        r.family = row[0];
-        r.hp = row[1];
-        r.weight = row[2];
-    }
-    applySort(*catalogue, kSortFamily, 0);
-    EXPECT_EQ(order(*catalogue), (std::vector<int>{4, 1, 0, 2, 5, 6, 3}));
-    // With the weight level the families keep their order, each by weight.
-    applySort(*catalogue, kSortFamily, 8);
-    EXPECT_EQ(order(*catalogue), (std::vector<int>{4, 0, 1, 2, 5, 6, 3}));
-}
-
-// Random tables with many equal keys and readings that begin one another,
-// sorted both ways for every key and debug level; every byte must agree.
-TEST(Sorting, SameResultAsExchangingWholeRecords)
-{
+// Random tables with many equal keys and readings that begin one another, sorted
+// both ways for every key (valid or not) and debug level; every byte must agree.
+TEST(Sorting, SameResultAsExchangingWholeRecords) {
     std::mt19937 random(20240611);
     const std::int32_t numbers[] = {-1, 0, 1, 2, 3, 50, 0x81, 0x7fffffff, static_cast<std::int32_t>(0x80000000)};
     const char letters[] = {'-', '1', '\xa6', '\xb1', '\xbd', '\xdd', '\x89'};
     auto pick = [&](int n) { return static_cast<int>(random() % n); };
-    auto a = std::make_unique<Catalogue>();
-    auto b = std::make_unique<Catalogue>();
-
+    auto a = std::make_unique<Catalogue>(), b = std::make_unique<Catalogue>();
     for (int round = 0; round < 40; ++round) {
-        const int count = round == 0 ? kMaxMonsters : pick(round < 5 ? 4 : 160);
-        std::memset(a->monsterTable.data(), 0, sizeof a->monsterTable);
-        a->monsterCount = count;
+        clearCatalogue(*a);
+        const int count = a->monsterCount = round == 0 ? kMaxMonsters : pick(round < 5 ? 4 : 160);
         for (int i = 0; i < count; ++i) {
             MonsterRecord& r = a->monsterTable[i];
-            r.loadIndex = i;
-            r.extraStats[3] = static_cast<std::int32_t>(random());
-            std::int32_t* fields[] = {&r.bookNumber, &r.hp, &r.mp, &r.attack, &r.defense, &r.weight, &r.family};
-            for (std::int32_t* f : fields)
+            r.loadIndex = i, r.extraStats[3] = static_cast<std::int32_t>(random());
+            for (std::int32_t* f : {&r.bookNumber, &r.hp, &r.mp, &r.attack, &r.defense, &r.weight, &r.family})
                 *f = numbers[pick(round % 2 ? 3 : 9)];
-            const int length = pick(5);
-            for (int k = 0; k < length; ++k)
-                r.readingKey[k] = letters[pick(round % 2 ? 2 : 7)];
+            for (int k = pick(5); k > 0; --k) r.readingKey[k - 1] = letters[pick(round % 2 ? 2 : 7)];
         }
-        for (int key = -1; key <= 7; ++key) {
+        for (int key = -1; key <= 7; ++key)
             for (int debugLevel : {0, 8}) {
-                std::memcpy(b->monsterTable.data(), a->monsterTable.data(), sizeof a->monsterTable);
-                b->monsterCount = count;
-                if (round % 3 == 2 && count > 2) {
-                    const int first = pick(count - 1);
-                    const int span = 2 + pick(count - first - 1);
-                    sortMonsters(*b, first, span, key, debugLevel);
-                    literalSort(*a, first, span, key, debugLevel);
+                *b = *a;
+                if (round % 3 == 2 && count > 2) {  // a range of two or more
+                    const int first = pick(count - 1), span = 2 + pick(count - first - 1);
+                    sortMonsters(*b, first, span, key, debugLevel), literalSort(*a, first, span, key, debugLevel);
                 } else {
-                    applySort(*b, key, debugLevel);
-                    literalApplySort(*a, key, debugLevel);
+                    applySort(*b, key, debugLevel), literalApplySort(*a, key, debugLevel);
                 }
                 ASSERT_EQ(std::memcmp(a->monsterTable.data(), b->monsterTable.data(), sizeof a->monsterTable), 0)
                     << "round " << round << " key " << key << " debug " << debugLevel;
             }
-        }
     }
 }
 
