@@ -1,0 +1,296 @@
+// Damage entry: the eight damage edits, the four HP/MP limit edits, stepping a
+// damage pair with the keypad keys + - * / and the debug command of edit 1090.
+//
+// Every write into an edit runs that edit's handler at once, before the write
+// returns; the rules below rely on it: a stepped value is written back and then
+// handled exactly as if it had been typed.
+
+#include "ui/main_window.h"
+
+#include "catalogue/field_parsing.h"
+#include "engine/damage_model.h"
+#include "ui/main_window_ids.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+namespace kestrel::ui {
+
+namespace {
+
+using StateField = std::int32_t ObservationState::*;
+
+// One row of a low and a high damage edit. The dealt and received rows restrict
+// the monster's defense and attack and have a criterion box; the special-attack
+// and ムーンサルト rows only feed the ratios of the auto-judgement.
+struct DamageRow {
+    int lowEdit, highEdit;
+    int lowSlot, highSlot;
+    StateField lowTyped;
+    bool measured;   // dealt or received: box, previous values, jump flags, ranges
+    bool received;   // the received row: attack from the player's defense, auto-judgement
+    int box;
+    StateField prevLow, prevHigh, lowJumped, highJumped;
+};
+
+constexpr DamageRow kRows[] = {
+    {id::kDealtLow, id::kDealtHigh, 0, 1, &ObservationState::dealtLowTyped, true, false, id::kDealtBox,
+     &ObservationState::prevDealtLow, &ObservationState::prevDealtHigh, &ObservationState::dealtLowJumped,
+     &ObservationState::dealtHighJumped},
+    {id::kTakenLow, id::kTakenHigh, 2, 3, &ObservationState::takenLowTyped, true, true, id::kTakenBox,
+     &ObservationState::prevTakenLow, &ObservationState::prevTakenHigh, &ObservationState::takenLowJumped,
+     &ObservationState::takenHighJumped},
+    {id::kSpecialLow, id::kSpecialHigh, 4, 5, &ObservationState::specialLowTyped, false, false, 0, nullptr, nullptr,
+     nullptr, nullptr},
+    {id::kMoonsaultLow, id::kMoonsaultHigh, 6, 7, &ObservationState::moonsaultLowTyped, false, false, 0, nullptr,
+     nullptr, nullptr, nullptr},
+};
+
+const DamageRow* rowOf(int edit)
+{
+    for (const DamageRow& row : kRows)
+        if (row.lowEdit == edit || row.highEdit == edit)
+            return &row;
+    return nullptr;
+}
+
+std::int32_t numberOf(std::string_view text)
+{
+    return leadingInteger(text).value_or(0);
+}
+
+// value + step without leaving 32 bits (a typed value may sit at the limit).
+std::int32_t stepped(std::int32_t value, int step)
+{
+    const std::int64_t sum = std::int64_t{value} + step;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+std::string decimal(std::int32_t value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    return text;
+}
+
+// A value more than one away from the previous one restarts the accumulation.
+bool jumpedFrom(std::int32_t value, std::int32_t previous)
+{
+    const std::int64_t v = value, p = previous;
+    return v < p - 1 || v > p + 1;
+}
+
+int stepOfOperator(char c)
+{
+    switch (c) {
+    case '+': return 1;
+    case '-': return -1;
+    case '*': return 2;
+    case '/': return -2;
+    default: return 0;
+    }
+}
+
+struct LimitEdit {
+    int edit;
+    std::int32_t ObservationState::*field;
+    int box;
+};
+
+constexpr LimitEdit kLimitEdits[] = {
+    {id::kHpAtLeastEdit, &ObservationState::hpAtLeast, id::kHpAtLeastBox},
+    {id::kHpAtMostEdit, &ObservationState::hpAtMost, id::kHpAtMostBox},
+    {id::kMpAtLeastEdit, &ObservationState::mpAtLeast, id::kMpAtLeastBox},
+    {id::kMpAtMostEdit, &ObservationState::mpAtMost, id::kMpAtMostBox},
+};
+
+}  // namespace
+
+// A lone operator is what the key leaves when it replaced the selected value:
+// it applies to the value the edit held before.
+int CKestrelDlg::takeOperator(int slot, std::string_view text)
+{
+    if (slot < 0 || slot >= static_cast<int>(damageTexts_.size()))
+        return 0;
+    std::string& kept = damageTexts_[static_cast<std::size_t>(slot)];
+    std::string working;
+    if (text.size() == 1 && stepOfOperator(text[0]) != 0 && !kept.empty())
+        working = kept + std::string(text);
+    else
+        working = std::string(text);
+
+    // Operator bytes never occur inside a double-byte character (trail bytes start at 0x40).
+    int step = 0;
+    std::string clean;
+    clean.reserve(working.size());
+    for (char c : working) {
+        if (int s = stepOfOperator(c); s != 0)
+            step = s;
+        else
+            clean.push_back(c);
+    }
+    kept = std::move(clean);
+    return step;
+}
+
+// + and * widen the pair upwards, - and / downwards; the operator never stays in
+// the edit. Returns the step taken, 0 when neither edit held an operator.
+int CKestrelDlg::stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped)
+{
+    if (int s = takeOperator(lowSlot, controls_.text(lowEdit)); s != 0) {
+        lowTyped = 1;
+        const std::int32_t clean = numberOf(damageTexts_[static_cast<std::size_t>(lowSlot)]);
+        if (s < 0) {
+            const std::string low = decimal(stepped(clean, s));
+            damageTexts_[static_cast<std::size_t>(lowSlot)] = low;
+            controls_.setText(lowEdit, low);
+            controls_.setFocus(lowEdit);
+        } else {
+            controls_.setText(lowEdit, decimal(clean));
+            const std::string high = decimal(stepped(numberOf(controls_.text(highEdit)), s));
+            damageTexts_[static_cast<std::size_t>(highSlot)] = high;
+            controls_.setText(highEdit, high);
+            controls_.setFocus(highEdit);
+        }
+        return s;
+    }
+    if (int s = takeOperator(highSlot, controls_.text(highEdit)); s != 0) {
+        lowTyped = 1;
+        const std::int32_t clean = numberOf(damageTexts_[static_cast<std::size_t>(highSlot)]);
+        if (s > 0) {
+            const std::string high = decimal(stepped(clean, s));
+            controls_.setFocus(highEdit);
+            damageTexts_[static_cast<std::size_t>(highSlot)] = high;
+            controls_.setText(highEdit, high);
+        } else {
+            const std::string high = decimal(clean);
+            damageTexts_[static_cast<std::size_t>(highSlot)] = high;
+            controls_.setText(highEdit, high);
+            const std::string low = decimal(stepped(numberOf(controls_.text(lowEdit)), s));
+            controls_.setFocus(lowEdit);
+            damageTexts_[static_cast<std::size_t>(lowSlot)] = low;
+            controls_.setText(lowEdit, low);
+        }
+        return s;
+    }
+    return 0;
+}
+
+void CKestrelDlg::onDamageEditChanged(int id)
+{
+    const DamageRow* found = rowOf(id);
+    if (!found)
+        return;
+    const DamageRow& row = *found;
+    std::int32_t& lowTyped = state_.*row.lowTyped;
+    if (stepDamagePair(row.lowSlot, row.highSlot, row.lowEdit, row.highEdit, lowTyped) != 0)
+        return;  // the stepped values written back have been handled already
+
+    const bool isLow = id == row.lowEdit;
+    const std::string lowText = controls_.text(row.lowEdit);
+
+    // "d" and one digit typed into the dealt low edit sets the debug level.
+    if (id == id::kDealtLow && lowText.size() == 2 && lowText[0] == 'd') {
+        settings_.debugLevel = static_cast<unsigned char>(lowText[1]) - '0';
+        setTitle();
+        controls_.setText(id::kDealtLow, "");
+        saveSettings();
+        return;
+    }
+
+    if (!row.measured) {
+        // The special-attack and ムーンサルト rows: keep the pair ordered, then judge.
+        if (isLow) {
+            const std::string highText = controls_.text(row.highEdit);
+            if (!lowText.empty() && lowText != highText)
+                lowTyped = 1;
+            if (numberOf(highText) < numberOf(lowText) || (!lowText.empty() && highText.empty()))
+                controls_.setText(row.highEdit, lowText);
+        } else if (lowTyped == 0) {
+            controls_.setText(row.lowEdit, controls_.text(row.highEdit));
+        }
+        judgeFamilyAndFloating();
+        refresh();
+        return;
+    }
+
+    // The dealt and received rows: the value narrows the monster's defense or attack.
+    const PlayerProfile* profile = currentProfile();
+    const std::int32_t playerValue = profile ? (row.received ? profile->DEFENSE : profile->ATACK) : 0;
+    auto rangeOf = [&](std::int32_t damage) {
+        if (row.received)
+            attackFromTakenDamage(state_, playerValue, damage);
+        else
+            defenseFromDealtDamage(state_, playerValue, damage);
+    };
+
+    std::int32_t v = 0, w = 0;
+    if (isLow) {
+        v = numberOf(lowText);
+        const std::string highText = controls_.text(row.highEdit);
+        w = numberOf(highText);
+        if (!lowText.empty() && lowText != highText)
+            lowTyped = 1;
+        if (w < v || (!lowText.empty() && highText.empty())) {
+            controls_.setText(row.highEdit, lowText);  // the high value is never below the low value
+            w = numberOf(controls_.text(row.highEdit));
+        }
+    } else {
+        v = numberOf(controls_.text(row.highEdit));
+        if (lowTyped == 0)
+            controls_.setText(row.lowEdit, controls_.text(row.highEdit));  // the low value follows
+        w = numberOf(controls_.text(row.lowEdit));
+    }
+
+    std::int32_t& previous = state_.*(isLow ? row.prevLow : row.prevHigh);
+    std::int32_t& jumped = state_.*(isLow ? row.lowJumped : row.highJumped);
+    if (previous != -1)
+        jumped = jumpedFrom(v, previous) ? 1 : 0;
+    previous = v;
+
+    if (!controls_.text(id).empty()) {
+        rangeOf(v);
+        if (jumped == 1) {
+            // Restart from this value's range, then intersect with the other edit's.
+            showRanges();
+            rangeOf(w);
+            showRanges();
+        }
+        controls_.setChecked(row.box, true);
+        if (row.received)
+            judgeFamilyAndFloating();
+    } else {
+        if (isLow && row.received) {
+            state_.lastAttackLow = state_.lastAttackHigh = -1;
+        } else if (isLow) {
+            state_.lastDefenseLow = state_.lastDefenseHigh = -1;
+            state_.lastBonusDefenseLow = state_.lastBonusDefenseHigh = -1;
+        }
+        controls_.setChecked(row.box, false);
+    }
+    refresh();
+}
+
+// A limit is set by a number above 0 and cleared by emptying the edit; the box
+// is ticked with the limit but left to the player to untick.
+void CKestrelDlg::onLimitEditChanged(int id)
+{
+    for (const LimitEdit& limit : kLimitEdits) {
+        if (limit.edit != id)
+            continue;
+        const std::string text = controls_.text(id);
+        std::int32_t& field = state_.*limit.field;
+        if (text.empty())
+            field = -1;
+        if (const std::int32_t n = numberOf(text); n > 0)
+            field = n;
+        if (field != -1)
+            controls_.setChecked(limit.box, true);
+        refresh();
+        return;
+    }
+}
+
+}  // namespace kestrel::ui
