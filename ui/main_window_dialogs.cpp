@@ -1,0 +1,45 @@
+// The main window's two modal dialogs: "変更" edits the selected player profile,
+// "Config Setting..." the judgement thresholds, the damage tolerances and the
+// information messages. Each copies the values in, runs the dialog and takes
+// them back only on OK; the focus returns to the primary input either way.
+
+#include "ui/config_dialog.h"
+#include "ui/main_window.h"
+#include "ui/user_setting_dialog.h"
+
+namespace kestrel::ui {
+
+void CKestrelDlg::onChangeUser()
+{
+    if (currentProfile()) {
+        PlayerProfile& selected = settings_.profiles[static_cast<std::size_t>(state_.currentUser)];
+        UserSetting dialog;
+        dialog.index = state_.currentUser;
+        dialog.profile = selected;
+        if (controls_.runModal(dialog.caption(), dialog)) {
+            selected = dialog.profile;
+            updateUserLabels();
+            saveSettings();
+            // The list shows the new expected damage from the next refresh on.
+            computeExpectedDamage();
+        }
+    }
+    focusPrimaryInput();
+}
+
+// The new values take effect at their next use: opening the dialog does not
+// refresh the candidates.
+void CKestrelDlg::onConfigSetting()
+{
+    ConfigSetting dialog;
+    dialog.values = configValuesOf(settings_);
+    if (controls_.runModal(dialog.caption(), dialog)) {
+        if (dialog.resetRequested)
+            settings_.informationFlags = 0;
+        applyConfigValues(settings_, dialog.values);
+        saveSettings();
+    }
+    focusPrimaryInput();
+}
+
+}  // namespace kestrel::ui
