@@ -63,6 +63,11 @@ public:
     virtual std::vector<ControlSpec> controls() const = 0;
     virtual void onInit(Controls& controls) = 0;
     virtual void onOk(Controls& controls) = 0;
+    // The dialog template the controls come from (how a window system lays them out).
+    virtual int templateId() const { return 0; }
+    // Whether a click on this button (besides OK) ends the dialog as accepted,
+    // after the click's handler has run.
+    virtual bool closesWithOk(int /*id*/) const { return false; }
     void onTextChanged(int) override {}
     void onClicked(int) override {}
 };

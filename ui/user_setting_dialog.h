@@ -33,6 +33,7 @@ public:
     std::vector<ControlSpec> controls() const override;
     void onInit(Controls& controls) override;
     void onOk(Controls& controls) override;
+    int templateId() const override { return 138; }
 };
 
 }  // namespace kestrel::ui

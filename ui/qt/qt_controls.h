@@ -1,0 +1,78 @@
+#pragma once
+// The control set on Qt 6 widgets: one real widget per control identifier, with
+// objectName "id<number>", and the same notification rules as the in-memory set:
+// setting an edit's text raises its change notification at once, also when the
+// text is unchanged; a user's click runs the handler after the check state has
+// changed; setChecked never runs a handler. Texts cross between code page 932
+// (the logic) and Unicode (Qt) here and nowhere else.
+
+#include "ui/controls.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QLabel;
+
+namespace kestrel::ui {
+
+class CandidateTableModel;
+
+class QtControls : public QWidget, public Controls {
+    Q_OBJECT
+public:
+    explicit QtControls(QWidget* parent = nullptr);
+    ~QtControls() override;
+
+    // Controls.
+    void create(const std::vector<ControlSpec>& specs, ControlEvents& events) override;
+    std::string text(int id) const override;
+    void setText(int id, std::string_view text) override;
+    bool checked(int id) const override;
+    void setChecked(int id, bool checked) override;
+    bool enabled(int id) const override;
+    void setEnabled(int id, bool enabled) override;
+    void setFocus(int id) override;
+    void postFocus(int id) override;
+    void setColumns(int id, const std::vector<ListColumn>& columns) override;
+    void deleteAllRows(int id) override;
+    void appendRow(int id, const std::vector<std::string>& cells) override;
+    MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
+                             MessageIcon icon) override;
+    std::optional<std::string> chooseFile(std::string_view filterDescription, std::string_view pattern,
+                                          const std::string& initialPath) override;
+    bool runModal(std::string_view caption, DialogLogic& dialog) override;
+    void setTitle(std::string_view title) override;
+    void showNotice(std::string_view text) override;
+    void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
+
+    // The widget created for a control identifier (nullptr for an unknown one),
+    // for the layouts.
+    QWidget* widget(int id) const;
+    // The line where notices appear; the window's layout places it.
+    QLabel* noticeLine() const;
+    // Ends the list's pending model reset; runs after every outermost event
+    // and must be called once after the start-up sequence.
+    void flush();
+
+private:
+    struct Control;
+    void dispatch(const std::function<void()>& handler);
+    void uncheckGroup(int group, int except);
+
+    std::map<int, std::unique_ptr<Control>> controls_;
+    ControlEvents* events_ = nullptr;
+    int depth_ = 0;
+    QLabel* notice_ = nullptr;
+};
+
+// Arranges the widgets of a window or dialog: the main window in its bands, the
+// dialogs by their templates (138 user settings, 145 Config).
+void layOutMainWindow(QtControls& controls);
+void layOutDialog(QtControls& controls, int templateId);
+
+}  // namespace kestrel::ui
