@@ -39,6 +39,12 @@ void copyField(char* dest, std::size_t capacity, std::string_view field, const L
         ctx.warn(std::string(what) + " longer than " + std::to_string(capacity - 1) + " bytes, cut to fit");
 }
 
+// A text ends at a NUL byte, in the text tables as in the record's fields.
+std::string_view untilNul(std::string_view field)
+{
+    return field.substr(0, field.find('\0'));
+}
+
 std::int32_t integerOr(std::string_view field, std::int32_t fallback)
 {
     return leadingInteger(field).value_or(fallback);
@@ -139,9 +145,9 @@ void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_
     case 9: r.defense = integerOr(field, -1); break;
     case 10: r.weight = integerOr(field, -1); break;
     case 45: parseSkillList(r, field, ctx); break;
-    case 46: c.triviaText1[c.monsterCount] = field; break;
-    case 47: c.triviaText2[c.monsterCount] = field; break;
-    case 48: c.locationText[c.monsterCount] = field; break;
+    case 46: c.triviaText1[c.monsterCount] = untilNul(field); break;
+    case 47: c.triviaText2[c.monsterCount] = untilNul(field); break;
+    case 48: c.locationText[c.monsterCount] = untilNul(field); break;
     case 49: r.floating = integerOr(field, 0); break;
     case 50: r.groundFlag = integerOr(field, 0); break;
     case 51: r.translucentFlag = integerOr(field, 0); break;
@@ -314,7 +320,10 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
         ++report.dataLines;
         LineContext ctx{report, lineNumber};
         if (catalogue.monsterCount >= kMaxMonsters) {
-            ctx.warn("past the 1024th monster, ignored");
+            // One warning for all of them: a huge file must not grow the report
+            // by a warning a line.
+            if (report.dataLines == kMaxMonsters + 1)
+                ctx.warn("past the 1024th monster, ignored with every later line");
             continue;
         }
         parseLine(catalogue, line, report.format, ctx);
