@@ -63,11 +63,18 @@ private:
     struct Control;
     void dispatch(const std::function<void()>& handler);
     void uncheckGroup(int group, int except);
+    Control* find(int id) const;
+    // Ends every list's pending model reset (before a nested event loop, too).
+    void endPendingResets();
+    // Runs flush() from the event loop when something waits outside any event.
+    void flushLaterIfPending();
 
     std::map<int, std::unique_ptr<Control>> controls_;
     ControlEvents* events_ = nullptr;
     int depth_ = 0;
     QLabel* notice_ = nullptr;
+    std::optional<int> postedFocus_;
+    bool flushPosted_ = false;
 };
 
 // Arranges the widgets of a window or dialog: the main window in its bands, the

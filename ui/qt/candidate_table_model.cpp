@@ -1,0 +1,103 @@
+#include "ui/qt/candidate_table_model.h"
+
+#include "ui/qt/qt_text.h"
+
+namespace kestrel::ui {
+
+namespace {
+
+Qt::Alignment alignmentOf(Align align)
+{
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Centre:
+        return Qt::AlignCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+void CandidateTableModel::beginPendingReset()
+{
+    if (resetPending_)
+        return;
+    beginResetModel();
+    resetPending_ = true;
+}
+
+bool CandidateTableModel::endPendingReset()
+{
+    if (!resetPending_)
+        return false;
+    resetPending_ = false;
+    endResetModel();
+    return true;
+}
+
+void CandidateTableModel::setColumns(const std::vector<ListColumn>& columns)
+{
+    beginPendingReset();
+    columns_ = columns;
+    rows_.clear();
+}
+
+void CandidateTableModel::deleteAllRows()
+{
+    beginPendingReset();
+    rows_.clear();
+}
+
+void CandidateTableModel::appendRow(const std::vector<std::string>& cells)
+{
+    beginPendingReset();
+    rows_.push_back(cells);
+}
+
+std::string CandidateTableModel::cell(int row, int column) const
+{
+    if (row < 0 || column < 0 || static_cast<std::size_t>(row) >= rows_.size())
+        return {};
+    const std::vector<std::string>& cells = rows_[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : std::string();
+}
+
+int CandidateTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int CandidateTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant CandidateTableModel::data(const QModelIndex& index, int role) const
+{
+    // The view may ask while a reset is open: every index is checked against
+    // the rows as they are now.
+    if (!index.isValid() || index.column() >= columnCount())
+        return {};
+    if (role == Qt::DisplayRole)
+        return toQString(cell(index.row(), index.column()));
+    if (role == Qt::TextAlignmentRole)
+        return alignmentOf(columns_[static_cast<std::size_t>(index.column())].align).toInt();
+    return {};
+}
+
+QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return {};
+    const ListColumn& column = columns_[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole)
+        return toQString(column.header);
+    if (role == Qt::TextAlignmentRole)
+        return alignmentOf(column.align).toInt();
+    return {};
+}
+
+}  // namespace kestrel::ui
