@@ -1,114 +1,69 @@
 #include "platform/ini_file.h"
 #include "platform/program_path.h"
 #include "settings/settings_file.h"
+#include "support/monster_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <tuple>
-#include <unistd.h>
 
-namespace fs = std::filesystem;
-using kestrel::parseSettings;
-using kestrel::Settings;
+using namespace kestrel;
+using S = Settings;
 
-namespace {
+static Settings withSetting(const std::string& lines) { return parseSettings("[SETTING]\r\n" + lines); }
 
-Settings withSetting(const std::string& lines)
+static auto fields(const PlayerProfile& p)
 {
-    return parseSettings("[SETTING]\r\n" + lines);
+    return std::tuple(p.WEAPON, p.ORBUMLV, p.ATACK, p.DEFENSE, p.WEIGHT, p.SPATK, std::string(p.USERNAME));
 }
 
-fs::path freshFolder(const std::string& name)
+TEST(SettingsFile, EveryValueKeepsItsRangeOrFallsBack)
 {
-    fs::path dir = fs::temp_directory_path() / ("kestrel-settings-" + std::to_string(::getpid()) + "-" + name);
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-}  // namespace
-
-TEST(SettingsFile, IntegerRanges)
-{
-    EXPECT_EQ(withSetting("").currentClass, 1);  // default text "0" is outside 1..4
-    EXPECT_EQ(withSetting("QUIZCLASS=4").currentClass, 4);
-    EXPECT_EQ(withSetting("QUIZCLASS=5").currentClass, 1);
-    EXPECT_EQ(withSetting("USERSEL=99").currentUser, 99);
-    EXPECT_EQ(withSetting("USERSEL=100").currentUser, 0);
-    EXPECT_EQ(withSetting("SORT=7").sortKey, 7);
-    EXPECT_EQ(withSetting("SELECTLIST=5").listLayout, 0);
-    EXPECT_EQ(withSetting("PERM_ATK_L=0").PERM_ATK_L, 100);
-    EXPECT_EQ(withSetting("PERM_ATK_L=-5").PERM_ATK_L, -5);
-    EXPECT_EQ(withSetting("PERM_ATK_L=101").PERM_ATK_L, 100);
-    EXPECT_EQ(withSetting("").PERM_ATK_L, 70);
-    EXPECT_EQ(withSetting("").PERM_DEF_L, 50);
-    EXPECT_EQ(withSetting("PERM_ATK_H=99").PERM_ATK_H, 100);
-    EXPECT_EQ(withSetting("PERM_DEF_H=999").PERM_DEF_H, 999);
-    EXPECT_EQ(withSetting("PERM_DEF_H=99999999999").PERM_DEF_H, 100);
-    EXPECT_EQ(withSetting("AUTOJUDG_FLY=0").AUTOJUDG_FLY, 0);
-    EXPECT_EQ(withSetting("AUTOJUDG_SPC=2").AUTOJUDG_SPC, 1);
-    EXPECT_EQ(withSetting("DEBUG=-8").debugLevel, -8);
-}
-
-TEST(SettingsFile, EmptyOrNonNumericReadsAsMissing)
-{
-    EXPECT_EQ(withSetting("PERM_ATK_L=").PERM_ATK_L, 70);
-    EXPECT_EQ(withSetting("PERM_ATK_L=abc").PERM_ATK_L, 70);
-    EXPECT_EQ(withSetting("PERM_ATK_L= 12abc").PERM_ATK_L, 12);
-    EXPECT_EQ(withSetting("QUIZCLASS=-").currentClass, 1);
-    EXPECT_FLOAT_EQ(withSetting("VAL_FLY_NOM_H=x").VAL_FLY_NOM_H, 1.56f);
-    EXPECT_EQ(withSetting("INFORMATIONFLAG=zz").informationFlags, 0u);
-    EXPECT_EQ(withSetting("INFORMATIONFLAG=1fz").informationFlags, 0x1Fu);
-    EXPECT_EQ(withSetting("INFORMATIONFLAG=-1").informationFlags, 0xFFFFFFFFu);
-    EXPECT_EQ(withSetting("INFORMATIONFLAG=123456789A").informationFlags, 0xFFFFFFFFu);
-}
-
-TEST(SettingsFile, FloatBoundsInSinglePrecision)
-{
-    EXPECT_EQ(withSetting("VAL_FLY_WID_H=2.00").VAL_FLY_WID_H, 2.0f);
-    EXPECT_EQ(withSetting("VAL_FLY_WID_H=2.01").VAL_FLY_WID_H, 1.17f);
-    EXPECT_EQ(withSetting("VAL_FLY_WID_H=2.0000001").VAL_FLY_WID_H, 2.0f);  // rounds to 2.0f
-    EXPECT_EQ(withSetting("VAL_FLY_WID_L=0.5").VAL_FLY_WID_L, 0.5f);
-    EXPECT_EQ(withSetting("VAL_FLY_WID_L=0.49").VAL_FLY_WID_L, 0.90f);
-    EXPECT_EQ(withSetting("VAL_TYP_SPC_L=1.5e0x").VAL_TYP_SPC_L, 1.5f);
-    EXPECT_EQ(withSetting("VAL_TYP_SPC_L=nan").VAL_TYP_SPC_L, 1.0f);
-    EXPECT_EQ(withSetting("VAL_TYP_SPC_L=1e999").VAL_TYP_SPC_L, 1.0f);
-    EXPECT_EQ(withSetting("").VAL_FLY_ELE_L, 1.09f);
-}
-
-TEST(SettingsFile, ProfilesAndNames)
-{
+    // An empty or non-numeric value reads as a missing key; "%d" stops at the first non-digit.
+    const struct { const char* line; std::int32_t S::*field; int want; } ints[] = {
+        {"", &S::currentClass, 1}, {"QUIZCLASS=4", &S::currentClass, 4}, {"QUIZCLASS=5", &S::currentClass, 1},
+        {"QUIZCLASS=-", &S::currentClass, 1}, {"USERSEL=99", &S::currentUser, 99}, {"SORT=7", &S::sortKey, 7},
+        {"USERSEL=100", &S::currentUser, 0}, {"SELECTLIST=5", &S::listLayout, 0}, {"DEBUG=-8", &S::debugLevel, -8},
+        {"", &S::PERM_ATK_L, 70}, {"PERM_ATK_L=0", &S::PERM_ATK_L, 100}, {"PERM_ATK_L=-5", &S::PERM_ATK_L, -5},
+        {"PERM_ATK_L=101", &S::PERM_ATK_L, 100}, {"PERM_ATK_L=", &S::PERM_ATK_L, 70}, {"", &S::PERM_DEF_L, 50},
+        {"PERM_ATK_L=abc", &S::PERM_ATK_L, 70}, {"PERM_ATK_L= 12abc", &S::PERM_ATK_L, 12}, {"SORT=8", &S::sortKey, 0},
+        {"PERM_ATK_H=99", &S::PERM_ATK_H, 100}, {"PERM_DEF_H=999", &S::PERM_DEF_H, 999},
+        {"PERM_DEF_H=99999999999", &S::PERM_DEF_H, 100}, {"AUTOJUDG_FLY=0", &S::AUTOJUDG_FLY, 0},
+        {"AUTOJUDG_SPC=2", &S::AUTOJUDG_SPC, 1}, {"SELECTLIST=4", &S::listLayout, 4},
+        {"USERSEL=-1", &S::currentUser, 0}};
+    for (const auto& c : ints)
+        EXPECT_EQ(withSetting(c.line).*c.field, c.want) << c.line;
+    const struct { const char* line; float S::*field; float want; } floats[] = {
+        {"VAL_FLY_WID_H=2.00", &S::VAL_FLY_WID_H, 2.0f}, {"VAL_FLY_WID_H=2.01", &S::VAL_FLY_WID_H, 1.17f},
+        {"VAL_FLY_WID_H=2.0000001", &S::VAL_FLY_WID_H, 2.0f}, {"VAL_FLY_WID_L=0.5", &S::VAL_FLY_WID_L, 0.5f},
+        {"VAL_FLY_WID_L=0.49", &S::VAL_FLY_WID_L, 0.90f}, {"VAL_TYP_SPC_L=1.5e0x", &S::VAL_TYP_SPC_L, 1.5f},
+        {"VAL_TYP_SPC_L=nan", &S::VAL_TYP_SPC_L, 1.0f}, {"VAL_TYP_SPC_L=1e999", &S::VAL_TYP_SPC_L, 1.0f},
+        {"VAL_FLY_NOM_H=x", &S::VAL_FLY_NOM_H, 1.56f}, {"", &S::VAL_FLY_ELE_L, 1.09f}};
+    for (const auto& c : floats)
+        EXPECT_EQ(withSetting(c.line).*c.field, c.want) << c.line;
+    const std::pair<const char*, std::uint64_t> flags[] = {{"zz", 0}, {"1fz", 0x1F}, {"-1", ~0u}, {"123456789A", ~0u}};
+    for (const auto& [text, want] : flags)
+        EXPECT_EQ(withSetting(std::string("INFORMATIONFLAG=") + text).informationFlags, want) << text;
+    EXPECT_EQ(withSetting("MONSTERFILE=" + std::string(3000, 'p')).monsterFilePath.size(), 2047u);
+    // 獣 would straddle byte 12 in USER4 and ends at byte 12 in USER5.
     const Settings s = parseSettings(
         "[user3]\r\nWEAPON=16\r\nORBUMLV=7\r\nATACK=0\r\nDEFENSE=9999\r\nWEIGHT=10000\r\nSPATK=-3\r\n"
-        "USERNAME=ABCDEFGHIJKLMNOPQRST\r\n"
-        "[USER4]\r\nWEAPON=17\r\nUSERNAME=ABCDEFGHIJK\x8F\x62\r\n");  // 獣 would straddle byte 12
-    EXPECT_EQ(s.profiles[3].WEAPON, 16);
-    EXPECT_EQ(s.profiles[3].ORBUMLV, 0);
-    EXPECT_EQ(s.profiles[3].ATACK, 1);
-    EXPECT_EQ(s.profiles[3].DEFENSE, 9999);
-    EXPECT_EQ(s.profiles[3].WEIGHT, 1);
-    EXPECT_EQ(s.profiles[3].SPATK, 0);
-    EXPECT_STREQ(s.profiles[3].USERNAME, "ABCDEFGHIJKL");
-    EXPECT_EQ(s.profiles[4].WEAPON, 0);
-    EXPECT_STREQ(s.profiles[4].USERNAME, "ABCDEFGHIJK");
-    EXPECT_EQ(s.profiles[99].ATACK, 1100);
-    EXPECT_EQ(s.profiles[99].WEIGHT, 3100);
-    EXPECT_STREQ(s.profiles[99].USERNAME, "User100");
-    EXPECT_EQ(kestrel::weaponRow(15), nullptr);
-    ASSERT_NE(kestrel::weaponRow(14), nullptr);
-    EXPECT_EQ(kestrel::weaponRow(14)->targetFamily, 7);
-    EXPECT_STREQ(kestrel::orbCaption(5), "Lv5");
-
-    const std::string longPath(3000, 'p');
-    EXPECT_EQ(withSetting("MONSTERFILE=" + longPath).monsterFilePath.size(), 2047u);
+        "USERNAME=ABCDEFGHIJKLMNOPQRST\r\n[USER4]\r\nWEAPON=17\r\nORBUMLV=6\r\nSPATK=9999\r\n"
+        "USERNAME=ABCDEFGHIJK\x8F\x62\r\n[USER5]\r\nUSERNAME=ABCDEFGHIJ\x8F\x62X\r\n");
+    EXPECT_EQ(fields(s.profiles[3]), std::tuple(16, 0, 1, 9999, 1, 0, "ABCDEFGHIJKL"));
+    EXPECT_EQ(fields(s.profiles[4]), std::tuple(0, 6, 1005, 2005, 3005, 9999, "ABCDEFGHIJK"));
+    EXPECT_EQ(std::string(s.profiles[5].USERNAME), "ABCDEFGHIJ\x8F\x62");
+    EXPECT_EQ(fields(s.profiles[99]), std::tuple(0, 0, 1100, 2100, 3100, 0, "User100"));
+    ASSERT_NE(weaponRow(14), nullptr);
+    EXPECT_EQ(std::tuple(weaponRow(15), weaponRow(14)->targetFamily, std::string(orbCaption(5))),
+              std::tuple(nullptr, 7, "Lv5"));
 }
 
-TEST(SettingsFile, SavesInOrderAndSkipsUnsetProfiles)
+TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
 {
-    const std::string fresh = kestrel::renderSettings(Settings(), "");
-    EXPECT_EQ(fresh,
+    EXPECT_EQ(renderSettings(Settings(), ""),
               "[SETTING]\r\nINFORMATIONFLAG=0\r\nMONSTERFILE=\r\nQUIZCLASS=1\r\nUSERSEL=0\r\nSORT=0\r\n"
               "SELECTLIST=0\r\nPERM_ATK_L=70\r\nPERM_ATK_H=100\r\nPERM_DEF_L=50\r\nPERM_DEF_H=100\r\n"
               "AUTOJUDG_SPC=1\r\nAUTOJUDG_FLY=1\r\nVAL_TYP_SPC_L=1.00\r\nVAL_TYP_SPC_H=1.20\r\n"
@@ -116,55 +71,43 @@ TEST(SettingsFile, SavesInOrderAndSkipsUnsetProfiles)
               "VAL_FLY_WID_L=0.90\r\nVAL_FLY_WID_H=1.17\r\n"
               "[USER0]\r\nWEAPON=0\r\nORBUMLV=0\r\nATACK=1001\r\nDEFENSE=2001\r\nWEIGHT=3001\r\n"
               "USERNAME=User1\r\nSPATK=0\r\n");
-
-    const std::string old = "; kept\n[SETTING]\nDEBUG=8\nQUIZCLASS=2\n[USER5]\nATACK=1500\nWEAPON=3\n";
-    Settings s = parseSettings(old);
-    s.profiles[5].WEAPON = 9;  // still unset: attack 1500
+    kestrel::testing::TempDir dir;
+    EXPECT_EQ(renderSettings(loadSettings(dir.path() + "/none.ini"), ""), renderSettings(Settings(), ""));
+    // DEBUG stays as the file has it; profile 5 (attack 1500 is above 1001) keeps its old section.
+    const std::string old = "; kept\n[SETTING]\nDEBUG=8\nQUIZCLASS=2\n[USER5]\nATACK=1500\nDEFENSE=100\nWEAPON=3\n";
+    const std::string file = dir.write("k.ini", old);
+    Settings s = loadSettings(file);
+    s.profiles[5].WEAPON = 9;
+    s.debugLevel = 0;
     s.currentClass = 3;
     s.informationFlags = 0x1'0000'00ABull;
-    const std::string saved = kestrel::renderSettings(s, old);
-    EXPECT_EQ(saved.rfind("; kept\n[SETTING]\nDEBUG=8\nQUIZCLASS=3\nINFORMATIONFLAG=AB\n", 0), 0u);
-    EXPECT_NE(saved.find("[USER5]\nATACK=1500\nWEAPON=3\n"), std::string::npos);
-    EXPECT_EQ(parseSettings(saved).profiles[5].WEAPON, 3);
-}
-
-TEST(SettingsFile, RoundTripThroughTheFile)
-{
-    const fs::path dir = freshFolder("roundtrip");
-    const std::string file = (dir / "kestrel.ini").string();
-    Settings s = kestrel::loadSettings(file);  // missing file: defaults
     s.monsterFilePath = "C:\\HRV\\\x8F\x62.csv";
-    s.currentUser = 42;
     s.PERM_ATK_L = -5;
     s.VAL_FLY_WID_H = 2.0f;
     s.profiles[42] = {14, 6, 999, 888, 77, 9999, "Me"};
-    ASSERT_TRUE(kestrel::saveSettings(s, file));
-    const Settings back = kestrel::loadSettings(file);
-    EXPECT_EQ(back.monsterFilePath, s.monsterFilePath);
-    EXPECT_EQ(back.currentUser, 42);
-    EXPECT_EQ(back.PERM_ATK_L, -5);
-    EXPECT_EQ(back.VAL_FLY_WID_H, 2.0f);
-    auto fields = [](const kestrel::PlayerProfile& p) {
-        return std::tuple(p.WEAPON, p.ORBUMLV, p.ATACK, p.DEFENSE, p.WEIGHT, p.SPATK, std::string(p.USERNAME));
-    };
-    EXPECT_EQ(fields(back.profiles[42]), fields(s.profiles[42]));
-    const std::string first = *kestrel::readWholeFile(file);
-    ASSERT_TRUE(kestrel::saveSettings(back, file));
-    EXPECT_EQ(kestrel::readWholeFile(file), first);
-    EXPECT_FALSE(kestrel::saveSettings(s, (dir / "kestrel.ini" / "x.ini").string()));
-    EXPECT_FALSE(kestrel::saveSettings(s, dir.string()));  // there, but not a readable file
-    fs::remove_all(dir);
+    ASSERT_TRUE(saveSettings(s, file));
+    const std::string saved = *readWholeFile(file);
+    EXPECT_EQ(saved.rfind("; kept\n[SETTING]\nDEBUG=8\nQUIZCLASS=3\nINFORMATIONFLAG=AB\n", 0), 0u);
+    EXPECT_NE(saved.find("[USER5]\nATACK=1500\nDEFENSE=100\nWEAPON=3\n"), std::string::npos);
+    // Load, save, load: the same values, and saving them again the same bytes.
+    const Settings back = loadSettings(file);
+    EXPECT_EQ(std::tuple(back.monsterFilePath, back.currentClass, back.PERM_ATK_L, back.VAL_FLY_WID_H),
+              std::tuple(s.monsterFilePath, 3, -5, 2.0f));
+    EXPECT_EQ(std::tuple(fields(back.profiles[42]), back.profiles[5].WEAPON), std::tuple(fields(s.profiles[42]), 3));
+    ASSERT_TRUE(saveSettings(back, file));
+    EXPECT_EQ(readWholeFile(file), saved);
+    EXPECT_FALSE(saveSettings(s, file + "/x.ini"));  // a file where a folder should be
+    EXPECT_FALSE(saveSettings(s, dir.path()));       // there, but not a readable file
 }
 
 TEST(ProgramPath, SettingsFileBesideTheProgramOrPerUser)
 {
-    const fs::path dir = freshFolder("path");
-    EXPECT_EQ(kestrel::settingsFilePath((dir / "kestrel").string()), (dir / "kestrel.ini").string());
-    EXPECT_EQ(kestrel::settingsFilePath((dir / "HRV.exe").string()), (dir / "HRV.ini").string());
-    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-    EXPECT_EQ(kestrel::settingsFilePath("/nonexistent-folder/kestrel"), (dir / "config/kestrel/kestrel.ini").string());
-    EXPECT_TRUE(fs::is_directory(dir / "config" / "kestrel"));
-    const std::string self = kestrel::executablePath();
-    EXPECT_EQ(fs::path(self).filename(), "test_settings_file");
-    fs::remove_all(dir);
+    kestrel::testing::TempDir dir;
+    const std::filesystem::path d = dir.path();
+    EXPECT_EQ(settingsFilePath((d / "kestrel").string()), (d / "kestrel.ini").string());
+    EXPECT_EQ(settingsFilePath((d / "HRV.exe").string()), (d / "HRV.ini").string());
+    ::setenv("XDG_CONFIG_HOME", (d / "config").c_str(), 1);
+    EXPECT_EQ(settingsFilePath("/nonexistent-folder/kestrel"), (d / "config/kestrel/kestrel.ini").string());
+    EXPECT_TRUE(std::filesystem::is_directory(d / "config" / "kestrel"));
+    EXPECT_EQ(std::filesystem::path(executablePath()).filename(), "test_settings_file");
 }
