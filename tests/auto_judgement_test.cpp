@@ -1,4 +1,4 @@
-// The family and floating auto-judgement on numbers alone.
+// The family and floating auto-judgement on numbers, and what the window does with a verdict.
 
 #include "engine/auto_judgement.h"
 #include "support/monster_files.h"
@@ -9,167 +9,92 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using namespace kestrel;
+using FV = FamilyVerdict;
+using LV = FloatingVerdict;
 
 namespace {
 
 constexpr std::int32_t kBeast = 0;  // the spear's target, 獣
 const JudgementThresholds kDefaults;
 
-SkillDamage special(std::int32_t nLow, std::int32_t nHigh, std::int32_t sLow, std::int32_t sHigh)
-{
-    SkillDamage d;
-    d.normalLow = nLow, d.normalHigh = nHigh, d.specialLow = sLow, d.specialHigh = sHigh;
-    return d;
-}
-
-SkillDamage moonsault(std::int32_t nLow, std::int32_t nHigh, std::int32_t mLow, std::int32_t mHigh)
-{
-    SkillDamage d;
-    d.normalLow = nLow, d.normalHigh = nHigh, d.moonsaultLow = mLow, d.moonsaultHigh = mHigh;
-    return d;
-}
-
-FamilyVerdict family(const SkillDamage& d, std::int32_t bonus = 0)
-{
-    const FamilyJudgement j = judgeFamily(d, bonus, kBeast, kDefaults);
-    EXPECT_TRUE(j.ratio.shown);
-    return j.verdict;
-}
-
-FloatingVerdict floating(const SkillDamage& d, bool element = false)
-{
-    const FloatingJudgement j = judgeFloating(d, 0, element, kDefaults);
-    EXPECT_TRUE(j.ratio.shown);
-    return j.verdict;
-}
-
 }  // namespace
 
-TEST(AutoJudgement, FamilyVerdictsTestExclusionFirst)
+TEST(AutoJudgement, FamilyVerdictsTestExclusionFirstWithTheBonusOffTheSkillDamage)
 {
-    const FamilyJudgement low = judgeFamily(special(100, 120, 110, 130), 0, kBeast, kDefaults);
-    EXPECT_EQ(low.ratio.rMin, 110.0f / 120.0f);  // single precision
-    EXPECT_EQ(low.ratio.rMax, 1.30f);
-    EXPECT_EQ(low.verdict, FamilyVerdict::Excluded);  // even though 1.30 reaches 1.20
+    struct Case { SkillDamage d; std::int32_t bonus; float rMin, rMax; FV verdict; };  // ratios in single precision
+    const Case cases[] = {
+        {{100, 120, 110, 130}, 0, 110.0f / 120.0f, 1.30f, FV::Excluded},  // even though 1.30 reaches 1.20
+        {{100, 120, 150, 180}, 0, 1.25f, 1.80f, FV::Confirmed},
+        {{100, 120, 121, 125}, 0, 121.0f / 120.0f, 1.25f, FV::Confirmed},
+        {{100, 105, 110, 115}, 0, 110.0f / 105.0f, 1.15f, FV::Undecided},
+        // The thresholds themselves decide (1.00 excludes, 1.20 confirms); a bonus of 20 comes off 130 ~ 150.
+        {{100, 120, 120, 130}, 0, 1.00f, 1.30f, FV::Excluded}, {{100, 100, 110, 120}, 0, 1.10f, 1.20f, FV::Confirmed},
+        {{100, 120, 130, 150}, 20, 110.0f / 120.0f, 1.30f, FV::Excluded}};
+    for (const Case& c : cases) {
+        const FamilyJudgement j = judgeFamily(c.d, c.bonus, kBeast, kDefaults);
+        EXPECT_TRUE(j.ratio.shown && j.ratio.rMin == c.rMin && j.ratio.rMax == c.rMax) << c.d.specialLow;
+        EXPECT_EQ(j.verdict, c.verdict) << c.d.specialLow;
+    }
+    for (std::int32_t target : {-1, 14, 15})  // a weapon without a target family
+        EXPECT_EQ(judgeFamily(cases[0].d, 0, target, kDefaults).verdict, FV::NoTarget) << target;
 
-    const FamilyJudgement high = judgeFamily(special(100, 120, 150, 180), 0, kBeast, kDefaults);
-    EXPECT_EQ(high.ratio.rMin, 1.25f);
-    EXPECT_EQ(high.ratio.rMax, 1.80f);
-    EXPECT_EQ(high.verdict, FamilyVerdict::Confirmed);
-
-    EXPECT_EQ(family(special(100, 120, 121, 125)), FamilyVerdict::Confirmed);  // 1.01 ~ 1.25
-    EXPECT_EQ(family(special(100, 105, 110, 115)), FamilyVerdict::Undecided);  // 1.05 ~ 1.15
-    // The thresholds themselves decide: 1.00 excludes, 1.20 confirms.
-    EXPECT_EQ(family(special(100, 120, 120, 130)), FamilyVerdict::Excluded);
-    EXPECT_EQ(family(special(100, 100, 110, 120)), FamilyVerdict::Confirmed);
-}
-
-TEST(AutoJudgement, SkillBonusIsTakenOffTheSkillDamageOnly)
-{
-    const FamilyJudgement j = judgeFamily(special(100, 120, 130, 150), 20, kBeast, kDefaults);
-    EXPECT_EQ(j.ratio.rMin, 110.0f / 120.0f);
-    EXPECT_EQ(j.ratio.rMax, 1.30f);
-    EXPECT_EQ(j.verdict, FamilyVerdict::Excluded);
-
+    // Normal damage stays as typed; skill damage is floored at 0, so the row shows nothing.
     const SkillDamage d = withoutSkillBonus({100, 120, 10, 150, 30, 40}, 20);
-    EXPECT_EQ(d.normalLow, 100);  // normal damage as typed
-    EXPECT_EQ(d.specialLow, 0);   // floored, so the row shows nothing
-    EXPECT_EQ(d.moonsaultHigh, 20);
+    EXPECT_TRUE(d.normalLow == 100 && d.specialLow == 0 && d.moonsaultHigh == 20);
     EXPECT_FALSE(judgeFamily({100, 120, 10, 15, 0, 0}, 20, kBeast, kDefaults).ratio.shown);
     EXPECT_EQ(withoutSkillBonus({1, 1, INT32_MAX, INT32_MAX, 0, 0}, 9999).specialHigh, INT32_MAX - 9999);
 }
 
 TEST(AutoJudgement, RatiosOutsideTheWindowOrMissingDamageShowNothing)
 {
-    EXPECT_FALSE(skillRatio(40, 50, 100, 120).shown);   // 0.33
-    EXPECT_FALSE(skillRatio(60, 70, 100, 120).shown);   // exactly 0.5
-    EXPECT_TRUE(skillRatio(100, 500, 100, 100).shown);  // exactly 5.0
-    EXPECT_FALSE(skillRatio(100, 501, 100, 100).shown);
-    EXPECT_FALSE(skillRatio(110, 130, 0, 120).shown);  // an empty normal edit
-    EXPECT_FALSE(skillRatio(110, 130, 100, 0).shown);
-    EXPECT_FALSE(skillRatio(0, 130, 100, 120).shown);  // one empty skill edit
-    EXPECT_FALSE(skillRatio(-110, -130, -100, -120).shown);
-    EXPECT_FALSE(judgeFloating(special(0, 0, 110, 130), 0, false, kDefaults).ratio.shown);
-}
-
-TEST(AutoJudgement, WeaponWithoutTargetGivesNoFamilyVerdict)
-{
-    for (std::int32_t target : {-1, 14, 15}) {
-        const FamilyJudgement j = judgeFamily(special(100, 120, 110, 130), 0, target, kDefaults);
-        EXPECT_TRUE(j.ratio.shown);
-        EXPECT_EQ(j.verdict, FamilyVerdict::NoTarget);
-    }
+    struct Case { std::int32_t sLow, sHigh, nLow, nHigh; bool shown; };
+    for (const Case& c : {Case{40, 50, 100, 120, false}, Case{60, 70, 100, 120, false},    // 0.33, exactly 0.5
+                          Case{100, 500, 100, 100, true}, Case{100, 501, 100, 100, false},  // exactly 5.0, above
+                          Case{110, 130, 0, 120, false}, Case{110, 130, 100, 0, false},     // an empty normal edit
+                          Case{0, 130, 100, 120, false}, Case{-110, -130, -100, -120, false}})
+        EXPECT_EQ(skillRatio(c.sLow, c.sHigh, c.nLow, c.nHigh).shown, c.shown) << c.sLow << " " << c.sHigh;
+    EXPECT_FALSE(judgeFloating({0, 0, 0, 0, 110, 130}, 0, false, kDefaults).ratio.shown);
 }
 
 TEST(AutoJudgement, FloatingVerdictsTestNotFloatingFirst)
 {
-    EXPECT_EQ(floating(moonsault(100, 120, 80, 90)), FloatingVerdict::WindResistant);  // 0.67
-    EXPECT_EQ(floating(moonsault(100, 120, 150, 170)), FloatingVerdict::NotFloating);  // 1.25 ~ 1.70
-    EXPECT_EQ(floating(moonsault(100, 110, 170, 190)), FloatingVerdict::Floating);     // 1.55 ~ 1.90
-    EXPECT_EQ(floating(moonsault(100, 105, 140, 150)), FloatingVerdict::Undecided);    // 1.33 ~ 1.50
-    // With エ confirmed the lower thresholds apply.
-    EXPECT_EQ(floating(moonsault(100, 110, 115, 135), true), FloatingVerdict::NotFloating);  // 1.05
-    EXPECT_EQ(floating(moonsault(100, 110, 130, 150), false), FloatingVerdict::NotFloating);
-    EXPECT_EQ(floating(moonsault(100, 110, 130, 150), true), FloatingVerdict::Floating);
-    EXPECT_EQ(floating(moonsault(100, 110, 95, 125), true), FloatingVerdict::WindResistant);
+    struct Case { std::int32_t nHigh, mLow, mHigh; bool element; LV verdict; };  // element: エ confirmed
+    // Against 100 normal damage: 0.67, 1.25 ~ 1.70, 1.55 ~ 1.90, 1.33 ~ 1.50, then the lower エ thresholds.
+    for (const Case& c : {Case{120, 80, 90, false, LV::WindResistant}, Case{120, 150, 170, false, LV::NotFloating},
+                          Case{110, 170, 190, false, LV::Floating}, Case{105, 140, 150, false, LV::Undecided},
+                          Case{110, 115, 135, true, LV::NotFloating}, Case{110, 130, 150, false, LV::NotFloating},
+                          Case{110, 130, 150, true, LV::Floating}, Case{110, 95, 125, true, LV::WindResistant}}) {
+        const FloatingJudgement j = judgeFloating({100, c.nHigh, 0, 0, c.mLow, c.mHigh}, 0, c.element, kDefaults);
+        EXPECT_TRUE(j.ratio.shown && j.verdict == c.verdict) << c.mLow << " " << c.element;
+    }
 }
 
-// The verdicts as the window shows and applies them, after typed damage.
-namespace {
-
-using namespace kestrel::ui;
-
-struct Window {
-    kestrel::testing::TempDir dir;
-    MemoryControls controls;
-    std::unique_ptr<CKestrelDlg> dialog;
-
-    explicit Window(const std::string& weapon = "WEAPON=3\r\n")
-    {
-        const std::string ini = dir.write("k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" +
-                                                       kestrel::testing::sampleFilePath() + "\r\n[USER0]\r\n" + weapon);
-        dialog = std::make_unique<CKestrelDlg>(controls, ini);
-        dialog->OnInitDialog();
-        controls.flushPostedFocus();
-    }
-    void type(int low, const char* lowText, int high, const char* highText)
-    {
-        controls.type(low, lowText);
-        controls.type(high, highText);
-    }
-    std::int32_t field(const std::string& name) const { return dialog->stateField(name).value_or(-99); }
-};
-
-}  // namespace
-
-TEST(AutoJudgementWindow, ExclusionKeepsEveryButtonShowingItsFlag)
+// The spear (3) excludes 獣, and every other exclude button goes on showing its
+// own flag; a WEAPON outside the table (15, 16) judges no family and reads
+// nothing beyond the table. ムーンサルト is judged either way.
+TEST(AutoJudgementWindow, ExclusionFollowsTheWeaponAndLeavesTheOtherButtons)
 {
-    Window w;
-    w.controls.click(id::kExcludeRow[1]);  // 鳥, by hand
-    w.type(id::kDealtLow, "100", id::kDealtHigh, "120");
-    w.type(id::kSpecialLow, "110", id::kSpecialHigh, "130");
-    EXPECT_EQ(w.controls.text(id::kSpecialVerdict), sjis("除外 → [獣]"));
-    EXPECT_EQ(w.field("familyExcluded1"), 1);
-    EXPECT_EQ(w.field("familyExcluded2"), 1);
-    for (int k = 0; k < kestrel::kFamilyCount; ++k)
-        EXPECT_EQ(w.controls.checked(id::kExcludeRow[k]), k <= 1) << k;
-    EXPECT_TRUE(w.controls.checked(id::kExcludeBox));
-}
-
-TEST(AutoJudgementWindow, WeaponOutsideTheTableJudgesNoFamily)
-{
-    for (const char* weapon : {"WEAPON=15\r\n", "WEAPON=16\r\n"}) {
-        Window w(weapon);
-        w.type(id::kDealtLow, "100", id::kDealtHigh, "120");
-        w.type(id::kSpecialLow, "110", id::kSpecialHigh, "130");
-        w.type(id::kMoonsaultLow, "170", id::kMoonsaultHigh, "190");
-        EXPECT_EQ(w.controls.text(1082), "0.92");
-        EXPECT_EQ(w.controls.text(id::kSpecialVerdict), "");
-        EXPECT_EQ(w.field("familyExcluded1"), 0);
-        EXPECT_FALSE(w.controls.checked(id::kExcludeBox));
-        EXPECT_EQ(w.controls.text(id::kMoonsaultVerdict), sjis("浮いている"));  // 1.42 ~ 1.90
+    for (const char* weapon : {"3", "15", "16"}) {
+        const bool spear = weapon[0] == '3';
+        kestrel::testing::TempDir dir;
+        ui::MemoryControls c;
+        const std::string sample = kestrel::testing::sampleFilePath();
+        ui::CKestrelDlg w(c, dir.write("k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" + sample +
+                                                    "\r\n[USER0]\r\nWEAPON=" + weapon));
+        w.OnInitDialog();
+        c.click(ui::id::kExcludeRow[1]);  // 鳥, by hand
+        // 100 ~ 120 normal, 110 ~ 130 special-attack (0.92 ~ 1.30) and 170 ~ 190 ムーンサルト damage.
+        c.type(1090, "100"), c.type(1118, "120"), c.type(1134, "110"), c.type(1153, "130");
+        c.type(1155, "170"), c.type(1156, "190");
+        EXPECT_EQ(c.text(1082), "0.92");
+        EXPECT_EQ(c.text(ui::id::kSpecialVerdict), spear ? ui::sjis("除外 → [獣]") : "");
+        for (int k = 0; k < kFamilyCount; ++k) {
+            const bool excluded = k == 1 || (spear && k == 0);
+            EXPECT_EQ(w.state().familyExcluded[k + 1], excluded ? 1 : 0) << weapon << " " << k;
+            EXPECT_EQ(c.checked(ui::id::kExcludeRow[k]), excluded) << weapon << " " << k;
+        }
+        EXPECT_TRUE(c.checked(ui::id::kExcludeBox));
+        EXPECT_EQ(c.text(ui::id::kMoonsaultVerdict), ui::sjis("浮いている"));  // 1.42 ~ 1.90
     }
 }

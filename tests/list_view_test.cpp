@@ -1,5 +1,6 @@
+// The candidate list's cells and rows on hand-made records (the stories fill the control).
+
 #include "ui/list_view.h"
-#include "ui/memory_controls.h"
 #include "ui/texts.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +13,26 @@ using namespace kestrel::ui;
 
 namespace {
 
-struct NoEvents : ControlEvents {
-    void onTextChanged(int) override {}
-    void onClicked(int) override {}
-};
+using Row = std::vector<std::string>;
+using Rows = std::vector<Row>;
 
-MonsterRecord& add(Catalogue& c, const char* name)
+// A table of candidates with these names and every other field zero.
+std::unique_ptr<Catalogue> catalogueOf(std::initializer_list<const char*> names)
 {
-    MonsterRecord& r = c.monsterTable[c.monsterCount];
-    r.loadIndex = c.monsterCount++;
-    r.isCandidate = 1;
-    std::strcpy(r.name, name);
-    return r;
+    auto c = std::make_unique<Catalogue>();
+    for (const char* name : names) {
+        MonsterRecord& r = c->monsterTable[c->monsterCount];
+        r.loadIndex = c->monsterCount++, r.isCandidate = 1;
+        std::strcpy(r.name, name);
+    }
+    return c;
+}
+
+Rows rowsIn(const Catalogue& c, std::int32_t layout, std::int32_t debugLevel = 0)
+{
+    ObservationState state;
+    state.listLayout = layout;
+    return candidateRows(c, state, debugLevel);
 }
 
 void setSkills(MonsterRecord& r, std::initializer_list<const char*> utf8)
@@ -38,53 +47,38 @@ void setSkills(MonsterRecord& r, std::initializer_list<const char*> utf8)
 
 TEST(ListView, FamilyAttributeAndStatCells)
 {
-    EXPECT_EQ(familyCell(3 | 0x80), sjis("植?"));
-    EXPECT_EQ(familyCell(0), "?");
-    EXPECT_EQ(familyCell(14), sjis("？"));
-    EXPECT_EQ(familyCell(15), "?");
-    EXPECT_EQ(familyCell(15 | 0x80), "?");
+    for (const auto& [family, cell] : std::initializer_list<std::pair<std::int32_t, std::string>>{
+             {3 | 0x80, sjis("植?")}, {0, "?"}, {14, sjis("？")}, {15, "?"}, {15 | 0x80, "?"}})
+        EXPECT_EQ(familyCell(family), cell) << family;
 
-    auto c = std::make_unique<Catalogue>();
-    MonsterRecord& r = add(*c, "slime");
+    auto c = catalogueOf({"slime"});
+    c->monsterCount = 5000;  // a count beyond the table is read as the whole table
+    MonsterRecord& r = c->monsterTable[0];
     r.metal = 1, r.floating = 1, r.hp = -1, r.mp = 3, r.attack = 85, r.dealtSpread = 2, r.defense = 40;
-    ObservationState state;
-    auto row = candidateRows(*c, state, 0).at(0);
-    ASSERT_EQ(row.size(), 8u);
-    EXPECT_EQ(row[2], "M");
-    EXPECT_EQ(row[3], "?");
-    EXPECT_EQ(row[5], "*85");
-    EXPECT_EQ(row[6], "40");
+    EXPECT_EQ(rowsIn(*c, 0), (Rows{{"slime", "?", "M", "?", "3", "*85", "40", ""}}));
     r.metal = 0, r.floating = -1, r.takenSpread = 1;
-    row = candidateRows(*c, state, 0).at(0);
-    EXPECT_EQ(row[2], sjis("浮"));
-    EXPECT_EQ(row[6], "*40");
+    EXPECT_EQ(rowsIn(*c, 0), (Rows{{"slime", "?", sjis("浮"), "?", "3", "*85", "*40", ""}}));
 }
 
-TEST(ListView, DamageLayout)
+TEST(ListView, DamageLayoutAlsoForEveryUnknownLayout)
 {
-    auto c = std::make_unique<Catalogue>();
-    MonsterRecord& r = add(*c, "a");
+    auto c = catalogueOf({"a", "b"});
+    MonsterRecord& r = c->monsterTable[0];
     r.defense = 30, r.dealtSpread = 3, r.dealtMin = 5, r.dealtMax = 12, r.dealtRatio = 57.0f;
-    r.takenMin = 8, r.takenMax = 110, r.takenRatio = 57.1f;
-    MonsterRecord& unknown = add(*c, "b");
-    unknown.defense = -1;
-    ObservationState state;
-    state.listLayout = 7;  // no such layout: shown as the damage layout
-    EXPECT_EQ(columnsOf(7).size(), 15u);
-    EXPECT_EQ(columnsOf(7)[3].header, " HP ");
-    const auto rows = candidateRows(*c, state, 0);
-    ASSERT_EQ(rows.size(), 2u);
-    const std::vector<std::string> expected = {"(+-3)   5", sjis("～"), " 12", " 57%", "  8", sjis("～"), "110", ""};
-    EXPECT_EQ(std::vector<std::string>(rows[0].begin() + 7, rows[0].end()), expected);
-    ASSERT_EQ(rows[1].size(), 15u);
-    EXPECT_EQ(rows[1][7], "?");
-    for (int i = 8; i < 15; ++i)
-        EXPECT_EQ(rows[1][i], "") << i;
-
+    r.takenMin = 8, r.takenMax = 110, r.takenRatio = 57.1f;  // above 57: no ratio
+    c->monsterTable[1].defense = -1;
+    const std::string tilde = sjis("～");
+    for (std::int32_t layout : {3, 7, -1}) {
+        ASSERT_EQ(columnsOf(layout).size(), 15u) << layout;
+        const Rows rows = rowsIn(*c, layout);
+        ASSERT_EQ(rows.size(), 2u);
+        const Row known(rows[0].begin() + 7, rows[0].end());
+        EXPECT_EQ(known, (Row{"(+-3)   5", tilde, " 12", " 57%", "  8", tilde, "110", ""}));
+        EXPECT_EQ(Row(rows[1].begin() + 7, rows[1].end()), (Row{"?", "", "", "", "", "", "", ""}));  // unknown defense
+    }
     r.weight = 42;
-    const auto debugRow = candidateRows(*c, state, 8).at(0);
-    EXPECT_EQ(debugRow[7], "Weight =   42");
-    EXPECT_EQ(debugRow[8], "");
+    const Row debug = rowsIn(*c, 7, 8).at(0);
+    EXPECT_EQ(Row(debug.begin() + 7, debug.end()), (Row{"Weight =   42", "", "", "", "", "", "", ""}));
 }
 
 TEST(ListView, SkillsCell)
@@ -94,9 +88,7 @@ TEST(ListView, SkillsCell)
     EXPECT_EQ(skillsCell(r, 0), sjis("メラ、ヒャド"));
 
     setSkills(r, {"メラ", "ルカニ", "ヒャド"});
-    r.skillHit[0] = 2;
-    EXPECT_EQ(skillsCell(r, 1), sjis("ヒャド、メラ、ルカニ"));
-    r.skillHit[1] = 1;  // beyond the word count: not a hit
+    r.skillHit[0] = 2, r.skillHit[1] = 1;  // the second word found ルカニ, but a count of 1 ignores it
     EXPECT_EQ(skillsCell(r, 1), sjis("ヒャド、メラ、ルカニ"));
     EXPECT_EQ(skillsCell(r, 2), sjis("ヒャド、ルカニ、メラ"));
     r.skillHit[1] = 2, r.skillHit[2] = 7;  // a repeated hit and one past skillCount
@@ -104,59 +96,16 @@ TEST(ListView, SkillsCell)
     EXPECT_EQ(skillsCell(r, 99), sjis("ヒャド、メラ、ルカニ"));
 }
 
-TEST(ListView, TriviaBlock)
+TEST(ListView, TriviaBlockFlagsTheFirstFourLinesOfEachText)
 {
-    auto c = std::make_unique<Catalogue>();
-    MonsterRecord& r = add(*c, "a");
-    c->triviaText1[0] = "l1<BR>l2<BR>l3";
-    c->triviaText2[0] = "m1";
-    r.triviaHit[2] = 1, r.triviaHit[5] = 1;
-    add(*c, "hidden").isCandidate = 0;
-    ObservationState state;
-    state.listLayout = 2;
-    const auto rows = candidateRows(*c, state, 0);
-    const std::string arrow = sjis("→"), line = sjis("＿＿＿＿＿＿＿＿＿＿＿＿＿");
-    const std::vector<std::vector<std::string>> expected = {
-        {"a", " ", "", "", ""},      {"", " ", "l1", arrow, "m1"}, {"", arrow, "l2", " ", ""},
-        {"", " ", "l3", " ", ""},    {"", "", line, "", line},
-    };
-    EXPECT_EQ(rows, expected);
-
+    auto c = catalogueOf({"a", "hidden"});
+    c->monsterTable[1].isCandidate = 0;
     c->triviaText1[0] = "1<BR>2<BR>3<BR>4<BR>5";
-    r.triviaHit[4] = 1;
-    const auto longer = candidateRows(*c, state, 0);
-    ASSERT_EQ(longer.size(), 7u);
-    EXPECT_EQ(longer[4][1], arrow);  // line 4 has a flag
-    EXPECT_EQ(longer[5][1], " ");    // line 5 has none
-}
-
-TEST(ListView, FillAndBuild)
-{
-    auto c = std::make_unique<Catalogue>();
-    setSkills(add(*c, "a"), {"x"});
-    c->monsterCount = 5000;  // a count beyond the table is read as the whole table
-    ObservationState state;
-    state.candidateCount = 1;
-    MemoryControls controls;
-    NoEvents events;
-    controls.create({{kIdList, ControlKind::List, ""}, {kIdCandidateCount, ControlKind::Static, ""}}, events);
-    buildColumns(controls, state);
-    EXPECT_EQ(controls.columns(kIdList).size(), 8u);
-    EXPECT_EQ(controls.text(kIdCandidateCount), "1");
-    fillList(controls, *c, state, 0);
-    ASSERT_EQ(controls.rows(kIdList).size(), 1u);
-    EXPECT_EQ(controls.rows(kIdList)[0][7], "x");
-
-    state.listLocked = 1;
-    state.candidateCount = 0;
-    c->monsterTable[0].isCandidate = 0;
-    fillList(controls, *c, state, 0);
-    EXPECT_EQ(controls.text(kIdCandidateCount), "0");
-    EXPECT_EQ(controls.rows(kIdList).size(), 1u);
-
-    state.listLocked = 0, state.listLayout = 1;
-    buildColumns(controls, state);
-    EXPECT_EQ(controls.columns(kIdList)[2].header, sjis("場所"));
-    fillList(controls, *c, state, 0);
-    EXPECT_TRUE(controls.rows(kIdList).empty());
+    c->triviaText2[0] = "m1";
+    MonsterRecord& r = c->monsterTable[0];
+    r.triviaHit[2] = 1, r.triviaHit[4] = 1, r.triviaHit[5] = 1;  // lines 2 and 4 of the first, 1 of the second
+    const std::string arrow = sjis("→"), line = sjis("＿＿＿＿＿＿＿＿＿＿＿＿＿");
+    EXPECT_EQ(rowsIn(*c, 2), (Rows{{"a", " ", "", "", ""}, {"", " ", "1", arrow, "m1"}, {"", arrow, "2", " ", ""},
+                                   {"", " ", "3", " ", ""}, {"", arrow, "4", " ", ""}, {"", " ", "5", " ", ""},
+                                   {"", "", line, "", line}}));
 }
