@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  xvfb xauth fonts-noto-cjk
+  xvfb xauth fonts-ipafont-gothic
   python3
 )
 

@@ -1,0 +1,159 @@
+#include "app/kestrel_window.h"
+
+#include "ui/main_window.h"
+#include "ui/qt/qt_controls.h"
+#include "ui/window_title.h"
+
+#include "platform/cp932.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace kestrel::app {
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr UINT kAboutCommand = 16;  // the About item of the window menu
+#endif
+
+QString fromCp932(const std::string& text)
+{
+    return QString::fromStdString(cp932ToUtf8(text));
+}
+
+}  // namespace
+
+KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
+{
+    setCentralWidget(controls_);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
+    setAcceptDrops(true);
+    addAboutItem();
+    // Drops and Escape are seen before the widget under the mouse or in focus
+    // takes them: an edit would paste a dropped path as text.
+    qApp->installEventFilter(this);
+}
+
+KestrelWindow::~KestrelWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void KestrelWindow::attach(ui::CKestrelDlg* dialog)
+{
+    dialog_ = dialog;
+    if (dialog_ == nullptr)
+        return;
+    ui::layOutMainWindow(*controls_);
+    // The original's 519 x 422 dialog units at today's sizes.
+    resize(QSize(1040, 860).expandedTo(minimumSizeHint()));
+}
+
+void KestrelWindow::openDefinitionFile(const QString& path)
+{
+    if (dialog_ == nullptr || path.isEmpty())
+        return;
+    dialog_->openDefinitionFile(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+    controls_->flush();
+}
+
+void KestrelWindow::showAbout()
+{
+    if (dialog_ == nullptr)
+        return;
+    dialog_->onAboutCommand();
+    controls_->flush();
+}
+
+// On Windows the About item sits in the window menu, as the program always had
+// it; elsewhere the window menu belongs to the window manager, so the same item
+// gets a help menu of its own.
+void KestrelWindow::addAboutItem()
+{
+    const std::string text = ui::aboutMenuText();
+    if (text.empty())
+        return;
+#ifdef Q_OS_WIN
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (menu != nullptr) {
+        const std::wstring wide = fromCp932(text).toStdWString();
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kAboutCommand, wide.c_str());
+    }
+#else
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    help->addAction(fromCp932(text), this, &KestrelWindow::showAbout);
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool KestrelWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+        showAbout();
+        *result = 0;
+        return true;
+    }
+    return QMainWindow::nativeEvent(eventType, message, result);
+}
+#endif
+
+QString KestrelWindow::definitionFileIn(const QDropEvent& event)
+{
+    const QMimeData* data = event.mimeData();
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+            return path;
+    }
+    return {};
+}
+
+bool KestrelWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool drag = type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop;
+    if (!drag && type != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this)
+        return false;
+
+    if (type == QEvent::KeyPress) {
+        // Escape ends the program like the close box; Enter is left to the
+        // widgets, and no edit ends anything with it.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier &&
+            QApplication::activeModalWidget() == nullptr) {
+            close();
+            return true;
+        }
+        return false;
+    }
+
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = definitionFileIn(*drop);
+    if (path.isEmpty())
+        return false;
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop)
+        openDefinitionFile(path);
+    return true;
+}
+
+}  // namespace kestrel::app

@@ -1,0 +1,259 @@
+// The main window on real widgets: typing and clicking as a player does, the
+// rows, count, captions and focus that follow, and the layouts of the window
+// and its two dialogs (every control shown whole, none on top of another).
+
+#include "support/monster_files.h"
+#include "ui/main_window.h"
+#include "ui/qt/qt_controls.h"
+
+#include <QAbstractItemModel>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using kestrel::testing::TempDir;
+using namespace kestrel::ui;
+
+namespace {
+
+// The sample monsters, the information messages already acknowledged.
+std::string settingsFile(const TempDir& dir)
+{
+    return dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" +
+                                        kestrel::testing::sampleFilePath() + "\r\n");
+}
+
+template <class W = QWidget>
+W* control(const QWidget& root, int id)
+{
+    return root.findChild<W*>(QStringLiteral("id%1").arg(id));
+}
+
+QString textOf(const QWidget& root, int id)
+{
+    if (auto* label = control<QLabel>(root, id))
+        return label->text();
+    if (auto* edit = control<QLineEdit>(root, id))
+        return edit->text();
+    if (auto* button = control<QAbstractButton>(root, id))
+        return button->text();
+    return QStringLiteral("<no control %1>").arg(id);
+}
+
+struct Window {
+    TempDir dir;
+    QtControls controls;
+    std::unique_ptr<CKestrelDlg> dialog;
+
+    Window() : dialog(std::make_unique<CKestrelDlg>(controls, settingsFile(dir)))
+    {
+        layOutMainWindow(controls);
+        dialog->OnInitDialog();
+        controls.flush();
+        controls.show();
+        controls.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls));
+    }
+
+    void click(int id) { QTest::mouseClick(control<QAbstractButton>(controls, id), Qt::LeftButton); }
+    void type(int id, const QString& keys) { QTest::keyClicks(control(controls, id), keys); }
+    int rows() const { return control<QTableView>(controls, 1037)->model()->rowCount(); }
+    int columns() const { return control<QTableView>(controls, 1037)->model()->columnCount(); }
+    QString cell(int row, int column) const
+    {
+        const QAbstractItemModel* model = control<QTableView>(controls, 1037)->model();
+        return model->data(model->index(row, column)).toString();
+    }
+    QString text(int id) const { return textOf(controls, id); }
+    // The window's focus widget (it has the focus whenever the window is active).
+    bool focused(int id) const { return controls.focusWidget() == control(controls, id); }
+};
+
+// Clicks a button that opens a modal dialog; act runs on the dialog once it is
+// up and must close it (a dialog it leaves open is cancelled).
+void withModal(Window& w, int button, const std::function<void(QDialog&)>& act)
+{
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        seen = true;
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    w.click(button);
+    EXPECT_TRUE(seen) << "no dialog opened by " << button;
+}
+
+void replaceText(QDialog& dialog, int id, const QString& keys)
+{
+    auto* edit = control<QLineEdit>(dialog, id);
+    ASSERT_NE(edit, nullptr) << id;
+    edit->selectAll();
+    QTest::keyClicks(edit, keys);
+}
+
+// The room a control's text (or icon) needs; push buttons may be narrower
+// than their style would make them on their own, never than their caption.
+QSize neededSize(const QWidget& w)
+{
+    if (const auto* push = qobject_cast<const QPushButton*>(&w)) {
+        const QFontMetrics metrics(push->font());
+        if (push->text().isEmpty())
+            return push->icon().isNull() ? QSize() : push->iconSize();
+        return {metrics.horizontalAdvance(push->text()) + 4, metrics.height()};
+    }
+    if (qobject_cast<const QLabel*>(&w) || qobject_cast<const QAbstractButton*>(&w))
+        return w.minimumSizeHint();
+    return {};
+}
+
+// Every control that shows something lies inside its window, is at least as
+// large as its text needs, and covers no other.
+void expectClearLayout(const QWidget& root)
+{
+    std::vector<std::pair<QString, QRect>> placed;
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        if (!w->objectName().startsWith(QLatin1String("id")) || !w->isVisible())
+            continue;
+        const QRect box(w->mapTo(&root, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(root.rect().contains(box)) << w->objectName().toStdString() << " sticks out";
+        const QSize needed = neededSize(*w);
+        EXPECT_GE(w->width(), needed.width()) << w->objectName().toStdString() << " is cut";
+        EXPECT_GE(w->height(), needed.height()) << w->objectName().toStdString() << " is cut";
+        for (const auto& [name, other] : placed)
+            EXPECT_FALSE(box.intersects(other)) << w->objectName().toStdString() << " covers " << name.toStdString();
+        placed.emplace_back(w->objectName(), box);
+    }
+    EXPECT_GT(placed.size(), 10u);
+}
+
+}  // namespace
+
+TEST(Window, WholeQuizFromFirstStartToOneCandidate)
+{
+    Window w;
+    EXPECT_EQ(w.controls.windowTitle(), QStringLiteral("ミルトポクイズ お助けツール   Ver 2.7"));
+    EXPECT_EQ(w.text(1003), QStringLiteral("sample-monsters.csv"));
+    EXPECT_TRUE(w.focused(1090));
+
+    w.click(1007);  // 中級
+    EXPECT_TRUE(control<QAbstractButton>(w.controls, 1007)->isChecked());
+    EXPECT_FALSE(control<QAbstractButton>(w.controls, 1046)->isChecked());
+    EXPECT_TRUE(w.focused(1090));
+
+    withModal(w, 1012, [](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ユーザー設定 : USER1"));
+        replaceText(dialog, 1005, QStringLiteral("200"));
+        replaceText(dialog, 1006, QStringLiteral("150"));
+        replaceText(dialog, 1023, QStringLiteral("500"));
+        QTest::mouseClick(control<QAbstractButton>(dialog, 1), Qt::LeftButton);
+    });
+    EXPECT_EQ(w.text(1086), QStringLiteral("攻200"));
+    EXPECT_EQ(w.text(1093), QStringLiteral("守150"));
+    EXPECT_TRUE(w.focused(1090));
+
+    w.type(1090, QStringLiteral("60"));
+    EXPECT_TRUE(control<QAbstractButton>(w.controls, 1092)->isChecked());
+    EXPECT_EQ(w.text(1118), QStringLiteral("60"));
+    EXPECT_EQ(w.text(1040), QStringLiteral("11"));
+    EXPECT_EQ(w.rows(), 11);
+
+    w.type(1096, QStringLiteral("45"));
+    EXPECT_EQ(w.text(1073), QStringLiteral("152"));
+    EXPECT_EQ(w.text(1069), QStringLiteral("176"));
+    EXPECT_EQ(w.rows(), 8);
+
+    w.click(1014);
+    w.click(1014);
+    EXPECT_EQ(w.text(1014), QStringLiteral("怒らない"));
+    EXPECT_EQ(w.rows(), 2);
+
+    w.click(1138);  // the skill button ためる
+    EXPECT_EQ(w.text(1005), QStringLiteral("ためる"));
+    EXPECT_EQ(w.text(1040), QStringLiteral("1"));
+    ASSERT_EQ(w.rows(), 1);
+    EXPECT_EQ(w.cell(0, 0), QStringLiteral("カラクリカカシ"));
+
+    w.click(1038);  // RESET
+    EXPECT_EQ(w.text(1040), QStringLiteral("42"));
+    EXPECT_EQ(w.rows(), 42);
+    EXPECT_EQ(w.text(1090), QString());
+}
+
+TEST(Window, KeysInTheDamageEdits)
+{
+    Window w;
+    w.type(1090, QStringLiteral("30"));
+    QTest::keyClick(control(w.controls, 1090), Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(w.text(1090), QStringLiteral("30"));
+    EXPECT_EQ(w.text(1118), QStringLiteral("31"));
+    EXPECT_TRUE(w.focused(1118));
+    w.type(1118, QStringLiteral("-"));  // the main keyboard's minus
+    EXPECT_EQ(w.text(1090), QStringLiteral("29"));
+    EXPECT_TRUE(w.focused(1090));
+
+    // Enter in an edit presses nothing and closes nothing.
+    const QString count = w.text(1040);
+    QTest::keyClick(control(w.controls, 1090), Qt::Key_Return);
+    QTest::keyClick(control(w.controls, 1090), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(w.controls.isVisible());
+    EXPECT_EQ(w.text(1040), count);
+    EXPECT_EQ(w.text(1090), QStringLiteral("29"));
+    EXPECT_FALSE(control(w.controls, 1013)->isVisible());  // the hidden default button
+
+    // The icon buttons step the same pair.
+    EXPECT_FALSE(control<QAbstractButton>(w.controls, 1063)->icon().pixmap(12, 12).isNull());
+    w.click(1063);
+    EXPECT_EQ(w.text(1118), QStringLiteral("32"));
+}
+
+TEST(Window, LayoutRadiosRebuildTheListAndMoveThePrimaryInput)
+{
+    Window w;
+    w.click(1180);  // まめ
+    EXPECT_EQ(w.columns(), 5);
+    EXPECT_EQ(w.text(1032), QStringLiteral("豆検索"));
+    EXPECT_GT(w.rows(), w.text(1040).toInt());  // a block of rows per candidate
+    w.click(1177);  // 図鑑順: the focus goes back to the search edit
+    EXPECT_TRUE(w.focused(1005));
+
+    w.click(1161);  // 特技
+    EXPECT_EQ(w.columns(), 8);
+    EXPECT_TRUE(w.focused(1090));
+    EXPECT_EQ(w.rows(), w.text(1040).toInt());
+    w.click(1150);  // ダメージ
+    EXPECT_EQ(w.columns(), 15);
+}
+
+TEST(Window, WindowAndDialogsShowEveryControlWhole)
+{
+    Window w;
+    expectClearLayout(w.controls);
+    w.controls.resize(w.controls.minimumSizeHint());
+    QApplication::processEvents();
+    expectClearLayout(w.controls);
+
+    withModal(w, 1012, [](QDialog& dialog) {
+        expectClearLayout(dialog);
+        EXPECT_TRUE(control(dialog, 1021)->isVisible());  // 素手, the last weapon
+    });
+    withModal(w, 1081, [](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Config"));
+        expectClearLayout(dialog);
+        EXPECT_FALSE(control(dialog, 1161)->isEnabled());
+    });
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Saves PNG pictures of the window to DIR: the main window in each of its four
+# list layouts and the two dialogs. Runs the built program under Xvfb with the
+# sample monsters and a fresh settings file in a temporary folder.
+#
+#   tools/screenshot.sh DIR [PROGRAM]     (PROGRAM defaults to build/bin/kestrel)
+set -euo pipefail
+
+if [ "$#" -lt 1 ]; then
+  echo "usage: tools/screenshot.sh DIR [PROGRAM]" >&2
+  exit 2
+fi
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=${2:-$root/build/bin/kestrel}
+if [ ! -x "$program" ]; then
+  echo "screenshot: $program is missing; build it first (bash scripts/run.sh)" >&2
+  exit 1
+fi
+mkdir -p "$1"
+out=$(cd "$1" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The settings file lives beside the program, so the program runs from a copy.
+cp "$program" "$work/kestrel"
+# Information messages already read; one player with attack 200 and defense 150.
+printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
+  >"$work/kestrel.ini"
+
+shots=(main-skills main-location main-trivia main-damage dialog-user dialog-config)
+for shot in "${shots[@]}"; do rm -f "$out/$shot.png"; done
+
+KESTREL_SCREENSHOT="$out" timeout 120 \
+  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+  "$work/kestrel" "$root/resources/sample-monsters.csv"
+
+missing=0
+for shot in "${shots[@]}"; do
+  if [ -s "$out/$shot.png" ]; then
+    echo "$out/$shot.png"
+  else
+    echo "screenshot: $shot.png was not written" >&2
+    missing=1
+  fi
+done
+exit "$missing"
