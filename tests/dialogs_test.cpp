@@ -28,8 +28,8 @@ bool runOk(DialogLogic& dialog, Fills fills, std::vector<int> clicks = {})
 void expectWellFormed(const DialogLogic& dialog)
 {
     std::set<int> ids;
-    for (const ControlSpec& spec : dialog.controls())
-        EXPECT_TRUE(ids.insert(spec.id).second && spec.caption.find('?') == std::string::npos) << spec.id;
+    for (const ControlSpec& item : dialog.controls())
+        EXPECT_TRUE(ids.insert(item.id).second && item.caption.find('?') == std::string::npos) << item.id;
 }
 
 // The fourteen values, to be compared and printed at once.

@@ -81,7 +81,7 @@ public:
 
     // Creates the controls of a window (before any other call), and names the
     // logic that receives their events.
-    virtual void create(const std::vector<ControlSpec>& specs, ControlEvents& events) = 0;
+    virtual void create(const std::vector<ControlSpec>& items, ControlEvents& events) = 0;
 
     virtual std::string text(int id) const = 0;
     virtual void setText(int id, std::string_view text) = 0;

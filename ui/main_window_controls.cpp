@@ -23,7 +23,7 @@ class Builder {
 public:
     void add(int id, ControlKind kind, std::string_view caption = "", int group = 0)
     {
-        specs.push_back({id, kind, sjis(caption), group});
+        items.push_back({id, kind, sjis(caption), group});
     }
     void statics(std::initializer_list<std::pair<int, const char*>> items)
     {
@@ -39,7 +39,7 @@ public:
         add(high, ControlKind::Edit);
         add(up, ControlKind::Button);
     }
-    std::vector<ControlSpec> specs;
+    std::vector<ControlSpec> items;
 };
 
 }  // namespace
@@ -154,7 +154,7 @@ std::vector<ControlSpec> mainWindowControls()
     for (int layout = 0; layout < 4; ++layout)
         b.add(id::kLayoutRadios[layout], K::Radio, layouts[layout], kLayoutGroup);
     b.statics({{1039, "現在候補数"}, {kIdCandidateCount, "0"}, {1041, "種類"}});
-    return b.specs;
+    return b.items;
 }
 
 }  // namespace kestrel::ui

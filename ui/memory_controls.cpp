@@ -24,14 +24,14 @@ const MemoryControls::Control* MemoryControls::find(int id) const
     return it == controls_.end() ? nullptr : &it->second;
 }
 
-void MemoryControls::create(const std::vector<ControlSpec>& specs, ControlEvents& events)
+void MemoryControls::create(const std::vector<ControlSpec>& items, ControlEvents& events)
 {
     controls_.clear();
-    for (const ControlSpec& spec : specs) {
+    for (const ControlSpec& item : items) {
         Control control;
-        control.spec = spec;
-        control.text = spec.caption;
-        controls_[spec.id] = std::move(control);
+        control.item = item;
+        control.text = item.caption;
+        controls_[item.id] = std::move(control);
     }
     events_ = &events;
 }
@@ -49,7 +49,7 @@ void MemoryControls::setText(int id, std::string_view text)
     control->text.assign(text);
     // An edit reports every write, changed or not, before the write returns; the
     // handler may write this or other edits again.
-    if (control->spec.kind == ControlKind::Edit && events_) events_->onTextChanged(id);
+    if (control->item.kind == ControlKind::Edit && events_) events_->onTextChanged(id);
 }
 
 bool MemoryControls::checked(int id) const
@@ -182,7 +182,7 @@ bool MemoryControls::type(int id, std::string_view text)
 {
     return userAction([&] {
         const Control* control = find(id);
-        if (!control || !control->enabled || control->spec.kind != ControlKind::Edit) return false;
+        if (!control || !control->enabled || control->item.kind != ControlKind::Edit) return false;
         setText(id, text);
         return true;
     });
@@ -192,7 +192,7 @@ bool MemoryControls::key(int id, char c)
 {
     return userAction([&] {
         const Control* control = find(id);
-        if (!control || !control->enabled || control->spec.kind != ControlKind::Edit) return false;
+        if (!control || !control->enabled || control->item.kind != ControlKind::Edit) return false;
         std::string text = control->text;
         text.push_back(c);
         setText(id, text);
@@ -205,15 +205,15 @@ bool MemoryControls::click(int id)
     return userAction([&] {
         Control* control = find(id);
         if (!control || !control->enabled) return false;
-        const ControlKind kind = control->spec.kind;
+        const ControlKind kind = control->item.kind;
         if (kind == ControlKind::Edit || kind == ControlKind::List) return false;
         if (isToggle(kind)) {
             control->checked = !control->checked;
         } else if (isRadio(kind)) {
-            const int group = control->spec.group;
+            const int group = control->item.group;
             if (group != 0) {
                 for (auto& [otherId, other] : controls_) {
-                    if (otherId != id && other.spec.group == group && isRadio(other.spec.kind)) other.checked = false;
+                    if (otherId != id && other.item.group == group && isRadio(other.item.kind)) other.checked = false;
                 }
             }
             control->checked = true;
@@ -235,7 +235,7 @@ bool MemoryControls::exists(int id) const { return find(id) != nullptr; }
 ControlKind MemoryControls::kind(int id) const
 {
     const Control* control = find(id);
-    return control ? control->spec.kind : ControlKind::Static;
+    return control ? control->item.kind : ControlKind::Static;
 }
 
 const std::vector<ListColumn>& MemoryControls::columns(int id) const

@@ -33,7 +33,7 @@ struct ShownMessage {
 class MemoryControls : public Controls {
 public:
     // Controls.
-    void create(const std::vector<ControlSpec>& specs, ControlEvents& events) override;
+    void create(const std::vector<ControlSpec>& items, ControlEvents& events) override;
     std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
     bool checked(int id) const override;
@@ -87,7 +87,7 @@ public:
 
 private:
     struct Control {
-        ControlSpec spec;
+        ControlSpec item;
         std::string text;
         bool checked = false;
         bool enabled = true;

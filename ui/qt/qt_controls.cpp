@@ -58,7 +58,7 @@ void keepColumnWidths(const QTableView& view, const CandidateTableModel& model, 
 }  // namespace
 
 struct QtControls::Control {
-    ControlSpec spec;
+    ControlSpec item;
     QWidget* widget = nullptr;
     QLineEdit* edit = nullptr;
     QLabel* label = nullptr;
@@ -111,7 +111,7 @@ QtControls::Control* QtControls::find(int id) const
     return it == controls_.end() ? nullptr : it->second.get();
 }
 
-void QtControls::create(const std::vector<ControlSpec>& specs, ControlEvents& events)
+void QtControls::create(const std::vector<ControlSpec>& items, ControlEvents& events)
 {
     for (const auto& [id, control] : controls_) {
         disconnect(control->widget, nullptr, this, nullptr);
@@ -122,19 +122,19 @@ void QtControls::create(const std::vector<ControlSpec>& specs, ControlEvents& ev
     postedFocus_.reset();
     events_ = &events;
 
-    for (const ControlSpec& spec : specs) {
+    for (const ControlSpec& item : items) {
         auto control = std::make_unique<Control>();
-        control->spec = spec;
-        control->written = spec.caption;
-        control->shown = toQString(spec.caption);
-        const int id = spec.id;
+        control->item = item;
+        control->written = item.caption;
+        control->shown = toQString(item.caption);
+        const int id = item.id;
         const auto clicked = [this, id] {
             dispatch([this, id] {
                 if (events_)
                     events_->onClicked(id);
             });
         };
-        switch (spec.kind) {
+        switch (item.kind) {
         case ControlKind::Static: {
             auto* label = new ClickableLabel(control->shown, this);
             label->setTextFormat(Qt::PlainText);
@@ -175,8 +175,8 @@ void QtControls::create(const std::vector<ControlSpec>& specs, ControlEvents& ev
             // Radios are never exclusive in Qt's way: a group may be left with none checked.
             control->button->setAutoExclusive(false);
             // Only a user's click runs the handler, after the check state has changed.
-            connect(control->button, &QAbstractButton::clicked, this, [this, id, group = spec.group, clicked] {
-                if (const Control* self = find(id); self && isRadio(self->spec.kind))
+            connect(control->button, &QAbstractButton::clicked, this, [this, id, group = item.group, clicked] {
+                if (const Control* self = find(id); self && isRadio(self->item.kind))
                     uncheckGroup(group, id);
                 clicked();
             });
@@ -246,7 +246,7 @@ void QtControls::uncheckGroup(int group, int except)
     if (group == 0)
         return;
     for (const auto& [id, control] : controls_) {
-        if (id != except && control->spec.group == group && isRadio(control->spec.kind) && control->button)
+        if (id != except && control->item.group == group && isRadio(control->item.kind) && control->button)
             control->button->setChecked(false);
     }
 }

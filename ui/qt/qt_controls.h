@@ -29,7 +29,7 @@ public:
     ~QtControls() override;
 
     // Controls.
-    void create(const std::vector<ControlSpec>& specs, ControlEvents& events) override;
+    void create(const std::vector<ControlSpec>& items, ControlEvents& events) override;
     std::string text(int id) const override;
     void setText(int id, std::string_view text) override;
     bool checked(int id) const override;

@@ -95,16 +95,16 @@ bool QtControls::runModal(std::string_view caption, DialogLogic& dialog)
     auto* child = new QtControls(&box);
     layout->addWidget(child);
 
-    const std::vector<ControlSpec> specs = dialog.controls();
-    child->create(specs, dialog);
+    const std::vector<ControlSpec> items = dialog.controls();
+    child->create(items, dialog);
     layOutDialog(*child, dialog.templateId());
     // OK, and the buttons that end the dialog as accepted, close it once their
     // own handler (connected first) has run; Cancel, Escape and the close box reject.
-    for (const ControlSpec& spec : specs) {
-        auto* button = qobject_cast<QAbstractButton*>(child->widget(spec.id));
-        if (spec.kind != ControlKind::Button || !button)
+    for (const ControlSpec& item : items) {
+        auto* button = qobject_cast<QAbstractButton*>(child->widget(item.id));
+        if (item.kind != ControlKind::Button || !button)
             continue;
-        const int id = spec.id;
+        const int id = item.id;
         connect(button, &QAbstractButton::clicked, &box, [&box, &dialog, child, id] {
             if (id == kIdOk || dialog.closesWithOk(id)) {
                 dialog.onOk(*child);
