@@ -81,6 +81,13 @@ std::optional<std::string_view> sectionName(std::string_view line)
     return trim(text.substr(1, close - 1));
 }
 
+// A value or name must not break the line structure: it ends at the first line
+// end, and at a NUL, where the text read into a C buffer ends.
+std::string_view singleLine(std::string_view text)
+{
+    return text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
+}
+
 struct KeyLine {
     std::string_view key;
     std::string_view value;
@@ -99,13 +106,8 @@ std::optional<KeyLine> keyLine(std::string_view line)
     std::size_t start = eq + 1;
     while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
         ++start;
-    return KeyLine{trim(line.substr(0, eq)), trim(line.substr(eq + 1)), start};
-}
-
-// A value or name must not break the line structure: it ends at the first line end.
-std::string_view singleLine(std::string_view text)
-{
-    return text.substr(0, text.find_first_of("\r\n"));
+    // A value ends at a carriage return or a NUL inside the line, as a written one does.
+    return KeyLine{trim(line.substr(0, eq)), trim(singleLine(line.substr(eq + 1))), start};
 }
 
 }  // namespace
@@ -194,7 +196,8 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
     // gets one first.
     auto insertLine = [&](std::size_t at, std::string line) {
         if (at == lines_.size()) {
-            if (!finalNewline_ && !lines_.empty())
+            // (a last line that already ends in a CR only lacks the LF)
+            if (!finalNewline_ && !lines_.empty() && (lines_.back().empty() || lines_.back().back() != '\r'))
                 lines_.back() += cr;
             finalNewline_ = true;
         }

@@ -21,3 +21,10 @@ cmake --build build-sanitize -j "$jobs"
 echo "== tests with sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+if command -v clang++ >/dev/null 2>&1; then
+  echo "== fuzz smoke run (build-fuzz/, each target 5 s)"
+  bash scripts/fuzz.sh 5
+else
+  echo "== fuzz smoke run skipped: clang++ not found"
+fi
