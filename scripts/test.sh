@@ -15,16 +15,16 @@ cmake --build build -j "$jobs"
 echo "== tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-echo "== build with sanitizers (build-sanitize/)"
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON >/dev/null
-cmake --build build-sanitize -j "$jobs"
-echo "== tests with sanitizers"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
-
 if command -v clang++ >/dev/null 2>&1; then
   echo "== fuzz smoke run (build-fuzz/, each target 5 s)"
   bash scripts/fuzz.sh 5
 else
   echo "== fuzz smoke run skipped: clang++ not found"
 fi
+
+echo "== build with sanitizers (build-sanitize/)"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j "$jobs"
+echo "== tests with sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
