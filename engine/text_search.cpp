@@ -43,54 +43,6 @@ std::string_view fieldText(const char (&field)[N])
     return {field, ::strnlen(field, N)};
 }
 
-// The normalised name of the record at position i, made again only when that
-// position holds another name than the one it was made from.
-std::string_view normalisedName(Catalogue& catalogue, int i)
-{
-    const MonsterRecord& record = catalogue.monsterTable[i];
-    NameKey& cached = catalogue.nameKeys[i];
-    if (std::memcmp(cached.name, record.name, kNameSize) != 0 || cached.key[0] == '\0') {
-        std::memcpy(cached.name, record.name, kNameSize);
-        normaliseText(fieldText(record.name), cached.key, sizeof cached.key);
-    }
-    return fieldText(cached.key);
-}
-
-void applyNameCriterion(Catalogue& catalogue, int count, const SearchState& search)
-{
-    const std::string prefix = normaliseText(fieldText(search.nameSearchText));
-    for (int i = 0; i < count; ++i) {
-        MonsterRecord& record = catalogue.monsterTable[i];
-        if (record.isCandidate && !normalisedName(catalogue, i).starts_with(prefix))
-            record.isCandidate = 0;
-    }
-}
-
-void applySkillCriterion(Catalogue& catalogue, int count, const SearchState& search, int wordCount)
-{
-    for (int i = 0; i < count; ++i) {
-        MonsterRecord& record = catalogue.monsterTable[i];
-        if (!record.isCandidate)
-            continue;
-        std::memset(record.skillHit, kNoSkillHit, sizeof record.skillHit);
-        const int skills = std::clamp(record.skillCount, 0, kMaxSkills);
-        int hits = 0;
-        for (int w = 0; w < wordCount && record.isCandidate; ++w) {
-            const std::string_view word = fieldText(search.searchWordsNormalised[w]);
-            int match = -1;
-            for (int k = 0; k < skills && match < 0; ++k) {
-                if (fieldText(record.skillKeys[k]).find(word) != std::string_view::npos)
-                    match = k;
-            }
-            if (match < 0) {
-                record.isCandidate = 0;
-            } else if (std::find(record.skillHit, record.skillHit + hits, match) == record.skillHit + hits) {
-                record.skillHit[hits++] = static_cast<std::uint8_t>(match);
-            }
-        }
-    }
-}
-
 // Flags the lines of text that contain needle, numbering them from flag 1 of
 // flags; lines past the fourth keep the record found but have no flag to set.
 bool searchTriviaLines(std::string_view text, std::string_view needle, std::int32_t* flags)
@@ -107,22 +59,6 @@ bool searchTriviaLines(std::string_view text, std::string_view needle, std::int3
         if (end == text.size())
             return found;
         start = end + kLineBreak.size();
-    }
-}
-
-void applyTriviaCriterion(Catalogue& catalogue, int count, std::string_view needle)
-{
-    for (int i = 0; i < count; ++i) {
-        MonsterRecord& record = catalogue.monsterTable[i];
-        if (!record.isCandidate)
-            continue;
-        std::memset(record.triviaHit, 0, sizeof record.triviaHit);
-        const bool inFirst = searchTriviaLines(triviaText1Of(catalogue, record), needle, record.triviaHit + 1);
-        const bool inSecond = searchTriviaLines(triviaText2Of(catalogue, record), needle,
-                                                record.triviaHit + 1 + kTriviaLinesFlagged);
-        record.triviaHit[0] = (inFirst || inSecond) ? 1 : 0;
-        if (!record.triviaHit[0])
-            record.isCandidate = 0;
     }
 }
 
@@ -212,21 +148,88 @@ std::string toggleSkillWord(std::string_view currentText, std::string_view label
     return result;
 }
 
+std::string_view normalisedNameOf(Catalogue& catalogue, int i)
+{
+    // Made again only when that position holds another name than the one it was made from.
+    const MonsterRecord& record = catalogue.monsterTable[i];
+    NameKey& cached = catalogue.nameKeys[i];
+    if (std::memcmp(cached.name, record.name, kNameSize) != 0 || cached.key[0] == '\0') {
+        std::memcpy(cached.name, record.name, kNameSize);
+        normaliseText(fieldText(record.name), cached.key, sizeof cached.key);
+    }
+    return fieldText(cached.key);
+}
+
+TextCriteria textCriteriaInForce(const ObservationState& state, bool searchBoxTicked,
+                                 std::string_view searchEditText)
+{
+    const SearchState& search = state.search;
+    const bool words = searchBoxTicked && std::clamp(search.searchWordCount, 0, kMaxSearchWords) >= 1;
+    TextCriteria on;
+    on.name = search.nameSearchActive && !fieldText(search.nameSearchText).empty();
+    if (state.listLayout == kTriviaLayout)
+        on.trivia = words && !searchEditText.empty();
+    else
+        on.skill = words;
+    return on;
+}
+
+bool nameKeeps(Catalogue& catalogue, int i, std::string_view prefix)
+{
+    return normalisedNameOf(catalogue, i).starts_with(prefix);
+}
+
+bool skillKeeps(const MonsterRecord& record, const SearchState& search, std::uint8_t (&hits)[kMaxSkills])
+{
+    std::memset(hits, kNoSkillHit, sizeof hits);
+    const int wordCount = std::clamp(search.searchWordCount, 0, kMaxSearchWords);
+    const int skills = std::clamp(record.skillCount, 0, kMaxSkills);
+    int found = 0;
+    for (int w = 0; w < wordCount; ++w) {
+        const std::string_view word = fieldText(search.searchWordsNormalised[w]);
+        int match = -1;
+        for (int k = 0; k < skills && match < 0; ++k) {
+            if (fieldText(record.skillKeys[k]).find(word) != std::string_view::npos)
+                match = k;
+        }
+        if (match < 0)
+            return false;
+        if (std::find(hits, hits + found, match) == hits + found)
+            hits[found++] = static_cast<std::uint8_t>(match);
+    }
+    return true;
+}
+
+bool triviaKeeps(const Catalogue& catalogue, const MonsterRecord& record, std::string_view needle,
+                 std::int32_t (&flags)[kTriviaHits])
+{
+    std::memset(flags, 0, sizeof flags);
+    const bool inFirst = searchTriviaLines(triviaText1Of(catalogue, record), needle, flags + 1);
+    const bool inSecond =
+        searchTriviaLines(triviaText2Of(catalogue, record), needle, flags + 1 + kTriviaLinesFlagged);
+    flags[0] = (inFirst || inSecond) ? 1 : 0;
+    return flags[0] != 0;
+}
+
 void applyTextCriteria(Catalogue& catalogue, const ObservationState& state, bool searchBoxTicked,
                        std::string_view searchEditText)
 {
-    const SearchState& search = state.search;
+    const TextCriteria on = textCriteriaInForce(state, searchBoxTicked, searchEditText);
     const int count = std::clamp(catalogue.monsterCount, 0, kMaxMonsters);
-    const int wordCount = std::clamp(search.searchWordCount, 0, kMaxSearchWords);
-
-    if (search.nameSearchActive && !fieldText(search.nameSearchText).empty())
-        applyNameCriterion(catalogue, count, search);
-
-    if (state.listLayout == kTriviaLayout) {
-        if (searchBoxTicked && wordCount >= 1 && !searchEditText.empty())
-            applyTriviaCriterion(catalogue, count, searchEditText);
-    } else if (searchBoxTicked && wordCount >= 1) {
-        applySkillCriterion(catalogue, count, search, wordCount);
+    const std::string prefix = on.name ? normaliseText(fieldText(state.search.nameSearchText)) : std::string();
+    for (int i = 0; i < count; ++i) {
+        MonsterRecord& record = catalogue.monsterTable[i];
+        if (on.name && record.isCandidate && !nameKeeps(catalogue, i, prefix))
+            record.isCandidate = 0;
+    }
+    for (int i = 0; i < count; ++i) {
+        MonsterRecord& record = catalogue.monsterTable[i];
+        if (!record.isCandidate)
+            continue;
+        if (on.skill && !skillKeeps(record, state.search, record.skillHit))
+            record.isCandidate = 0;
+        else if (on.trivia && !triviaKeeps(catalogue, record, searchEditText, record.triviaHit))
+            record.isCandidate = 0;
     }
 }
 

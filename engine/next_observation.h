@@ -1,0 +1,70 @@
+#pragma once
+// The best next observation: for every observation still open, the number of
+// candidates expected to remain after making it, the hidden monster being each
+// current candidate with equal probability.
+
+#include "catalogue/catalogue.h"
+#include "engine/elimination.h"
+#include "engine/filter_inputs.h"
+#include "engine/observation_state.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace kestrel {
+
+// In the order that breaks ties.
+enum class Observation : std::uint8_t {
+    floating,
+    metal,
+    size,
+    mpDrain,
+    anger,
+    push,
+    family,       // the weapon's target family: confirmed or excluded
+    dealtDamage,  // one normal hit dealt
+    takenDamage,  // one hit received
+};
+inline constexpr int kObservationCount = 9;
+
+// The observation's name as the command line prints it ("mpDrain", "family", ...).
+const char* observationName(Observation observation);
+
+// A yes/no observation's two answers in their order, as stored values (for
+// family: 1 confirmed, 0 excluded), and the candidates each answer keeps.
+struct AnswerSplit {
+    std::array<std::int32_t, 2> value{};
+    std::array<std::int32_t, 2> count{};
+};
+
+struct Advice {
+    Observation observation = Observation::floating;
+    double expectedRemaining = 0.0;
+    bool hasSplit = false;  // false for the two damage observations
+    AnswerSplit split;
+};
+
+// What the advice needs besides the elimination: the target family of the
+// profile's weapon as family code - 1 (0..13), or -1 when the weapon has none.
+struct AdviceContext {
+    const Catalogue& catalogue;
+    const ObservationState& state;
+    const FilterInputs& inputs;
+    const Elimination& elimination;
+    std::int32_t targetFamily = -1;
+};
+
+// The split of a yes/no observation (not the damage ones) over the candidates,
+// whether or not it is open; zero counts included.
+AnswerSplit answerSplit(const AdviceContext& context, Observation observation);
+
+// The open observations ranked by expected remaining count, ascending, ties (to
+// a relative 1e-9) in the order above. An observation that keeps no candidate
+// under any answer, or that is expected to leave every candidate, is left out.
+std::vector<Advice> adviseNextObservation(const AdviceContext& context);
+
+// a and b equal to a relative tolerance of 1e-9.
+bool nearlyEqual(double a, double b);
+
+}  // namespace kestrel
