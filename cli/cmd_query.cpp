@@ -1,6 +1,7 @@
 // kestrel-cli query FILE [options]: identification from the terminal.
 
 #include "cli/cli_common.h"
+#include "cli/query_explain.h"
 #include "cli/query_options.h"
 
 #include "engine/candidate_filter.h"
@@ -8,6 +9,7 @@
 #include "engine/range_display.h"
 #include "engine/sorting.h"
 #include "engine/text_search.h"
+#include "settings/player_profile.h"
 
 #include <iostream>
 #include <memory>
@@ -29,7 +31,9 @@ constexpr const char* kHelp =
     "              --hp-min N --hp-max N --mp-min N --mp-max N\n"
     "              --exclude FAMILY[,FAMILY...] --confirm FAMILY (獣 鳥 植 虫 怪 物 マ エ 水 ス ゾ 悪 ド ？)\n"
     "search:       --search TEXT --layout skills|place|trivia|damage\n"
-    "order:        --sort 0..6 (0) --debug N\n";
+    "order:        --sort 0..6 (0) --debug N\n"
+    "explain:      --explain adds \"advice\" (best next observations), \"eliminated\" (what removed\n"
+    "              each record of the class) and \"nearMisses\"\n";
 
 // Feeds one damage row to the range model as typing LOW into the empty low edit
 // and then HIGH into the high edit would: the low value is copied into the high
@@ -136,6 +140,10 @@ int runQuery(const Args& args)
         if (catalogue->monsterTable[i].isCandidate)
             candidates.push_back(candidateJson(catalogue->monsterTable[i], skillSearchRan));
     document["candidates"] = std::move(candidates);
+    if (q.explain) {
+        const WeaponRow* weapon = weaponRow(q.weapon);
+        addExplanation(document, *catalogue, state, q.inputs, weapon ? weapon->targetFamily : -1);
+    }
     printJson(document);
     return kOk;
 }

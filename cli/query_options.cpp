@@ -178,6 +178,10 @@ std::optional<QueryOptions> parseQueryOptions(const Args& args, std::string& err
             in.tolerance = true;
             continue;
         }
+        if (arg == "--explain") {
+            q.explain = true;
+            continue;
+        }
         auto option = withValue.find(arg);
         if (option != withValue.end()) {
             if (i + 1 >= args.size()) {

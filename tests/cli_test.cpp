@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <map>
 #include <sys/wait.h>
 
 using nlohmann::json;
@@ -97,4 +98,62 @@ TEST(Cli, ExitStatuses)
         {query + " --sort 7", 2}, {query + " --atk", 2}};
     for (const auto& [arguments, status] : runs)
         EXPECT_EQ(cli(arguments).status, status) << arguments;
+}
+
+TEST(Cli, QueryExplainAddsAdviceEliminationsAndNearMisses)
+{
+    auto query = [](const std::string& options) { return cli("query " + kSample + " --class 4" + options).doc(); };
+    const std::string observed = " --mpdrain no --dealt 30";
+    json plain = query(observed), explained = query(observed + " --explain");
+    for (const char* member : {"advice", "eliminated", "nearMisses"}) {
+        EXPECT_FALSE(plain.contains(member)) << member;
+        explained.erase(member);
+    }
+    EXPECT_EQ(explained, plain);  // the members are added, nothing else changes
+
+    const json doc = query(" --mpdrain no --explain");
+    const int count = doc["candidateCount"];
+    const int classRecords = query("")["candidateCount"];
+    EXPECT_EQ(static_cast<int>(doc["eliminated"].size()) + count, classRecords);
+    for (const json& e : doc["eliminated"])
+        EXPECT_EQ(e["failed"], json::array({"mpDrain"})) << e;
+    EXPECT_EQ(doc["nearMisses"].size(), 10u);  // all of them fail only mpDrain
+    EXPECT_EQ(doc["nearMisses"][0], doc["eliminated"][0]["name"]);
+
+    // Each answer's count is the count that query gives once that answer is observed.
+    const std::map<std::string, std::map<std::string, std::string>> options = {
+        {"floating", {{"1", " --float yes"}, {"0", " --float no"}}},
+        {"metal", {{"1", " --metal yes"}, {"0", " --metal no"}}},
+        {"size", {{"0", " --size normal"}, {"1", " --size big"}}},
+        {"anger", {{"1", " --anger yes"}, {"2", " --anger no"}}},
+    };
+    double previous = 0;
+    int checked = 0;
+    for (const json& advice : doc["advice"]) {
+        const double expected = advice["expectedRemaining"];
+        EXPECT_TRUE(expected >= previous && expected < count) << advice;
+        previous = expected;
+        const std::string name = advice["observation"];
+        if (!options.count(name))
+            continue;
+        int sum = 0;
+        for (const auto& [value, option] : options.at(name)) {
+            const int n = advice["answers"][value];
+            EXPECT_EQ(n, query(" --mpdrain no" + option)["candidateCount"].get<int>()) << name << value;
+            sum += n, ++checked;
+        }
+        if (sum == count) {  // every candidate answers one way: E = sum of n_a^2 / N, printed in full
+            double squares = 0;
+            for (const auto& [value, n] : advice["answers"].items())
+                squares += n.get<double>() * n.get<double>();
+            EXPECT_EQ(expected, squares / count) << name;
+        }
+    }
+    EXPECT_GE(checked, 6);
+
+    const json damage = query(" --def 100 --dealt 500 --explain");
+    const json& first = damage["eliminated"][0];
+    EXPECT_EQ(first["failed"], json::array({"dealtDamage"}));
+    EXPECT_EQ(first["dealtRange"].size(), 2u);
+    EXPECT_FALSE(first.contains("takenRange"));
 }
