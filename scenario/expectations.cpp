@@ -169,6 +169,10 @@ void runExpectation(Session& session, const Command& command)
     if (kind == "text") {
         const auto id = controlId(session, command, "expect text ID TEXT");
         if (id) expectEqual(session, command, "text " + command.args[0], command.args[1], session.controls.text(*id));
+    } else if (kind == "tooltip") {
+        const auto id = controlId(session, command, "expect tooltip ID TEXT");
+        if (id)
+            expectEqual(session, command, "tooltip " + command.args[0], command.args[1], session.controls.toolTip(*id));
     } else if (kind == "checked" || kind == "enabled") {
         expectFlag(session, command, kind == "checked");
     } else if (kind == "focus") {

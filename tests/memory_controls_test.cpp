@@ -65,7 +65,10 @@ TEST(MemoryControls, ClicksToggleBeforeTheHandlerRadiosExcludeTheirGroupAndDisab
     w.c.setText(999, "x"), w.c.postFocus(999), w.c.appendRow(999, {"x"}), w.c.flushPostedFocus();
     EXPECT_TRUE(w.c.text(999).empty() && w.c.rows(999).empty() && w.c.focus() == 0 && w.log.empty());
     w.c.appendRow(50, {"1", "2"}), w.c.setColumns(50, {{"B", 9, Align::Right}, {"C", 9, Align::Centre}});
-    EXPECT_TRUE(w.c.rows(50).empty() && w.c.columns(50).size() == 2);  // new columns drop the rows
+    // New columns keep the rows (a locked list keeps them until its next fill).
+    EXPECT_TRUE(w.c.rows(50).size() == 1 && w.c.columns(50).size() == 2);
+    w.c.setToolTip(20, "tip"), w.c.setToolTip(999, "x");
+    EXPECT_TRUE(w.c.toolTip(20) == "tip" && w.c.toolTip(999).empty());
 }
 
 TEST(MemoryControls, PostedFocusRunsWhenTheOutermostActionIsOver)

@@ -89,6 +89,9 @@ public:
     virtual void setChecked(int id, bool checked) = 0;
     virtual bool enabled(int id) const = 0;
     virtual void setEnabled(int id, bool enabled) = 0;
+    // The text shown when the pointer rests on a control; empty for none. A
+    // window system without tooltips may leave this as it is.
+    virtual void setToolTip(int /*id*/, std::string_view /*text*/) {}
 
     virtual void setFocus(int id) = 0;
     // Moves the focus to id once the current handler has returned.

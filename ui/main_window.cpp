@@ -10,6 +10,7 @@
 #include "engine/sorting.h"
 #include "engine/text_search.h"
 #include "platform/file_names.h"
+#include "ui/hint_panel.h"
 #include "ui/list_view.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_ids.h"
@@ -156,6 +157,15 @@ void CKestrelDlg::refresh()
         return;
     showRanges();
     fillList(controls_, *catalogue_, state_, settings_.debugLevel);
+    updateHints();
+}
+
+// The hint panel follows every refresh, locked list or not.
+void CKestrelDlg::updateHints()
+{
+    const FilterInputs inputs = filterInputs();
+    const PlayerProfile* profile = currentProfile();
+    showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr});
 }
 
 void CKestrelDlg::showRanges()

@@ -52,6 +52,7 @@ private:
     void refresh();
     FilterInputs filterInputs() const;
     void showRanges();
+    void updateHints();
     void saveSettings();
     void resetObservations();
     void loadDefinitionFile();

@@ -4,6 +4,7 @@
 #include "ui/main_window_controls.h"
 
 #include "engine/text_search.h"
+#include "ui/hint_panel.h"
 #include "ui/list_view.h"
 #include "ui/main_window_ids.h"
 #include "ui/texts.h"
@@ -154,6 +155,7 @@ std::vector<ControlSpec> mainWindowControls()
     for (int layout = 0; layout < 4; ++layout)
         b.add(id::kLayoutRadios[layout], K::Radio, layouts[layout], kLayoutGroup);
     b.statics({{1039, "現在候補数"}, {kIdCandidateCount, "0"}, {1041, "種類"}});
+    addHintPanelControls(b.items);
     return b.items;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/sorting.h"
 #include "engine/text_search.h"
 #include "platform/file_names.h"
+#include "ui/hint_panel.h"
 #include "ui/list_view.h"
 #include "ui/main_window_ids.h"
 
@@ -42,6 +43,8 @@ void CKestrelDlg::onTextChanged(int id)
         onDamageEditChanged(id);
     else if (isOneOf(id, {id::kHpAtLeastEdit, id::kHpAtMostEdit, id::kMpAtLeastEdit, id::kMpAtMostEdit}))
         onLimitEditChanged(id);
+    else if (id == kIdWhyGoneEdit)
+        updateHints();
 }
 
 void CKestrelDlg::onClicked(int id)

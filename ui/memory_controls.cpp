@@ -96,8 +96,18 @@ void MemoryControls::setColumns(int id, const std::vector<ListColumn>& columns)
 {
     if (Control* control = find(id)) {
         control->columns = columns;
-        control->rows.clear();
     }
+}
+
+void MemoryControls::setToolTip(int id, std::string_view text)
+{
+    if (Control* control = find(id)) control->toolTip = text;
+}
+
+std::string MemoryControls::toolTip(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->toolTip : std::string();
 }
 
 void MemoryControls::deleteAllRows(int id)

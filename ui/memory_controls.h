@@ -40,6 +40,7 @@ public:
     void setChecked(int id, bool checked) override;
     bool enabled(int id) const override;
     void setEnabled(int id, bool enabled) override;
+    void setToolTip(int id, std::string_view text) override;
     void setFocus(int id) override;
     void postFocus(int id) override;
     void setColumns(int id, const std::vector<ListColumn>& columns) override;
@@ -77,6 +78,7 @@ public:
     ControlKind kind(int id) const;
     int focus() const { return focus_; }
     const std::string& title() const { return title_; }
+    std::string toolTip(int id) const;
     const std::vector<ListColumn>& columns(int id) const;
     const std::vector<std::vector<std::string>>& rows(int id) const;
     std::deque<ShownMessage>& shownMessages() { return shown_; }
@@ -91,6 +93,7 @@ private:
         std::string text;
         bool checked = false;
         bool enabled = true;
+        std::string toolTip;
         std::vector<ListColumn> columns;
         std::vector<std::vector<std::string>> rows;
     };

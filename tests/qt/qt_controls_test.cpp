@@ -161,6 +161,11 @@ TEST(QtControls, AFillIsOneModelResetEndedAfterTheHandlerAndKeepsTheColumnWidths
     EXPECT_EQ(resets.count(), 2);
     EXPECT_EQ(model->rowCount(), 1);
     EXPECT_EQ(view->horizontalHeader()->sectionSize(1), 70);
+
+    f.c.setColumns(50, {{"X", 30, Align::Left}});  // new columns alone keep the rows
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(model->cell(0, 1), "b");
 }
 
 TEST(QtControls, TextsCrossAsCodePage932)
@@ -173,6 +178,8 @@ TEST(QtControls, TextsCrossAsCodePage932)
     EXPECT_EQ(w.c.text(10), "\x81");  // read back as written while shown unchanged
     qobject_cast<QLineEdit*>(w.c.widget(11))->insert(QString::fromUtf8("名"));  // as an input method commits
     EXPECT_EQ(w.log.back(), "T11=\x96\xBC");
+    w.c.setToolTip(20, "\x8F\x62 3");  // 獣 3
+    EXPECT_EQ(w.c.widget(20)->toolTip(), QString::fromUtf8("獣 3"));
 }
 
 // Acts on the next modal window once it is open.

@@ -42,7 +42,6 @@ void CandidateTableModel::setColumns(const std::vector<ListColumn>& columns)
 {
     beginPendingReset();
     columns_ = columns;
-    rows_.clear();
 }
 
 void CandidateTableModel::deleteAllRows()

@@ -1,6 +1,6 @@
 #pragma once
 // The rows of the candidate list for a QTableView. The logic replaces the
-// columns, deletes every row and appends rows one by one; the first change
+// columns (the rows stay), deletes every row and appends rows one by one; the first change
 // begins a model reset that stays open until endPendingReset(), so that a fill
 // of any size reaches the view as a single reset. Cells stay code page 932 and
 // are converted when the view asks for them (only the visible ones).
@@ -19,7 +19,7 @@ class CandidateTableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces every column and deletes every row.
+    // Replaces every column; the rows stay until they are deleted.
     void setColumns(const std::vector<ListColumn>& columns);
     void deleteAllRows();
     void appendRow(const std::vector<std::string>& cells);

@@ -6,6 +6,7 @@
 // dialog units.
 
 #include "engine/text_search.h"
+#include "ui/hint_panel.h"
 #include "ui/list_view.h"
 #include "ui/main_window_ids.h"
 #include "ui/qt/qt_controls.h"
@@ -22,6 +23,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <vector>
 
 // The icons are compiled into this library; a static library needs them
 // registered by name.
@@ -362,6 +364,14 @@ void layOutMainWindow(QtControls& controls)
         root->addWidget(list, 1);
     }
     bottomStrip(b, root);
+    // The hint panel's controls have no place in these bands: out of sight until they get one.
+    std::vector<int> hints(kIdAdviceLines.begin(), kIdAdviceLines.end());
+    hints.insert(hints.end(), kIdNearMissLines.begin(), kIdNearMissLines.end());
+    hints.insert(hints.end(), kIdWhyGoneLines.begin(), kIdWhyGoneLines.end());
+    hints.push_back(kIdWhyGoneEdit);
+    for (int id : hints)
+        if (QWidget* hint = b.at(id))
+            hint->hide();
     if (QLabel* notice = controls.noticeLine())
         root->addWidget(notice);
 

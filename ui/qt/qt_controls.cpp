@@ -322,6 +322,12 @@ void QtControls::setEnabled(int id, bool enabled)
         control->widget->setEnabled(enabled);
 }
 
+void QtControls::setToolTip(int id, std::string_view text)
+{
+    if (Control* control = find(id))
+        control->widget->setToolTip(toQString(text));
+}
+
 void QtControls::setFocus(int id)
 {
     if (Control* control = find(id))

@@ -36,6 +36,7 @@ public:
     void setChecked(int id, bool checked) override;
     bool enabled(int id) const override;
     void setEnabled(int id, bool enabled) override;
+    void setToolTip(int id, std::string_view text) override;
     void setFocus(int id) override;
     void postFocus(int id) override;
     void setColumns(int id, const std::vector<ListColumn>& columns) override;

@@ -1,0 +1,40 @@
+#pragma once
+// The hint panel beside the candidate list: the three best next observations,
+// the near misses once the list is short, and the "なぜ消えた?" field that tells
+// for each monster whose name begins with the typed text what removed it. The
+// value buttons' tooltips show each answer's live count. It only reads the state.
+
+#include "catalogue/catalogue.h"
+#include "engine/filter_inputs.h"
+#include "engine/observation_state.h"
+#include "settings/player_profile.h"
+#include "ui/controls.h"
+
+#include <array>
+#include <vector>
+
+namespace kestrel::ui {
+
+inline constexpr std::array<int, 3> kIdAdviceLines = {3001, 3002, 3003};
+inline constexpr std::array<int, 10> kIdNearMissLines = {3011, 3012, 3013, 3014, 3015,
+                                                         3016, 3017, 3018, 3019, 3020};
+inline constexpr int kIdWhyGoneEdit = 3030;
+inline constexpr std::array<int, 5> kIdWhyGoneLines = {3031, 3032, 3033, 3034, 3035};
+// Near misses are shown once the list holds this many candidates or fewer.
+inline constexpr int kNearMissListSize = 3;
+
+// Appends the panel's controls (all empty at first) to a window's controls.
+void addHintPanelControls(std::vector<ControlSpec>& items);
+
+struct HintSources {
+    Catalogue& catalogue;
+    const ObservationState& state;
+    const FilterInputs& inputs;
+    const WeaponRow* weapon;  // the profile's weapon; nullptr for none
+};
+
+// Brings the whole panel and the value buttons' tooltips up to date; with no
+// monster loaded everything is empty.
+void showHints(Controls& controls, const HintSources& sources);
+
+}  // namespace kestrel::ui
