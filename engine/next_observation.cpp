@@ -111,67 +111,59 @@ Expectation expectFact(const AdviceContext& ctx, Observation o, AnswerSplit& spl
 
 // Damage answers are the integers d >= 0 inside at least one tested candidate's
 // interval. The number of candidates kept is constant between interval ends, so
-// the answers are cut into segments there and summed with prefix sums.
+// one sweep over the sorted ends gives the prefix sums of n_a at every end, and
+// each candidate's sum over its own answers is the difference of two of them.
 Expectation expectDamage(const AdviceContext& ctx, Observation o)
 {
-    std::vector<DamageInterval> tested;
+    struct End {
+        std::int64_t at;    // first value of an interval, or the value after its last
+        std::int32_t slot;  // 2 * interval + (0 first, 1 after the last)
+    };
+    std::vector<End> ends;
+    ends.reserve(ctx.elimination.candidates.size() * 2);
     int skipped = 0;
     for (std::int32_t i : ctx.elimination.candidates) {
         const MonsterRecord& r = ctx.catalogue.monsterTable[static_cast<std::size_t>(i)];
-        DamageInterval d = o == Observation::dealtDamage ? dealtInterval(r, ctx.inputs) : takenInterval(r, ctx.inputs);
+        const DamageInterval d = o == Observation::dealtDamage ? dealtInterval(r, ctx.inputs) : takenInterval(r, ctx.inputs);
         if (!d.tested) {
             ++skipped;
             continue;
         }
-        d.low = std::max<std::int64_t>(d.low, 0);
-        if (d.high >= d.low)
-            tested.push_back(d);
-        else
-            tested.push_back({true, 1, 0});  // keeps no answer
+        const std::int64_t low = std::max<std::int64_t>(d.low, 0);
+        if (d.high < low)
+            continue;  // keeps no answer: outside N'
+        const auto slot = static_cast<std::int32_t>(ends.size());
+        ends.push_back({low, slot});
+        ends.push_back({d.high + 1, slot + 1});
     }
-    // Segment ends: every interval's first value and the value after its last.
-    std::vector<std::int64_t> ends;
-    ends.reserve(tested.size() * 2);
-    for (const DamageInterval& d : tested) {
-        if (d.high >= d.low) {
-            ends.push_back(d.low);
-            ends.push_back(d.high + 1);
-        }
-    }
-    std::sort(ends.begin(), ends.end());
-    ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
-    std::vector<int> cover(ends.size() + 1, 0);
-    for (const DamageInterval& d : tested) {
-        if (d.high < d.low)
-            continue;
-        ++cover[static_cast<std::size_t>(std::lower_bound(ends.begin(), ends.end(), d.low) - ends.begin())];
-        --cover[static_cast<std::size_t>(std::lower_bound(ends.begin(), ends.end(), d.high + 1) - ends.begin())];
-    }
-    // keptSum[s]: sum of n_a over the answers before ends[s]; answers[s]: their number.
-    std::vector<double> keptSum(ends.size(), 0.0), answers(ends.size(), 0.0);
+    std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) { return a.at < b.at; });
+
+    // keptBefore[slot]: sum of n_a over the answers below that end; the same for
+    // the number of answers. Every end at one value sees the same sums.
+    std::vector<double> keptBefore(ends.size()), answersBefore(ends.size());
+    double kept = 0, answers = 0;
     int covering = 0;
-    for (std::size_t s = 0; s + 1 < ends.size(); ++s) {
-        covering += cover[s];
-        const double length = static_cast<double>(ends[s + 1] - ends[s]);
-        const bool isAnswer = covering > 0;
-        keptSum[s + 1] = keptSum[s] + (isAnswer ? (covering + skipped) * length : 0.0);
-        answers[s + 1] = answers[s] + (isAnswer ? length : 0.0);
+    for (std::size_t e = 0; e < ends.size(); ++e) {
+        if (e > 0 && covering > 0) {
+            const double length = static_cast<double>(ends[e].at - ends[e - 1].at);
+            kept += (covering + skipped) * length;
+            answers += length;
+        }
+        const auto slot = static_cast<std::size_t>(ends[e].slot);
+        keptBefore[slot] = kept;
+        answersBefore[slot] = answers;
+        covering += slot % 2 == 0 ? 1 : -1;
     }
-    auto at = [&ends](std::int64_t x) {
-        return static_cast<std::size_t>(std::lower_bound(ends.begin(), ends.end(), x) - ends.begin());
-    };
+
     Expectation e;
     double sum = 0.0;
-    for (const DamageInterval& d : tested) {
-        if (d.high < d.low)
-            continue;
+    for (std::size_t slot = 0; slot < ends.size(); slot += 2) {
         ++e.answeringCandidates;
-        sum += (keptSum[at(d.high + 1)] - keptSum[at(d.low)]) / static_cast<double>(d.high - d.low + 1);
+        sum += (keptBefore[slot + 1] - keptBefore[slot]) / (answersBefore[slot + 1] - answersBefore[slot]);
     }
-    const double allAnswers = answers.empty() ? 0.0 : answers.back();
-    if (allAnswers > 0 && skipped > 0) {
+    if (answers > 0 && skipped > 0) {
         e.answeringCandidates += skipped;
-        sum += skipped * (keptSum.back() / allAnswers);
+        sum += skipped * (kept / answers);
     }
     if (e.answeringCandidates > 0)
         e.expected = sum / e.answeringCandidates;
