@@ -87,6 +87,8 @@ private:
     void onLimitEditChanged(int id);
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
+    void forgetRange(bool received);
+    void rangesFromEdits();
 
     // Observation buttons and family rows (observation_buttons.cpp).
     void onObservationButton(int id);
