@@ -187,9 +187,13 @@ void runClick(Session& session, const Command& command)
 
 void runMenu(Session& session, const Command& command)
 {
-    if (command.args[0] != "about") return session.malformed(command, "the form 'menu about'");
+    const std::string& item = command.args[0];
+    if (item != "about" && item != "check" && item != "keys")
+        return session.malformed(command, "the form 'menu about|check|keys'");
     if (!session.needWindow(command)) return;
-    session.window->onAboutCommand();
+    if (item == "about") session.window->onAboutCommand();
+    if (item == "check") session.window->onCheckDefinitionFile();
+    if (item == "keys") session.window->onKeyListCommand();
     session.controls.flushPostedFocus();
 }
 

@@ -10,6 +10,7 @@
 #include "engine/sorting.h"
 #include "engine/text_search.h"
 #include "platform/file_names.h"
+#include "ui/keyboard.h"
 #include "ui/list_view.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_ids.h"
@@ -114,6 +115,11 @@ void CKestrelDlg::onAboutCommand()
     controls_.showAbout(aboutCaption(), aboutLines());
 }
 
+void CKestrelDlg::onKeyListCommand()
+{
+    controls_.showReport(sjis("キー操作"), shortcutListText());
+}
+
 // The filter reads the window's boxes and edits as they stand now.
 FilterInputs CKestrelDlg::filterInputs() const
 {
@@ -211,9 +217,12 @@ void CKestrelDlg::resetObservations()
 
 void CKestrelDlg::loadDefinitionFile()
 {
-    loadMonsterFile(*catalogue_, fileSystemPath(settings_.monsterFilePath), [this](const LoaderMessage& message) {
-        controls_.messageBox(message.text, message.caption, MessageButtons::Ok, message.icon);
-    });
+    loadReport_ = loadMonsterFile(*catalogue_, fileSystemPath(settings_.monsterFilePath),
+                                  [this](const LoaderMessage& message) {
+                                      controls_.messageBox(message.text, message.caption, MessageButtons::Ok,
+                                                           message.icon);
+                                  });
+    tellDefinitionFileProblems();
 }
 
 void CKestrelDlg::computeExpectedDamage()

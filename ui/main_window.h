@@ -5,6 +5,7 @@
 // candidates, and save what the settings file keeps.
 
 #include "catalogue/catalogue.h"
+#include "catalogue/monster_loader.h"
 #include "engine/filter_inputs.h"
 #include "engine/observation_state.h"
 #include "settings/settings_file.h"
@@ -35,6 +36,10 @@ public:
     void openDefinitionFile(const std::string& path);
     // The About item of the window menu.
     void onAboutCommand();
+    // Help → 定義ファイルの確認: every line of the loaded file outside its layout.
+    void onCheckDefinitionFile();
+    // Help → キー操作: the keyboard shortcuts.
+    void onKeyListCommand();
 
     void onTextChanged(int id) override;
     void onClicked(int id) override;
@@ -55,6 +60,7 @@ private:
     void saveSettings();
     void resetObservations();
     void loadDefinitionFile();
+    void tellDefinitionFileProblems();
     void computeExpectedDamage();
     void applySort();
     void applySkillLabels(std::int32_t quizClass);
@@ -110,6 +116,9 @@ private:
     Controls& controls_;
     std::string settingsPath_;
     std::unique_ptr<Catalogue> catalogue_;
+    // What the last load of the definition file found.
+    LoadReport loadReport_;
+    bool definitionNoticeShown_ = false;
     Settings settings_;
     ObservationState state_;
     // The damage edits' last values without operator characters: 1090, 1118,

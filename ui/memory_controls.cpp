@@ -162,7 +162,17 @@ bool MemoryControls::runModal(std::string_view caption, DialogLogic& dialog)
 
 void MemoryControls::setTitle(std::string_view title) { title_.assign(title); }
 
-void MemoryControls::showNotice(std::string_view text) { notices_.emplace_back(text); }
+void MemoryControls::showNotice(std::string_view text)
+{
+    currentNotice_ = text;
+    if (!text.empty())
+        notices_.emplace_back(text);
+}
+
+void MemoryControls::showReport(std::string_view caption, std::string_view text)
+{
+    shown_.push_back({std::string(text), std::string(caption), MessageButtons::Ok, MessageIcon::Information});
+}
 
 void MemoryControls::showAbout(std::string_view, const std::vector<std::string>&) { ++aboutShown_; }
 

@@ -377,7 +377,7 @@ void QtControls::setTitle(std::string_view title) { window()->setWindowTitle(toQ
 void QtControls::showNotice(std::string_view text)
 {
     notice_->setText(toQString(text));
-    notice_->show();
+    notice_->setVisible(!text.empty());
 }
 
 QWidget* QtControls::widget(int id) const
