@@ -19,7 +19,7 @@ void CKestrelDlg::tellDefinitionFileProblems()
         clearCatalogue(*catalogue_);
         controls_.messageBox(sjis("このファイルは定義ファイルとして読めません。テキストでないか、"
                                   "見出しにも各行にも定義ファイルの形が見当たりません。\n\n") +
-                                 settings_.monsterFilePath + sjis("\n\n「Refer...」で定義ファイルを選んでください。"),
+                                 settingsPathOf(definitionFilePath()) + sjis("\n\n「Refer...」で定義ファイルを選んでください。"),
                              "", MessageButtons::Ok, MessageIcon::Error);
         return;
     }
@@ -44,13 +44,14 @@ void CKestrelDlg::tellDefinitionFileProblems()
 void CKestrelDlg::onCheckDefinitionFile()
 {
     const std::string caption = sjis("定義ファイルの確認");
-    if (settings_.monsterFilePath.empty() || !loadReport_.opened) {
+    if (!loadReport_.opened) {
         controls_.messageBox(sjis("定義ファイルが読み込まれていません。「Refer...」で選んでください。"), caption,
                              MessageButtons::Ok, MessageIcon::Information);
         return;
     }
     std::string text;
-    for (const std::string& line : checkReportLines(settings_.monsterFilePath, loadReport_, catalogue_->monsterCount))
+    for (const std::string& line : checkReportLines(settingsPathOf(definitionFilePath()), loadReport_,
+                                                    catalogue_->monsterCount))
         text += line + "\n";
     if (isGarbage(loadReport_))
         text += sjis("定義ファイルの形ではないため読み込んでいません。\n");

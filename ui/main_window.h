@@ -67,6 +67,9 @@ private:
     void updateObservationLabels();
     void updateUserLabels();
     void showPathLabel();
+    void rememberDefinitionFile(const std::string& path);
+    // The definition file in the file system's form.
+    std::string definitionFilePath() const;
     void setTitle();
     int primaryInput() const;
     void focusPrimaryInput();

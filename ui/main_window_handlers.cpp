@@ -95,7 +95,7 @@ void CKestrelDlg::onClicked(int id)
 
 void CKestrelDlg::onRefer()
 {
-    auto chosen = controls_.chooseFile("Select Monster file (*.csv)", "*.csv", fileSystemPath(settings_.monsterFilePath));
+    auto chosen = controls_.chooseFile("Select Monster file (*.csv)", "*.csv", definitionFilePath());
     if (!chosen)
         return;
     openDefinitionFile(*chosen);
