@@ -64,8 +64,13 @@ void KestrelWindow::openDefinitionFile(const QString& path)
 {
     if (dialog_ == nullptr || path.isEmpty())
         return;
-    dialog_->openDefinitionFile(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+    dialog_->openDefinitionFile(pathForLogic(path));
     controls_->flush();
+}
+
+std::string KestrelWindow::pathForLogic(const QString& path)
+{
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
 }
 
 void KestrelWindow::showAbout()

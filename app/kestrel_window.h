@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <string>
+
 class QDropEvent;
 
 namespace kestrel::ui {
@@ -28,6 +30,8 @@ public:
 
     // A definition file given by path, as if chosen with "Refer...".
     void openDefinitionFile(const QString& path);
+    // A file's absolute path in the form the window logic takes.
+    static std::string pathForLogic(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -139,12 +139,18 @@ void runDialog(Session& session, const Command& command, bool mayReset)
     session.controls.queueDialog(std::move(script));
 }
 
+// "start FILE": the program started with a definition file argument.
 void runStart(Session& session, const Command& command)
 {
-    if (!command.args[0].empty()) return session.malformed(command, "the form 'start'");
     if (!needNoWindow(session, command)) return;
+    std::string argument;
+    if (!command.args[0].empty()) {
+        const auto copy = bringIntoFolder(session, command, command.args[0]);
+        if (!copy) return;
+        argument = copy->string();
+    }
     session.window = std::make_unique<ui::CKestrelDlg>(session.controls, session.settingsPath);
-    session.window->OnInitDialog();
+    session.window->OnInitDialog(argument);
     session.controls.flushPostedFocus();
 }
 

@@ -53,9 +53,18 @@ CKestrelDlg::~CKestrelDlg()
 
 void CKestrelDlg::OnInitDialog()
 {
+    OnInitDialog(std::string());
+}
+
+void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
+{
     setTitle();
     resetObservations();
     settings_ = loadSettings(settingsPath_);
+    if (!definitionFile.empty()) {
+        rememberDefinitionFile(definitionFile);
+        saveSettings();
+    }
     state_.currentClass = settings_.currentClass;
     state_.currentUser = settings_.currentUser;
     state_.listLayout = settings_.listLayout;

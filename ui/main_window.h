@@ -32,6 +32,9 @@ public:
 
     // The start-up sequence: settings, definition file, first refresh.
     void OnInitDialog();
+    // The same with a definition file given when the program starts: it is
+    // remembered as if chosen with Refer and is the only file loaded.
+    void OnInitDialog(const std::string& definitionFile);
     // A definition file given when the program starts, as if chosen with Refer.
     void openDefinitionFile(const std::string& path);
     // The About item of the window menu.
