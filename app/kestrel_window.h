@@ -8,6 +8,7 @@
 #include <string>
 
 class QDropEvent;
+class QMenu;
 
 namespace kestrel::ui {
 class CKestrelDlg;
@@ -41,12 +42,15 @@ protected:
 
 private:
     void addAboutItem();
+    void addHelpItems();
+    QMenu* helpMenu();
     void showAbout();
     // The .csv file among the dragged URLs, or an empty string.
     static QString definitionFileIn(const QDropEvent& event);
 
     ui::QtControls* controls_;
     ui::CKestrelDlg* dialog_ = nullptr;
+    QMenu* help_ = nullptr;
 };
 
 }  // namespace kestrel::app
