@@ -4,6 +4,7 @@
 #include "platform/file_names.h"
 #include "platform/ini_file.h"
 #include "scenario/session.h"
+#include "ui/list_view.h"
 
 #include <random>
 #include <system_error>
@@ -191,6 +192,16 @@ void runClick(Session& session, const Command& command)
                      "it missing, disabled or not clickable");
 }
 
+// "header COL": a click on a column header of the candidate list.
+void runHeader(Session& session, const Command& command)
+{
+    if (!session.needWindow(command)) return;
+    const auto column = parseNumber(command.args[0]);
+    if (!column) return session.malformed(command, "the form 'header COL'");
+    if (!session.controls.clickHeader(ui::kIdList, *column))
+        session.fail(command, "column " + command.args[0] + " of the list to take the click", "no such column");
+}
+
 void runMenu(Session& session, const Command& command)
 {
     const std::string& item = command.args[0];
@@ -220,6 +231,7 @@ void runCommand(Session& session, const Command& command)
     if (name == "key") return runKey(session, command);
     if (name == "click") return runClick(session, command);
     if (name == "menu") return runMenu(session, command);
+    if (name == "header") return runHeader(session, command);
     session.malformed(command, "a known command");
 }
 

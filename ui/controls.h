@@ -41,6 +41,7 @@ struct ListColumn {
     std::string header;  // code page 932
     int width;           // pixels
     Align align;
+    std::string toolTip = {};  // code page 932: what the column's markers mean; empty for none
 };
 
 enum class MessageButtons { Ok, YesNoCancel };
@@ -52,6 +53,7 @@ public:
     virtual ~ControlEvents() = default;
     virtual void onTextChanged(int id) = 0;  // an edit's text changed (typed or set)
     virtual void onClicked(int id) = 0;      // a button, check box, radio or clickable static
+    virtual void onHeaderClicked(int /*id*/, int /*column*/) {}  // a list's column header
 };
 
 class Controls;

@@ -46,6 +46,8 @@ public:
 
     void onTextChanged(int id) override;
     void onClicked(int id) override;
+    // A click on a column header sorts as the matching sort radio does.
+    void onHeaderClicked(int id, int column) override;
 
     // For tests and the scenario runner.
     const ObservationState& state() const { return state_; }

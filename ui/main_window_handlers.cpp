@@ -6,6 +6,7 @@
 #include "engine/sorting.h"
 #include "engine/text_search.h"
 #include "platform/file_names.h"
+#include "ui/list_header.h"
 #include "ui/list_view.h"
 #include "ui/main_window_ids.h"
 
@@ -144,6 +145,19 @@ void CKestrelDlg::onUserStep(int delta)
         return;
     const std::int64_t n = std::int64_t{leadingInteger(text).value_or(0)} + delta;
     controls_.setText(id::kUserNo, std::to_string(std::clamp<std::int64_t>(n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max())));
+}
+
+void CKestrelDlg::onHeaderClicked(int id, int column)
+{
+    if (id != kIdList)
+        return;
+    const std::optional<std::int32_t> key = sortKeyOfColumn(state_.listLayout, column);
+    if (!key)
+        return;
+    for (int radio : id::kSortRadios)
+        controls_.setChecked(radio, false);
+    controls_.setChecked(id::kSortRadios[static_cast<std::size_t>(*key)], true);
+    onClicked(id::kSortRadios[static_cast<std::size_t>(*key)]);
 }
 
 void CKestrelDlg::onSortChosen(std::int32_t key)

@@ -234,6 +234,17 @@ bool MemoryControls::click(int id)
     });
 }
 
+bool MemoryControls::clickHeader(int id, int column)
+{
+    return userAction([&] {
+        const Control* control = find(id);
+        if (!control || !control->enabled || control->item.kind != ControlKind::List) return false;
+        if (column < 0 || column >= static_cast<int>(control->columns.size())) return false;
+        if (events_) events_->onHeaderClicked(id, column);
+        return true;
+    });
+}
+
 void MemoryControls::queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
 
 void MemoryControls::queueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }

@@ -61,6 +61,7 @@ public:
     bool type(int id, std::string_view text);  // replaces an edit's whole text
     bool key(int id, char c);                  // appends one character to an edit
     bool click(int id);
+    bool clickHeader(int id, int column);  // a column header of a list
 
     // Runs a focus request posted outside any user action (during start-up, say)
     // now, as the window system does once the call that posted it is over.
