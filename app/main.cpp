@@ -7,6 +7,7 @@
 #include "platform/program_path.h"
 #include "ui/main_window.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
     // Numbers are written with '.' whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("kestrel"));
+    kestrel::ui::installQtTranslations(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
     preferJapaneseFonts(app);
 

@@ -1,7 +1,13 @@
 // The program as a player starts it: its command line and what it installs
 // around the window (Qt's own texts in Japanese).
 
+#include "ui/qt/translations.h"
+
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +24,7 @@ struct ProgramRun {
 };
 
 // Runs the program offscreen with the given (shell-quoted) arguments; stderr is dropped.
-ProgramRun kestrel(const std::string& arguments)
+ProgramRun runProgram(const std::string& arguments)
 {
     const std::string command = "QT_QPA_PLATFORM=offscreen " + std::string(KESTREL_BINARY_DIR) + "/bin/kestrel " +
                                 arguments + " 2>/dev/null </dev/null";
@@ -35,17 +41,28 @@ ProgramRun kestrel(const std::string& arguments)
 
 TEST(Program, HelpAndVersionPrintAndEndWhileOptionsAreNeverFiles)
 {
-    const ProgramRun help = kestrel("--help");
+    const ProgramRun help = runProgram("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: kestrel [FILE]", 0), 0u) << help.out;
-    const ProgramRun version = kestrel("-platform offscreen --version");
+    const ProgramRun version = runProgram("-platform offscreen --version");
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(std::regex_match(version.out, std::regex("kestrel [0-9]+\\.[0-9]+(\\.[0-9]+)*\n"))) << version.out;
     // An unknown option, or a second file, ends the program before any window
     // or settings file: nothing is stored, nothing printed on stdout.
     for (const char* arguments : {"-x", "--monsters=a.csv", "a.csv -", "a.csv b.csv"}) {
-        const ProgramRun run = kestrel(arguments);
+        const ProgramRun run = runProgram(arguments);
         EXPECT_NE(run.status, 0) << arguments;
         EXPECT_TRUE(run.out.empty()) << arguments;
     }
+}
+
+TEST(Program, QtsOwnButtonsSpeakJapanese)
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
+        GTEST_SKIP() << "Qt's Japanese translations are not installed (scripts/setup.sh installs them)";
+    ASSERT_TRUE(kestrel::ui::installQtTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                             QDialogButtonBox::No);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    EXPECT_TRUE(buttons.button(QDialogButtonBox::Yes)->text().startsWith(QStringLiteral("はい")));
 }
