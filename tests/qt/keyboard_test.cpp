@@ -1,51 +1,22 @@
 // The main window at the keyboard: clicks that leave the focus in the edit the
 // player typed in, the shortcuts of the buttons and radios, and their tooltips.
 
-#include "support/monster_files.h"
+#include "qt/main_window_fixture.h"
 #include "ui/keyboard.h"
-#include "ui/main_window.h"
 #include "ui/main_window_ids.h"
 #include "ui/qt/keyboard.h"
-#include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-using kestrel::testing::TempDir;
 using namespace kestrel::ui;
 
 namespace {
 
-struct Window {
-    TempDir dir;
-    QtControls controls;
-    std::unique_ptr<CKestrelDlg> dialog;
-
-    Window()
-        : dialog(std::make_unique<CKestrelDlg>(
-              controls, dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" +
-                                                     kestrel::testing::sampleFilePath() + "\r\n")))
-    {
-        layOutMainWindow(controls);
-        installKeyboard(controls, controls);
-        dialog->OnInitDialog();
-        controls.flush();
-        controls.show();
-        controls.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls));
-    }
-    template <class W = QWidget>
-    W* at(int id) const
-    {
-        return controls.findChild<W*>(QStringLiteral("id%1").arg(id));
-    }
-    int state(const char* field) const { return dialog->stateField(field).value_or(-99); }
+struct Window : MainWindowFixture {
+    Window() : MainWindowFixture("", [](QtControls& controls) { installKeyboard(controls, controls); }) {}
 };
 
 }  // namespace

@@ -2,50 +2,25 @@
 // as a tooltip (and a whole cell none), the headers explain their markers, and
 // a click on a header sorts as its sort radio does.
 
-#include "support/monster_files.h"
-#include "ui/main_window.h"
+#include "qt/main_window_fixture.h"
 #include "ui/main_window_ids.h"
-#include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QTableView>
-#include <QTest>
 #include <QToolTip>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-using kestrel::testing::TempDir;
 using namespace kestrel::ui;
 
 namespace {
 
-struct Window {
-    TempDir dir;
-    QtControls controls;
-    std::unique_ptr<CKestrelDlg> dialog;
+struct Window : MainWindowFixture {
     QTableView* view = nullptr;
 
-    Window()
-        : dialog(std::make_unique<CKestrelDlg>(
-              controls, dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=4\r\nMONSTERFILE=" +
-                                                     kestrel::testing::sampleFilePath() + "\r\n")))
-    {
-        layOutMainWindow(controls);
-        dialog->OnInitDialog();
-        controls.flush();
-        controls.show();
-        controls.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls));
-        view = controls.findChild<QTableView*>(QStringLiteral("id1037"));
-    }
-    bool radioChecked(int id) const
-    {
-        return controls.findChild<QAbstractButton*>(QStringLiteral("id%1").arg(id))->isChecked();
-    }
+    Window() : MainWindowFixture("QUIZCLASS=4\r\n", [](QtControls&) {}) { view = at<QTableView>(1037); }
+    bool radioChecked(int id) const { return at<QAbstractButton>(id)->isChecked(); }
     // What the list shows when the mouse rests on the cell.
     QString tipAt(int row, int column)
     {
