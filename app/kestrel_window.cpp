@@ -1,6 +1,7 @@
 #include "app/kestrel_window.h"
 
 #include "ui/main_window.h"
+#include "ui/qt/keyboard.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/window_title.h"
 
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
@@ -39,6 +41,7 @@ KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
     setCentralWidget(controls_);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
     setAcceptDrops(true);
+    addHelpItems();
     addAboutItem();
     // Drops and Escape are seen before the widget under the mouse or in focus
     // takes them: an edit would paste a dropped path as text.
@@ -56,6 +59,7 @@ void KestrelWindow::attach(ui::CKestrelDlg* dialog)
     if (dialog_ == nullptr)
         return;
     ui::layOutMainWindow(*controls_);
+    ui::installKeyboard(*controls_, *this);
     // The original's 519 x 422 dialog units at today's sizes.
     resize(QSize(1040, 860).expandedTo(minimumSizeHint()));
 }
@@ -64,8 +68,13 @@ void KestrelWindow::openDefinitionFile(const QString& path)
 {
     if (dialog_ == nullptr || path.isEmpty())
         return;
-    dialog_->openDefinitionFile(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+    dialog_->openDefinitionFile(pathForLogic(path));
     controls_->flush();
+}
+
+std::string KestrelWindow::pathForLogic(const QString& path)
+{
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
 }
 
 void KestrelWindow::showAbout()
@@ -92,9 +101,33 @@ void KestrelWindow::addAboutItem()
         AppendMenuW(menu, MF_STRING, kAboutCommand, wide.c_str());
     }
 #else
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-    help->addAction(fromCp932(text), this, &KestrelWindow::showAbout);
+    helpMenu()->addAction(fromCp932(text), this, &KestrelWindow::showAbout);
 #endif
+}
+
+QMenu* KestrelWindow::helpMenu()
+{
+    if (help_ == nullptr)
+        help_ = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    return help_;
+}
+
+// The help menu's own items: the key list and the check of the definition file.
+void KestrelWindow::addHelpItems()
+{
+    QMenu* help = helpMenu();
+    help->addAction(QStringLiteral("キー操作"), this, [this] {
+        if (dialog_ != nullptr) {
+            dialog_->onKeyListCommand();
+            controls_->flush();
+        }
+    });
+    help->addAction(QStringLiteral("定義ファイルの確認"), this, [this] {
+        if (dialog_ != nullptr) {
+            dialog_->onCheckDefinitionFile();
+            controls_->flush();
+        }
+    });
 }
 
 #ifdef Q_OS_WIN

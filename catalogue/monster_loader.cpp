@@ -168,8 +168,9 @@ void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_
 }
 
 // Parses one data line into the record at monsterCount (which is below the
-// table's capacity) and advances monsterCount.
-void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const LineContext& ctx)
+// table's capacity) and advances monsterCount. True when the line has at least
+// the layout's columns.
+bool parseLine(Catalogue& c, std::string_view line, std::int32_t format, const LineContext& ctx)
 {
     MonsterRecord& record = c.monsterTable[c.monsterCount];
     if (line.size() > kLineBytes)
@@ -200,6 +201,7 @@ void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
     if (format == kExtendedFormat)
         record.loadIndex = c.monsterCount;
     ++c.monsterCount;
+    return !line.empty() && column >= needed;
 }
 
 // A skill that reads 仲間を呼ぶ (or any beginning of it, the empty skill included)
@@ -270,6 +272,7 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
 {
     LoadReport report;
     report.opened = true;
+    report.binary = bytes.find('\0') != std::string_view::npos;
     clearCatalogue(catalogue);
 
     std::string converted;
@@ -310,6 +313,7 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
         return report;  // an empty file: an empty table
     bool unsupported = false;
     report.format = formatOfHeader(line, &unsupported);
+    report.headerKnown = line.find("HRVTNP") != std::string_view::npos || line.find("HRVMOB") != std::string_view::npos;
     if (unsupported) {
         report.warnings.push_back({1, "header version 19010100 is not supported, read in the extended layout"});
         if (showMessage)
@@ -326,7 +330,8 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
                 ctx.warn("past the 1024th monster, ignored with every later line");
             continue;
         }
-        parseLine(catalogue, line, report.format, ctx);
+        if (parseLine(catalogue, line, report.format, ctx))
+            ++report.layoutLines;
     }
     finishRecords(catalogue);
     return report;

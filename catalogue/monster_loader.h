@@ -43,6 +43,9 @@ struct LoadReport {
     FileEncoding encoding = FileEncoding::Cp932;
     int dataLines = 0;  // data lines in the file, including those past the table's end
     std::vector<LoadWarning> warnings;
+    bool headerKnown = false;  // line 1 names one of the layouts
+    bool binary = false;       // the bytes hold a NUL: no text file at all
+    int layoutLines = 0;       // data lines with at least the layout's columns
 };
 
 // Empties the table and the text tables, then fills them from the file at path

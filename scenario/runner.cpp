@@ -4,6 +4,7 @@
 #include "platform/file_names.h"
 #include "platform/ini_file.h"
 #include "scenario/session.h"
+#include "ui/list_view.h"
 
 #include <random>
 #include <system_error>
@@ -139,12 +140,18 @@ void runDialog(Session& session, const Command& command, bool mayReset)
     session.controls.queueDialog(std::move(script));
 }
 
+// "start FILE": the program started with a definition file argument.
 void runStart(Session& session, const Command& command)
 {
-    if (!command.args[0].empty()) return session.malformed(command, "the form 'start'");
     if (!needNoWindow(session, command)) return;
+    std::string argument;
+    if (!command.args[0].empty()) {
+        const auto copy = bringIntoFolder(session, command, command.args[0]);
+        if (!copy) return;
+        argument = copy->string();
+    }
     session.window = std::make_unique<ui::CKestrelDlg>(session.controls, session.settingsPath);
-    session.window->OnInitDialog();
+    session.window->OnInitDialog(argument);
     session.controls.flushPostedFocus();
 }
 
@@ -185,11 +192,25 @@ void runClick(Session& session, const Command& command)
                      "it missing, disabled or not clickable");
 }
 
+// "header COL": a click on a column header of the candidate list.
+void runHeader(Session& session, const Command& command)
+{
+    if (!session.needWindow(command)) return;
+    const auto column = parseNumber(command.args[0]);
+    if (!column) return session.malformed(command, "the form 'header COL'");
+    if (!session.controls.clickHeader(ui::kIdList, *column))
+        session.fail(command, "column " + command.args[0] + " of the list to take the click", "no such column");
+}
+
 void runMenu(Session& session, const Command& command)
 {
-    if (command.args[0] != "about") return session.malformed(command, "the form 'menu about'");
+    const std::string& item = command.args[0];
+    if (item != "about" && item != "check" && item != "keys")
+        return session.malformed(command, "the form 'menu about|check|keys'");
     if (!session.needWindow(command)) return;
-    session.window->onAboutCommand();
+    if (item == "about") session.window->onAboutCommand();
+    if (item == "check") session.window->onCheckDefinitionFile();
+    if (item == "keys") session.window->onKeyListCommand();
     session.controls.flushPostedFocus();
 }
 
@@ -210,6 +231,7 @@ void runCommand(Session& session, const Command& command)
     if (name == "key") return runKey(session, command);
     if (name == "click") return runClick(session, command);
     if (name == "menu") return runMenu(session, command);
+    if (name == "header") return runHeader(session, command);
     session.malformed(command, "a known command");
 }
 

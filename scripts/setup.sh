@@ -8,7 +8,8 @@ packages=(
   clang llvm libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
+  appstream
   xvfb xauth fonts-ipafont-gothic
   python3
 )

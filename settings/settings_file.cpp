@@ -14,6 +14,10 @@ namespace kestrel {
 namespace {
 
 constexpr std::string_view kSettingSection = "SETTING";
+// The program's own keys, beside the original ones.
+constexpr std::string_view kKestrelSection = "KESTREL";
+constexpr std::string_view kMonsterFileUtf8 = "MONSTERFILE_UTF8";
+constexpr std::size_t kMaxPathBytes = 4096;
 
 bool isSpace(char c)
 {
@@ -252,6 +256,10 @@ Settings parseSettings(std::string_view bytes)
     Settings settings;
     settings.informationFlags = parseHex(ini.valueOr(kSettingSection, "INFORMATIONFLAG", "00000000")).value_or(0);
     settings.monsterFilePath = std::string(textValue(ini.valueOr(kSettingSection, "MONSTERFILE", ""), 2047));
+    // A path that is not whole UTF-8 (or absurdly long) is no path: MONSTERFILE then counts.
+    const std::string utf8Path = ini.valueOr(kKestrelSection, kMonsterFileUtf8, "");
+    if (utf8Path.size() <= kMaxPathBytes && isValidUtf8(utf8Path) && utf8Path.find('\0') == std::string::npos)
+        settings.monsterFileUtf8 = utf8Path;
     for (const IntKey& key : kIntKeys)
         settings.*key.member = readInt(ini, kSettingSection, key.key, key.defaultText, key.accepted, key.fallback);
     for (const FloatKey& key : kFloatKeys)
@@ -272,6 +280,9 @@ std::string renderSettings(const Settings& settings, std::string_view currentByt
     ini.setValue(kSettingSection, "INFORMATIONFLAG",
                  formatHex(static_cast<std::uint32_t>(settings.informationFlags & 0xFFFFFFFFu)));
     ini.setValue(kSettingSection, "MONSTERFILE", settings.monsterFilePath);
+    // The section appears only once such a path has been chosen; later it is emptied.
+    if (!settings.monsterFileUtf8.empty() || ini.value(kKestrelSection, kMonsterFileUtf8))
+        ini.setValue(kKestrelSection, kMonsterFileUtf8, settings.monsterFileUtf8);
     for (const IntKey& key : kIntKeys) {
         if (key.member != &Settings::debugLevel)  // DEBUG is set by editing the file only
             ini.setValue(kSettingSection, key.key, std::to_string(settings.*key.member));

@@ -14,6 +14,10 @@ namespace kestrel {
 struct Settings {
     std::uint64_t informationFlags = 0;  // INFORMATIONFLAG (low 32 bits stored)
     std::string monsterFilePath;         // MONSTERFILE, code page 932
+    // [KESTREL] MONSTERFILE_UTF8: the definition file's path, UTF-8, when code
+    // page 932 cannot hold it; while set it is the file used, and MONSTERFILE
+    // keeps the last path it could hold.
+    std::string monsterFileUtf8;
     std::int32_t debugLevel = 0;         // DEBUG (read, never written)
     std::int32_t currentClass = 1;       // QUIZCLASS
     std::int32_t currentUser = 0;        // USERSEL

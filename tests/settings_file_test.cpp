@@ -111,3 +111,33 @@ TEST(ProgramPath, SettingsFileBesideTheProgramOrPerUser)
     EXPECT_TRUE(std::filesystem::is_directory(d / "config" / "kestrel"));
     EXPECT_EQ(std::filesystem::path(executablePath()).filename(), "test_settings_file");
 }
+
+// A definition file path that code page 932 cannot hold lives in its own key:
+// read only when it is whole UTF-8, written only once used, emptied afterwards,
+// and never touching MONSTERFILE.
+TEST(SettingsFile, Utf8DefinitionPathKey)
+{
+    const std::string korean = "/home/p/\xEB\xAA\xAC\xEC\x8A\xA4\xED\x84\xB0.csv";  // 몬스터.csv
+    const struct { std::string file; std::string want; } reads[] = {
+        {"[KESTREL]\r\nMONSTERFILE_UTF8=" + korean + "\r\n", korean},
+        {"[KESTREL]\r\nMONSTERFILE_UTF8=/p/\x83\x82.csv\r\n", ""},  // code page 932 bytes: no UTF-8 path
+        {"[KESTREL]\r\nMONSTERFILE_UTF8=/" + std::string(5000, 'a') + "\r\n", ""},
+        {"[SETTING]\r\nMONSTERFILE_UTF8=" + korean + "\r\n", ""},  // only in its own section
+    };
+    for (const auto& c : reads)
+        EXPECT_EQ(parseSettings(c.file).monsterFileUtf8, c.want) << c.file;
+
+    const std::string original = "[SETTING]\r\nMONSTERFILE=C:\\old.csv\r\n";
+    Settings s = parseSettings(original);
+    EXPECT_EQ(IniFile::parse(renderSettings(s, original)).value("KESTREL", "MONSTERFILE_UTF8"), std::nullopt);
+    s.monsterFileUtf8 = korean;
+    const std::string withKey = renderSettings(s, original);
+    const Settings back = parseSettings(withKey);
+    EXPECT_EQ(back.monsterFileUtf8, korean);
+    EXPECT_EQ(back.monsterFilePath, "C:\\old.csv");
+    s.monsterFileUtf8.clear();
+    s.monsterFilePath = "C:\\new.csv";
+    const IniFile cleared = IniFile::parse(renderSettings(s, withKey));
+    EXPECT_EQ(cleared.value("KESTREL", "MONSTERFILE_UTF8"), std::optional<std::string>(""));
+    EXPECT_EQ(cleared.value("SETTING", "MONSTERFILE"), std::optional<std::string>("C:\\new.csv"));
+}

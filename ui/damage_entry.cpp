@@ -262,15 +262,56 @@ void CKestrelDlg::onDamageEditChanged(int id)
         if (row.received)
             judgeFamilyAndFloating();
     } else {
-        if (isLow && row.received) {
-            state_.lastAttackLow = state_.lastAttackHigh = -1;
-        } else if (isLow) {
-            state_.lastDefenseLow = state_.lastDefenseHigh = -1;
-            state_.lastBonusDefenseLow = state_.lastBonusDefenseHigh = -1;
-        }
+        if (isLow)
+            forgetRange(row.received);
         controls_.setChecked(row.box, false);
     }
     refresh();
+}
+
+// Nothing is known of the row's quantity any more: the last range and the
+// accumulated bounds both go back to -1, so the display shows "?" at once
+// rather than a range collapsed onto -1.
+void CKestrelDlg::forgetRange(bool received)
+{
+    if (received) {
+        state_.lastAttackLow = state_.lastAttackHigh = -1;
+        state_.attackLow = state_.attackHigh = -1;
+        return;
+    }
+    state_.lastDefenseLow = state_.lastDefenseHigh = -1;
+    state_.lastBonusDefenseLow = state_.lastBonusDefenseHigh = -1;
+    state_.defenseLow = state_.defenseHigh = -1;
+    state_.bonusDefenseLow = state_.bonusDefenseHigh = -1;
+}
+
+// The ranges again from the values standing in the dealt and received edits,
+// for the profile selected now: each row restarts from its low value's range
+// and intersects it with its high value's, as a jump does. The next refresh
+// shows them.
+void CKestrelDlg::rangesFromEdits()
+{
+    const PlayerProfile* profile = currentProfile();
+    for (const DamageRow& row : kRows) {
+        if (!row.measured)
+            continue;
+        const std::string lowText = controls_.text(row.lowEdit);
+        if (lowText.empty()) {
+            forgetRange(row.received);
+            continue;
+        }
+        const std::int32_t playerValue = profile ? (row.received ? profile->DEFENSE : profile->ATACK) : 0;
+        auto rangeOf = [&](std::int32_t damage) {
+            if (row.received)
+                attackFromTakenDamage(state_, playerValue, damage);
+            else
+                defenseFromDealtDamage(state_, playerValue, damage);
+        };
+        rangeOf(numberOf(lowText));
+        state_.*row.lowJumped = 1;
+        showRanges();
+        rangeOf(numberOf(controls_.text(row.highEdit)));
+    }
 }
 
 // A limit is set by a number above 0 and cleared by emptying the edit; the box

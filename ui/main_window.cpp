@@ -9,8 +9,10 @@
 #include "engine/range_display.h"
 #include "engine/sorting.h"
 #include "engine/text_search.h"
+#include "platform/cp932.h"
 #include "platform/file_names.h"
 #include "ui/hint_panel.h"
+#include "ui/keyboard.h"
 #include "ui/list_view.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_ids.h"
@@ -52,9 +54,18 @@ CKestrelDlg::~CKestrelDlg()
 
 void CKestrelDlg::OnInitDialog()
 {
+    OnInitDialog(std::string());
+}
+
+void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
+{
     setTitle();
     resetObservations();
     settings_ = loadSettings(settingsPath_);
+    if (!definitionFile.empty()) {
+        rememberDefinitionFile(definitionFile);
+        saveSettings();
+    }
     state_.currentClass = settings_.currentClass;
     state_.currentUser = settings_.currentUser;
     state_.listLayout = settings_.listLayout;
@@ -97,8 +108,8 @@ void CKestrelDlg::OnInitDialog()
 
 void CKestrelDlg::openDefinitionFile(const std::string& path)
 {
-    settings_.monsterFilePath = settingsPathOf(path);
-    controls_.setText(id::kPath, std::string(fileNameOf(settings_.monsterFilePath)));
+    rememberDefinitionFile(path);
+    showPathLabel();
     saveSettings();
     loadDefinitionFile();
     computeExpectedDamage();
@@ -113,6 +124,11 @@ void CKestrelDlg::openDefinitionFile(const std::string& path)
 void CKestrelDlg::onAboutCommand()
 {
     controls_.showAbout(aboutCaption(), aboutLines());
+}
+
+void CKestrelDlg::onKeyListCommand()
+{
+    controls_.showReport(sjis("キー操作"), shortcutListText());
 }
 
 // The filter reads the window's boxes and edits as they stand now.
@@ -221,9 +237,12 @@ void CKestrelDlg::resetObservations()
 
 void CKestrelDlg::loadDefinitionFile()
 {
-    loadMonsterFile(*catalogue_, fileSystemPath(settings_.monsterFilePath), [this](const LoaderMessage& message) {
-        controls_.messageBox(message.text, message.caption, MessageButtons::Ok, message.icon);
-    });
+    loadReport_ = loadMonsterFile(*catalogue_, definitionFilePath(),
+                                  [this](const LoaderMessage& message) {
+                                      controls_.messageBox(message.text, message.caption, MessageButtons::Ok,
+                                                           message.icon);
+                                  });
+    tellDefinitionFileProblems();
 }
 
 void CKestrelDlg::computeExpectedDamage()
@@ -283,8 +302,29 @@ void CKestrelDlg::updateUserLabels()
 
 void CKestrelDlg::showPathLabel()
 {
-    const std::string& path = settings_.monsterFilePath;
+    // A path that code page 932 cannot hold is shown as near as it can.
+    const std::string path =
+        settings_.monsterFileUtf8.empty() ? settings_.monsterFilePath : settingsPathOf(settings_.monsterFileUtf8);
     controls_.setText(id::kPath, path.empty() ? sjis("設定してください →") : std::string(fileNameOf(path)));
+}
+
+// A path that survives the trip through code page 932 goes into MONSTERFILE as
+// it always did; any other is kept whole in UTF-8 beside it, so the next start
+// still finds the file, and MONSTERFILE keeps the last path it could hold.
+void CKestrelDlg::rememberDefinitionFile(const std::string& path)
+{
+    const std::string held = settingsPathOf(path);
+    if (fileSystemPath(held) == path || !isValidUtf8(path)) {
+        settings_.monsterFilePath = held;
+        settings_.monsterFileUtf8.clear();
+    } else {
+        settings_.monsterFileUtf8 = path;
+    }
+}
+
+std::string CKestrelDlg::definitionFilePath() const
+{
+    return settings_.monsterFileUtf8.empty() ? fileSystemPath(settings_.monsterFilePath) : settings_.monsterFileUtf8;
 }
 
 void CKestrelDlg::setTitle()

@@ -5,6 +5,7 @@
 // candidates, and save what the settings file keeps.
 
 #include "catalogue/catalogue.h"
+#include "catalogue/monster_loader.h"
 #include "engine/filter_inputs.h"
 #include "engine/observation_state.h"
 #include "settings/settings_file.h"
@@ -31,13 +32,22 @@ public:
 
     // The start-up sequence: settings, definition file, first refresh.
     void OnInitDialog();
+    // The same with a definition file given when the program starts: it is
+    // remembered as if chosen with Refer and is the only file loaded.
+    void OnInitDialog(const std::string& definitionFile);
     // A definition file given when the program starts, as if chosen with Refer.
     void openDefinitionFile(const std::string& path);
     // The About item of the window menu.
     void onAboutCommand();
+    // Help → 定義ファイルの確認: every line of the loaded file outside its layout.
+    void onCheckDefinitionFile();
+    // Help → キー操作: the keyboard shortcuts.
+    void onKeyListCommand();
 
     void onTextChanged(int id) override;
     void onClicked(int id) override;
+    // A click on a column header sorts as the matching sort radio does.
+    void onHeaderClicked(int id, int column) override;
 
     // For tests and the scenario runner.
     const ObservationState& state() const { return state_; }
@@ -56,12 +66,16 @@ private:
     void saveSettings();
     void resetObservations();
     void loadDefinitionFile();
+    void tellDefinitionFileProblems();
     void computeExpectedDamage();
     void applySort();
     void applySkillLabels(std::int32_t quizClass);
     void updateObservationLabels();
     void updateUserLabels();
     void showPathLabel();
+    void rememberDefinitionFile(const std::string& path);
+    // The definition file in the file system's form.
+    std::string definitionFilePath() const;
     void setTitle();
     int primaryInput() const;
     void focusPrimaryInput();
@@ -88,6 +102,8 @@ private:
     void onLimitEditChanged(int id);
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
+    void forgetRange(bool received);
+    void rangesFromEdits();
 
     // Observation buttons and family rows (observation_buttons.cpp).
     void onObservationButton(int id);
@@ -109,6 +125,9 @@ private:
     Controls& controls_;
     std::string settingsPath_;
     std::unique_ptr<Catalogue> catalogue_;
+    // What the last load of the definition file found.
+    LoadReport loadReport_;
+    bool definitionNoticeShown_ = false;
     Settings settings_;
     ObservationState state_;
     // The damage edits' last values without operator characters: 1090, 1118,

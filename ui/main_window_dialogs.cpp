@@ -20,15 +20,16 @@ void CKestrelDlg::onChangeUser()
             selected = dialog.profile;
             updateUserLabels();
             saveSettings();
-            // The list shows the new expected damage from the next refresh on.
+            // The list, its damage cells and the ranges show the new profile at once.
             computeExpectedDamage();
+            rangesFromEdits();
+            refresh();
         }
     }
     focusPrimaryInput();
 }
 
-// The new values take effect at their next use: opening the dialog does not
-// refresh the candidates.
+// The new tolerances apply to the list at once.
 void CKestrelDlg::onConfigSetting()
 {
     ConfigSetting dialog;
@@ -38,6 +39,7 @@ void CKestrelDlg::onConfigSetting()
             settings_.informationFlags = 0;
         applyConfigValues(settings_, dialog.values);
         saveSettings();
+        refresh();
     }
     focusPrimaryInput();
 }

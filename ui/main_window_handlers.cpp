@@ -7,6 +7,7 @@
 #include "engine/text_search.h"
 #include "platform/file_names.h"
 #include "ui/hint_panel.h"
+#include "ui/list_header.h"
 #include "ui/list_view.h"
 #include "ui/main_window_ids.h"
 
@@ -98,7 +99,7 @@ void CKestrelDlg::onClicked(int id)
 
 void CKestrelDlg::onRefer()
 {
-    auto chosen = controls_.chooseFile("Select Monster file (*.csv)", "*.csv", fileSystemPath(settings_.monsterFilePath));
+    auto chosen = controls_.chooseFile("Select Monster file (*.csv)", "*.csv", definitionFilePath());
     if (!chosen)
         return;
     openDefinitionFile(*chosen);
@@ -147,6 +148,19 @@ void CKestrelDlg::onUserStep(int delta)
         return;
     const std::int64_t n = std::int64_t{leadingInteger(text).value_or(0)} + delta;
     controls_.setText(id::kUserNo, std::to_string(std::clamp<std::int64_t>(n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max())));
+}
+
+void CKestrelDlg::onHeaderClicked(int id, int column)
+{
+    if (id != kIdList)
+        return;
+    const std::optional<std::int32_t> key = sortKeyOfColumn(state_.listLayout, column);
+    if (!key)
+        return;
+    for (int radio : id::kSortRadios)
+        controls_.setChecked(radio, false);
+    controls_.setChecked(id::kSortRadios[static_cast<std::size_t>(*key)], true);
+    onClicked(id::kSortRadios[static_cast<std::size_t>(*key)]);
 }
 
 void CKestrelDlg::onSortChosen(std::int32_t key)
