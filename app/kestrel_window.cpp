@@ -5,6 +5,7 @@
 #include "ui/window_title.h"
 
 #include "platform/cp932.h"
+#include "platform/window_menu.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -15,16 +16,12 @@
 #include <QMimeData>
 #include <QUrl>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace kestrel::app {
 
 namespace {
 
 #ifdef Q_OS_WIN
-constexpr UINT kAboutCommand = 16;  // the About item of the window menu
+constexpr unsigned kAboutCommand = 16;  // the About item of the window menu
 #endif
 
 QString fromCp932(const std::string& text)
@@ -85,12 +82,7 @@ void KestrelWindow::addAboutItem()
     if (text.empty())
         return;
 #ifdef Q_OS_WIN
-    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (menu != nullptr) {
-        const std::wstring wide = fromCp932(text).toStdWString();
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutCommand, wide.c_str());
-    }
+    appendWindowMenuItem(static_cast<std::uintptr_t>(winId()), kAboutCommand, cp932ToUtf8(text));
 #else
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->addAction(fromCp932(text), this, &KestrelWindow::showAbout);
@@ -100,8 +92,7 @@ void KestrelWindow::addAboutItem()
 #ifdef Q_OS_WIN
 bool KestrelWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+    if (isWindowMenuCommand(message, kAboutCommand)) {
         showAbout();
         *result = 0;
         return true;

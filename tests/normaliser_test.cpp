@@ -1,5 +1,5 @@
-#include "engine/normaliser.h"
-#include "engine/reading_table.h"
+#include "text/normaliser.h"
+#include "text/reading_table.h"
 #include "platform/cp932.h"
 
 #include <gtest/gtest.h>

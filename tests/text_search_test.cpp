@@ -1,6 +1,6 @@
 #include "engine/text_search.h"
 
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 
 #include <gtest/gtest.h>
 

@@ -231,9 +231,10 @@ void CKestrelDlg::applySort()
 
 void CKestrelDlg::applySkillLabels(std::int32_t quizClass)
 {
+    static_assert(id::kSkillButtons.size() == kSkillButtonCount);
     for (int k = 0; k < kSkillButtonCount; ++k)
         if (const char* label = skillButtonLabel(quizClass, k))
-            controls_.setText(kSkillButtonIds[k], label);
+            controls_.setText(id::kSkillButtons[k], label);
 }
 
 void CKestrelDlg::updateObservationLabels()

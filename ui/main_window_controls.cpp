@@ -127,7 +127,7 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(id::kSearchEdit, K::Edit);
     b.add(1181, K::Static, "＠名前 で名前検索");
     b.add(id::kToleranceBox, K::CheckBox, "誤差を許容 （意図せず該当する敵がいなくなった時はチェックしてみてください）");
-    for (int skillButton : kSkillButtonIds)
+    for (int skillButton : id::kSkillButtons)
         b.add(skillButton, K::Button);
 
     // Result line: RESET and the attack and defense ranges.

@@ -52,7 +52,7 @@ void CKestrelDlg::onClicked(int id)
         return onSortChosen(key);
     if (int layout = indexOf(id::kLayoutRadios, id); layout >= 0)
         return layout == 2 ? onTriviaLayoutChosen() : onLayoutChosen(layout);
-    if (indexOf(kSkillButtonIds, id) >= 0)
+    if (indexOf(id::kSkillButtons, id) >= 0)
         return onSkillButton(id);
     if (indexOf(id::kConfirmRow, id) >= 0 || indexOf(id::kExcludeRow, id) >= 0 ||
         isOneOf(id, {id::kConfirmBox, id::kExcludeBox}))
