@@ -62,8 +62,8 @@ void applyFamilyConfirmation(Catalogue& catalogue, std::int32_t confirmed) {
 }  // namespace
 
 void testDealtDamage(Catalogue& catalogue, const FilterInputs& inputs, std::int32_t value) {
-    const std::int64_t L = inputs.tolerance ? divisor(inputs.PERM_ATK_L) : 100;
-    const std::int64_t H = inputs.tolerance ? divisor(inputs.PERM_ATK_H) : 100;
+    const std::int64_t L = inputs.tolerance ? divisor(inputs.tolerances.PERM_ATK_L) : 100;
+    const std::int64_t H = inputs.tolerance ? divisor(inputs.tolerances.PERM_ATK_H) : 100;
     // Products are taken in 64 bits so that any typed or stored value is safe; the
     // bounds equal the 32-bit ones wherever those do not overflow.
     removeWhere(catalogue, [&](const MonsterRecord& r) {
@@ -77,8 +77,8 @@ void testDealtDamage(Catalogue& catalogue, const FilterInputs& inputs, std::int3
 }
 
 void testTakenDamage(Catalogue& catalogue, const FilterInputs& inputs, std::int32_t value) {
-    const std::int64_t L = inputs.tolerance ? inputs.PERM_DEF_L : 100;
-    const std::int64_t H = inputs.tolerance ? inputs.PERM_DEF_H : 100;
+    const std::int64_t L = inputs.tolerance ? inputs.tolerances.PERM_DEF_L : 100;
+    const std::int64_t H = inputs.tolerance ? inputs.tolerances.PERM_DEF_H : 100;
     // Each orb level hides 2 points of received damage.
     const std::int64_t adjusted = std::int64_t{value} + 2 * std::int64_t{inputs.ORBUMLV};
     removeWhere(catalogue, [&](const MonsterRecord& r) {

@@ -139,10 +139,7 @@ FilterInputs CKestrelDlg::filterInputs() const
     in.takenLow = numberIn(controls_.text(id::kTakenLow));
     in.takenHigh = numberIn(controls_.text(id::kTakenHigh));
     in.searchText = controls_.text(id::kSearchEdit);
-    in.PERM_ATK_L = settings_.PERM_ATK_L;
-    in.PERM_ATK_H = settings_.PERM_ATK_H;
-    in.PERM_DEF_L = settings_.PERM_DEF_L;
-    in.PERM_DEF_H = settings_.PERM_DEF_H;
+    in.tolerances = settings_.config.tolerances;
     const PlayerProfile* profile = currentProfile();
     in.ORBUMLV = profile ? profile->ORBUMLV : 0;
     in.WEIGHT = profile ? profile->WEIGHT : 0;

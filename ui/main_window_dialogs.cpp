@@ -32,11 +32,11 @@ void CKestrelDlg::onChangeUser()
 void CKestrelDlg::onConfigSetting()
 {
     ConfigSetting dialog;
-    dialog.values = configValuesOf(settings_);
+    dialog.values = settings_.config;
     if (controls_.runModal(dialog.caption(), dialog)) {
         if (dialog.resetRequested)
             settings_.informationFlags = 0;
-        applyConfigValues(settings_, dialog.values);
+        settings_.config = dialog.values;
         saveSettings();
     }
     focusPrimaryInput();

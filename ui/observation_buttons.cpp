@@ -39,7 +39,7 @@ void CKestrelDlg::onObservationButton(int id)
     case id::kFloatingButton:
         // With the automatic floating judgement off only the value is stored.
         state_.observedFloating = nextTwoValued(state_.observedFloating);
-        if (settings_.AUTOJUDG_FLY == 0)
+        if (settings_.config.AUTOJUDG_FLY == 0)
             return;
         controls_.setChecked(id::kFloatingBox, true);
         updateObservationLabels();
