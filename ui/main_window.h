@@ -6,6 +6,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/filter_inputs.h"
+#include "engine/measured_damage.h"
 #include "engine/observation_state.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
@@ -84,6 +85,10 @@ private:
     // Damage entry (damage_entry.cpp): the eight damage edits, the four HP/MP
     // limit edits, keypad stepping and the debug command.
     void onDamageEditChanged(int id);
+    bool takeDebugCommand(int id);
+    void onSkillDamageEdit(int lowEdit, int highEdit, bool isLow, std::int32_t& lowTyped);
+    void onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdit, int box, bool isLow,
+                              std::int32_t& lowTyped);
     void onLimitEditChanged(int id);
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
