@@ -1,6 +1,6 @@
 #include "app/kestrel_window.h"
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/window_title.h"
 

@@ -3,7 +3,7 @@
 
 #include "platform/ini_file.h"
 #include "scenario/runner.h"
-#include "ui/control_names.h"
+#include "ui/main_window/control_names.h"
 
 #include <cstring>
 #include <iostream>

@@ -1,7 +1,7 @@
 #include "scenario/session.h"
 
 #include "platform/cp932.h"
-#include "ui/control_names.h"
+#include "ui/main_window/control_names.h"
 
 #include <charconv>
 

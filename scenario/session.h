@@ -4,7 +4,7 @@
 // is open, and the failures reported so far.
 
 #include "scenario/script.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/memory_controls.h"
 
 #include <filesystem>

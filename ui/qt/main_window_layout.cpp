@@ -6,7 +6,7 @@
 // dialog units.
 
 #include "ui/list_view.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>

@@ -1,11 +1,11 @@
 // Every control of the main window, band by band from top to bottom, with the
 // caption it has before the logic writes anything.
 
-#include "ui/main_window_controls.h"
+#include "ui/main_window/control_set.h"
 
 #include "engine/text_search.h"
 #include "ui/list_view.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
 namespace kestrel::ui {

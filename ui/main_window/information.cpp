@@ -2,7 +2,7 @@
 // it, and the acknowledgement is kept as a bit of INFORMATIONFLAG.
 
 #include "ui/information_messages.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 namespace kestrel::ui {
 

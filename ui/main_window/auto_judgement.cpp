@@ -2,11 +2,11 @@
 // the ratio texts and verdicts beside the skill rows, and the verdicts recorded
 // in the observation state when the settings allow it.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
 #include "engine/auto_judgement.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The window's integer values by name, for the scenario runner and tests.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include <map>
 

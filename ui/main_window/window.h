@@ -97,16 +97,16 @@ private:
     void onObservationButton(int id);
     void onFamilyButton(int id);
 
-    // Family and floating auto-judgement (auto_judgement_window.cpp).
+    // Family and floating auto-judgement (auto_judgement.cpp).
     void judgeFamilyAndFloating();
     void setObservedFloating(std::int32_t value);
     void applyFamilyExclusion(std::int32_t family);
     void applyFamilyConfirmation(std::int32_t family);
 
-    // One-time information messages (information_messages.cpp).
+    // One-time information messages (information.cpp).
     void showInformation(int message);
 
-    // The user settings and Config dialogs (main_window_dialogs.cpp).
+    // The user settings and Config dialogs (dialogs.cpp).
     void onChangeUser();
     void onConfigSetting();
 

@@ -1,7 +1,7 @@
-#include "ui/control_names.h"
+#include "ui/main_window/control_names.h"
 
 #include "ui/list_view.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // The main window: start-up, the refresh cycle, the settings and the labels.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
 #include "catalogue/monster_loader.h"
@@ -11,8 +11,8 @@
 #include "engine/text_search.h"
 #include "platform/file_names.h"
 #include "ui/list_view.h"
-#include "ui/main_window_controls.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/control_set.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 #include "ui/window_title.h"
 

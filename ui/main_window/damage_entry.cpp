@@ -5,11 +5,11 @@
 // returns; the rules below rely on it: a stepped value is written back and then
 // handled exactly as if it had been typed.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
 #include "engine/measured_damage.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // them back only on OK; the focus returns to the primary input either way.
 
 #include "ui/config_dialog.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/user_setting_dialog.h"
 
 namespace kestrel::ui {

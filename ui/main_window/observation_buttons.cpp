@@ -1,9 +1,9 @@
 // Observation value buttons and the two family rows: each click steps or sets
 // an observed value, switches its criterion on and refreshes the candidates.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 
 #include <algorithm>
 

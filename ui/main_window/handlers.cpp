@@ -1,13 +1,13 @@
 // The main window's handlers: one per control and event, each run to completion.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
 #include "engine/sorting.h"
 #include "engine/text_search.h"
 #include "platform/file_names.h"
 #include "ui/list_view.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 
 #include <algorithm>
 #include <cstdio>
