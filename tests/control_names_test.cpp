@@ -1,8 +1,8 @@
 // The names scripts use for the main window's controls.
 
-#include "ui/control_names.h"
+#include "ui/main_window/control_names.h"
 #include "support/monster_files.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/memory_controls.h"
 
 #include <gtest/gtest.h>

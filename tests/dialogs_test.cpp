@@ -45,7 +45,7 @@ auto fields(const ConfigValues& v)
 
 }  // namespace
 
-TEST(UserSetting, ClampsNumbersCutsTheNameAndKeepsAnUnknownWeapon)
+TEST(Dialogs, ClampsNumbersCutsTheNameAndKeepsAnUnknownWeapon)
 {
     UserSetting d;
     d.profile.WEAPON = 16, d.profile.ORBUMLV = 2;  // 16 is accepted by the settings file, but has no button
@@ -68,7 +68,7 @@ TEST(UserSetting, ClampsNumbersCutsTheNameAndKeepsAnUnknownWeapon)
     EXPECT_EQ(p.WEAPON, 12);
 }
 
-TEST(ConfigSetting, OutOfRangeOrEmptyGivesTheRecommendedValue)
+TEST(Dialogs, OutOfRangeOrEmptyGivesTheRecommendedValue)
 {
     ConfigSetting d;
     expectWellFormed(d);

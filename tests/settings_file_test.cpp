@@ -112,7 +112,7 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     EXPECT_FALSE(saveSettings(s, dir.path()));       // there, but not a readable file
 }
 
-TEST(ProgramPath, SettingsFileBesideTheProgramOrPerUser)
+TEST(SettingsFile, SettingsFileBesideTheProgramOrPerUser)
 {
     kestrel::testing::TempDir dir;
     const std::filesystem::path d = dir.path();

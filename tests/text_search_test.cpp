@@ -44,7 +44,7 @@ std::string search(Catalogue& catalogue, ObservationState& state, const std::str
     return left;
 }
 
-TEST(SplitSearchText, SeparatorsWordLimitAtSignsAndSlotBytes) {
+TEST(TextSearch, SeparatorsWordLimitAtSignsAndSlotBytes) {
     // Count, name search, then every slot up to the last one in use.
     const std::pair<std::string, std::string> cases[] = {
         {"  a" FULL_SPACE FULL_SPACE "bb  c ", "3:a|bb|c"},
