@@ -19,71 +19,90 @@ void numbered(Names& names, const char* prefix, const std::array<int, N>& ids, i
         names.emplace_back(std::string(prefix) + "-" + std::to_string(first + static_cast<int>(k)), ids[k]);
 }
 
+// The controls above the damage rows.
+void addUpperControls(Names& n)
+{
+    n.insert(n.end(), {
+                          {"refer", id::kRefer},
+                          {"path", id::kPath},
+                          {"confirm-box", id::kConfirmBox},
+                          {"exclude-box", id::kExcludeBox},
+                          {"hp-min-box", id::kHpAtLeastBox},
+                          {"hp-min", id::kHpAtLeastEdit},
+                          {"hp-max-box", id::kHpAtMostBox},
+                          {"hp-max", id::kHpAtMostEdit},
+                          {"mp-min-box", id::kMpAtLeastBox},
+                          {"mp-min", id::kMpAtLeastEdit},
+                          {"mp-max-box", id::kMpAtMostBox},
+                          {"mp-max", id::kMpAtMostEdit},
+                          {"config", id::kConfig},
+                          {"user-name", id::kUserName},
+                          {"user-down", id::kUserDown},
+                          {"user-no", id::kUserNo},
+                          {"user-up", id::kUserUp},
+                          {"weapon-name", id::kWeaponName},
+                          {"change-user", id::kChangeUser},
+                          {"user-attack", id::kUserAttack},
+                          {"user-defense", id::kUserDefense},
+                      });
+}
+
+// The four damage rows.
+void addDamageRows(Names& n)
+{
+    const struct {
+        const char* row;
+        int low, high, down, up;
+    } rows[] = {
+        {"moonsault", id::kMoonsaultLow, id::kMoonsaultHigh, id::kMoonsaultDown, id::kMoonsaultUp},
+        {"taken", id::kTakenLow, id::kTakenHigh, id::kTakenDown, id::kTakenUp},
+        {"dealt", id::kDealtLow, id::kDealtHigh, id::kDealtDown, id::kDealtUp},
+        {"special", id::kSpecialLow, id::kSpecialHigh, id::kSpecialDown, id::kSpecialUp},
+    };
+    for (const auto& r : rows) {
+        const std::string row = r.row;
+        n.insert(n.end(),
+                 {{row + "-low", r.low}, {row + "-high", r.high}, {row + "-down", r.down}, {row + "-up", r.up}});
+    }
+    n.insert(n.end(), {{"moonsault-verdict", id::kMoonsaultVerdict},
+                       {"taken-box", id::kTakenBox},
+                       {"dealt-box", id::kDealtBox},
+                       {"special-name", id::kSpecialName},
+                       {"special-verdict", id::kSpecialVerdict}});
+}
+
+// The observation buttons, the search line and the list.
+void addLowerControls(Names& n)
+{
+    n.insert(n.end(), {
+                          {"metal-box", id::kMetalBox},
+                          {"metal-button", id::kMetalButton},
+                          {"floating-box", id::kFloatingBox},
+                          {"floating-button", id::kFloatingButton},
+                          {"size-box", id::kSizeBox},
+                          {"size-button", id::kSizeButton},
+                          {"mp-drain-box", id::kMpDrainBox},
+                          {"mp-drain-button", id::kMpDrainButton},
+                          {"anger-box", id::kAngerBox},
+                          {"anger-button", id::kAngerButton},
+                          {"push-box", id::kPushBox},
+                          {"push-button", id::kPushButton},
+                          {"search-box", id::kSearchBox},
+                          {"search-edit", id::kSearchEdit},
+                          {"tolerance-box", id::kToleranceBox},
+                          {"reset", id::kReset},
+                          {"list-lock", id::kListLock},
+                          {"list", kIdList},
+                          {"candidate-count", kIdCandidateCount},
+                      });
+}
+
 Names allNames()
 {
-    Names n = {
-        {"refer", id::kRefer},
-        {"path", id::kPath},
-        {"confirm-box", id::kConfirmBox},
-        {"exclude-box", id::kExcludeBox},
-        {"hp-min-box", id::kHpAtLeastBox},
-        {"hp-min", id::kHpAtLeastEdit},
-        {"hp-max-box", id::kHpAtMostBox},
-        {"hp-max", id::kHpAtMostEdit},
-        {"mp-min-box", id::kMpAtLeastBox},
-        {"mp-min", id::kMpAtLeastEdit},
-        {"mp-max-box", id::kMpAtMostBox},
-        {"mp-max", id::kMpAtMostEdit},
-        {"config", id::kConfig},
-        {"user-name", id::kUserName},
-        {"user-down", id::kUserDown},
-        {"user-no", id::kUserNo},
-        {"user-up", id::kUserUp},
-        {"weapon-name", id::kWeaponName},
-        {"change-user", id::kChangeUser},
-        {"user-attack", id::kUserAttack},
-        {"user-defense", id::kUserDefense},
-        {"moonsault-low", id::kMoonsaultLow},
-        {"moonsault-high", id::kMoonsaultHigh},
-        {"moonsault-down", id::kMoonsaultDown},
-        {"moonsault-up", id::kMoonsaultUp},
-        {"moonsault-verdict", id::kMoonsaultVerdict},
-        {"taken-box", id::kTakenBox},
-        {"taken-low", id::kTakenLow},
-        {"taken-high", id::kTakenHigh},
-        {"taken-down", id::kTakenDown},
-        {"taken-up", id::kTakenUp},
-        {"dealt-box", id::kDealtBox},
-        {"dealt-low", id::kDealtLow},
-        {"dealt-high", id::kDealtHigh},
-        {"dealt-down", id::kDealtDown},
-        {"dealt-up", id::kDealtUp},
-        {"special-name", id::kSpecialName},
-        {"special-low", id::kSpecialLow},
-        {"special-high", id::kSpecialHigh},
-        {"special-down", id::kSpecialDown},
-        {"special-up", id::kSpecialUp},
-        {"special-verdict", id::kSpecialVerdict},
-        {"metal-box", id::kMetalBox},
-        {"metal-button", id::kMetalButton},
-        {"floating-box", id::kFloatingBox},
-        {"floating-button", id::kFloatingButton},
-        {"size-box", id::kSizeBox},
-        {"size-button", id::kSizeButton},
-        {"mp-drain-box", id::kMpDrainBox},
-        {"mp-drain-button", id::kMpDrainButton},
-        {"anger-box", id::kAngerBox},
-        {"anger-button", id::kAngerButton},
-        {"push-box", id::kPushBox},
-        {"push-button", id::kPushButton},
-        {"search-box", id::kSearchBox},
-        {"search-edit", id::kSearchEdit},
-        {"tolerance-box", id::kToleranceBox},
-        {"reset", id::kReset},
-        {"list-lock", id::kListLock},
-        {"list", kIdList},
-        {"candidate-count", kIdCandidateCount},
-    };
+    Names n;
+    addUpperControls(n);
+    addDamageRows(n);
+    addLowerControls(n);
     numbered(n, "class", id::kClassRadios);
     numbered(n, "confirm", id::kConfirmRow);
     numbered(n, "exclude", id::kExcludeRow);
