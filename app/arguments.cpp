@@ -1,8 +1,6 @@
 #include "app/arguments.h"
 
-#ifndef KESTREL_VERSION
-#define KESTREL_VERSION "unknown"
-#endif
+#include "kestrel_version.h"
 
 namespace kestrel::app {
 

@@ -1,11 +1,12 @@
 #include "app/kestrel_window.h"
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/qt/keyboard.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/window_title.h"
 
 #include "platform/cp932.h"
+#include "platform/window_menu.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -17,16 +18,12 @@
 #include <QMimeData>
 #include <QUrl>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace kestrel::app {
 
 namespace {
 
 #ifdef Q_OS_WIN
-constexpr UINT kAboutCommand = 16;  // the About item of the window menu
+constexpr unsigned kAboutCommand = 16;  // the About item of the window menu
 #endif
 
 QString fromCp932(const std::string& text)
@@ -94,12 +91,7 @@ void KestrelWindow::addAboutItem()
     if (text.empty())
         return;
 #ifdef Q_OS_WIN
-    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (menu != nullptr) {
-        const std::wstring wide = fromCp932(text).toStdWString();
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutCommand, wide.c_str());
-    }
+    appendWindowMenuItem(static_cast<std::uintptr_t>(winId()), kAboutCommand, cp932ToUtf8(text));
 #else
     helpMenu()->addAction(fromCp932(text), this, &KestrelWindow::showAbout);
 #endif
@@ -133,8 +125,7 @@ void KestrelWindow::addHelpItems()
 #ifdef Q_OS_WIN
 bool KestrelWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+    if (isWindowMenuCommand(message, kAboutCommand)) {
         showAbout();
         *result = 0;
         return true;

@@ -5,7 +5,7 @@
 #include "app/screenshot.h"
 
 #include "platform/program_path.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/translations.h"
 

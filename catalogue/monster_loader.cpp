@@ -1,7 +1,7 @@
 #include "catalogue/monster_loader.h"
 
 #include "catalogue/field_parsing.h"
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 #include "platform/cp932.h"
 
 #include <algorithm>

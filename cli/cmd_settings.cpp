@@ -28,25 +28,10 @@ int runSettings(const Args& args)
     Json document;
     document["INFORMATIONFLAG"] = s.informationFlags;
     document["MONSTERFILE"] = utf8(s.monsterFilePath);
-    document["DEBUG"] = s.debugLevel;
-    document["QUIZCLASS"] = s.currentClass;
-    document["USERSEL"] = s.currentUser;
-    document["SORT"] = s.sortKey;
-    document["SELECTLIST"] = s.listLayout;
-    document["PERM_ATK_L"] = s.PERM_ATK_L;
-    document["PERM_ATK_H"] = s.PERM_ATK_H;
-    document["PERM_DEF_L"] = s.PERM_DEF_L;
-    document["PERM_DEF_H"] = s.PERM_DEF_H;
-    document["AUTOJUDG_SPC"] = s.AUTOJUDG_SPC;
-    document["AUTOJUDG_FLY"] = s.AUTOJUDG_FLY;
-    document["VAL_TYP_SPC_L"] = floatForJson(s.VAL_TYP_SPC_L);
-    document["VAL_TYP_SPC_H"] = floatForJson(s.VAL_TYP_SPC_H);
-    document["VAL_FLY_NOM_L"] = floatForJson(s.VAL_FLY_NOM_L);
-    document["VAL_FLY_NOM_H"] = floatForJson(s.VAL_FLY_NOM_H);
-    document["VAL_FLY_ELE_L"] = floatForJson(s.VAL_FLY_ELE_L);
-    document["VAL_FLY_ELE_H"] = floatForJson(s.VAL_FLY_ELE_H);
-    document["VAL_FLY_WID_L"] = floatForJson(s.VAL_FLY_WID_L);
-    document["VAL_FLY_WID_H"] = floatForJson(s.VAL_FLY_WID_H);
+    for (const auto& [key, value] : integerSettings(s))
+        document[std::string(key)] = value;
+    for (const auto& [key, value] : decimalSettings(s))
+        document[std::string(key)] = floatForJson(value);
     Json profiles = Json::array();
     for (const PlayerProfile& p : s.profiles) {
         Json profile;

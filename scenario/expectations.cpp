@@ -23,7 +23,7 @@ void expectEqual(Session& session, const Command& command, const std::string& wh
 
 std::optional<int> controlId(Session& session, const Command& command, std::string_view usage)
 {
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     if (!id) {
         session.malformed(command, "the form '" + std::string(usage) + "'");
         return std::nullopt;
@@ -190,7 +190,7 @@ void runExpectation(Session& session, const Command& command)
     } else if (kind == "checked" || kind == "enabled") {
         expectFlag(session, command, kind == "checked");
     } else if (kind == "focus") {
-        const auto id = parseNumber(command.args[0]);
+        const auto id = parseControl(command.args[0]);
         if (!id) return session.malformed(command, "the form 'expect focus ID'");
         if (session.controls.focus() != *id)
             session.fail(command, "focus " + command.args[0], std::to_string(session.controls.focus()));

@@ -165,7 +165,7 @@ void runClose(Session& session, const Command& command)
 void runType(Session& session, const Command& command)
 {
     if (!session.needWindow(command)) return;
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     const auto text = toCp932(command.args[1]);
     if (!id || !text) return session.malformed(command, "the form 'type ID TEXT'");
     if (!session.controls.type(*id, *text))
@@ -175,7 +175,7 @@ void runType(Session& session, const Command& command)
 void runKey(Session& session, const Command& command)
 {
     if (!session.needWindow(command)) return;
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     const auto text = toCp932(command.args[1]);
     if (!id || !text || text->size() != 1) return session.malformed(command, "the form 'key ID C' (C one single-byte character)");
     if (!session.controls.key(*id, (*text)[0]))
@@ -185,7 +185,7 @@ void runKey(Session& session, const Command& command)
 void runClick(Session& session, const Command& command)
 {
     if (!session.needWindow(command)) return;
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     if (!id) return session.malformed(command, "the form 'click ID'");
     if (!session.controls.click(*id))
         session.fail(command, "control " + command.args[0] + " to take the click",

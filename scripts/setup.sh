@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  clang llvm libclang-rt-14-dev
+  clang clang-format llvm libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n

@@ -16,8 +16,11 @@ bash scripts/setup.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+echo "== format check"
+bash scripts/format-check.sh
+
 echo "== build (build/)"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTREL_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 echo "== tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
@@ -33,7 +36,7 @@ else
 fi
 
 echo "== build with sanitizers (build-sanitize/)"
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON >/dev/null
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON -DKESTREL_WERROR=ON >/dev/null
 cmake --build build-sanitize -j "$jobs"
 echo "== tests with sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

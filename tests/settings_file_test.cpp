@@ -14,6 +14,17 @@ using S = Settings;
 
 static Settings withSetting(const std::string& lines) { return parseSettings("[SETTING]\r\n" + lines); }
 
+// The value of key in a list of integerSettings or decimalSettings.
+template <class T>
+static T valueOf(const std::vector<std::pair<std::string_view, T>>& values, std::string_view key)
+{
+    for (const auto& [k, v] : values)
+        if (k == key)
+            return v;
+    ADD_FAILURE() << "no setting " << key;
+    return T{};
+}
+
 static auto fields(const PlayerProfile& p)
 {
     return std::tuple(p.WEAPON, p.ORBUMLV, p.ATACK, p.DEFENSE, p.WEIGHT, p.SPATK, std::string(p.USERNAME));
@@ -22,27 +33,28 @@ static auto fields(const PlayerProfile& p)
 TEST(SettingsFile, EveryValueKeepsItsRangeOrFallsBack)
 {
     // An empty or non-numeric value reads as a missing key; "%d" stops at the first non-digit.
-    const struct { const char* line; std::int32_t S::*field; int want; } ints[] = {
-        {"", &S::currentClass, 1}, {"QUIZCLASS=4", &S::currentClass, 4}, {"QUIZCLASS=5", &S::currentClass, 1},
-        {"QUIZCLASS=-", &S::currentClass, 1}, {"USERSEL=99", &S::currentUser, 99}, {"SORT=7", &S::sortKey, 7},
-        {"USERSEL=100", &S::currentUser, 0}, {"SELECTLIST=5", &S::listLayout, 0}, {"DEBUG=-8", &S::debugLevel, -8},
-        {"", &S::PERM_ATK_L, 70}, {"PERM_ATK_L=0", &S::PERM_ATK_L, 100}, {"PERM_ATK_L=-5", &S::PERM_ATK_L, -5},
-        {"PERM_ATK_L=101", &S::PERM_ATK_L, 100}, {"PERM_ATK_L=", &S::PERM_ATK_L, 70}, {"", &S::PERM_DEF_L, 50},
-        {"PERM_ATK_L=abc", &S::PERM_ATK_L, 70}, {"PERM_ATK_L= 12abc", &S::PERM_ATK_L, 12}, {"SORT=8", &S::sortKey, 0},
-        {"PERM_ATK_H=99", &S::PERM_ATK_H, 100}, {"PERM_DEF_H=999", &S::PERM_DEF_H, 999},
-        {"PERM_DEF_H=99999999999", &S::PERM_DEF_H, 100}, {"AUTOJUDG_FLY=0", &S::AUTOJUDG_FLY, 0},
-        {"AUTOJUDG_SPC=2", &S::AUTOJUDG_SPC, 1}, {"SELECTLIST=4", &S::listLayout, 4},
-        {"USERSEL=-1", &S::currentUser, 0}};
+    // Each case names the key whose value it checks (the line may be empty).
+    const struct { const char* line; std::string_view key; int want; } ints[] = {
+        {"", "QUIZCLASS", 1}, {"QUIZCLASS=4", "QUIZCLASS", 4}, {"QUIZCLASS=5", "QUIZCLASS", 1},
+        {"QUIZCLASS=-", "QUIZCLASS", 1}, {"USERSEL=99", "USERSEL", 99}, {"SORT=7", "SORT", 7},
+        {"USERSEL=100", "USERSEL", 0}, {"SELECTLIST=5", "SELECTLIST", 0}, {"DEBUG=-8", "DEBUG", -8},
+        {"", "PERM_ATK_L", 70}, {"PERM_ATK_L=0", "PERM_ATK_L", 100}, {"PERM_ATK_L=-5", "PERM_ATK_L", -5},
+        {"PERM_ATK_L=101", "PERM_ATK_L", 100}, {"PERM_ATK_L=", "PERM_ATK_L", 70}, {"", "PERM_DEF_L", 50},
+        {"PERM_ATK_L=abc", "PERM_ATK_L", 70}, {"PERM_ATK_L= 12abc", "PERM_ATK_L", 12}, {"SORT=8", "SORT", 0},
+        {"PERM_ATK_H=99", "PERM_ATK_H", 100}, {"PERM_DEF_H=999", "PERM_DEF_H", 999},
+        {"PERM_DEF_H=99999999999", "PERM_DEF_H", 100}, {"AUTOJUDG_FLY=0", "AUTOJUDG_FLY", 0},
+        {"AUTOJUDG_SPC=2", "AUTOJUDG_SPC", 1}, {"SELECTLIST=4", "SELECTLIST", 4},
+        {"USERSEL=-1", "USERSEL", 0}};
     for (const auto& c : ints)
-        EXPECT_EQ(withSetting(c.line).*c.field, c.want) << c.line;
-    const struct { const char* line; float S::*field; float want; } floats[] = {
-        {"VAL_FLY_WID_H=2.00", &S::VAL_FLY_WID_H, 2.0f}, {"VAL_FLY_WID_H=2.01", &S::VAL_FLY_WID_H, 1.17f},
-        {"VAL_FLY_WID_H=2.0000001", &S::VAL_FLY_WID_H, 2.0f}, {"VAL_FLY_WID_L=0.5", &S::VAL_FLY_WID_L, 0.5f},
-        {"VAL_FLY_WID_L=0.49", &S::VAL_FLY_WID_L, 0.90f}, {"VAL_TYP_SPC_L=1.5e0x", &S::VAL_TYP_SPC_L, 1.5f},
-        {"VAL_TYP_SPC_L=nan", &S::VAL_TYP_SPC_L, 1.0f}, {"VAL_TYP_SPC_L=1e999", &S::VAL_TYP_SPC_L, 1.0f},
-        {"VAL_FLY_NOM_H=x", &S::VAL_FLY_NOM_H, 1.56f}, {"", &S::VAL_FLY_ELE_L, 1.09f}};
+        EXPECT_EQ(valueOf(integerSettings(withSetting(c.line)), c.key), c.want) << c.line;
+    const struct { const char* line; std::string_view key; float want; } floats[] = {
+        {"VAL_FLY_WID_H=2.00", "VAL_FLY_WID_H", 2.0f}, {"VAL_FLY_WID_H=2.01", "VAL_FLY_WID_H", 1.17f},
+        {"VAL_FLY_WID_H=2.0000001", "VAL_FLY_WID_H", 2.0f}, {"VAL_FLY_WID_L=0.5", "VAL_FLY_WID_L", 0.5f},
+        {"VAL_FLY_WID_L=0.49", "VAL_FLY_WID_L", 0.90f}, {"VAL_TYP_SPC_L=1.5e0x", "VAL_TYP_SPC_L", 1.5f},
+        {"VAL_TYP_SPC_L=nan", "VAL_TYP_SPC_L", 1.0f}, {"VAL_TYP_SPC_L=1e999", "VAL_TYP_SPC_L", 1.0f},
+        {"VAL_FLY_NOM_H=x", "VAL_FLY_NOM_H", 1.56f}, {"", "VAL_FLY_ELE_L", 1.09f}};
     for (const auto& c : floats)
-        EXPECT_EQ(withSetting(c.line).*c.field, c.want) << c.line;
+        EXPECT_EQ(valueOf(decimalSettings(withSetting(c.line)), c.key), c.want) << c.line;
     const std::pair<const char*, std::uint64_t> flags[] = {{"zz", 0}, {"1fz", 0x1F}, {"-1", ~0u}, {"123456789A", ~0u}};
     for (const auto& [text, want] : flags)
         EXPECT_EQ(withSetting(std::string("INFORMATIONFLAG=") + text).informationFlags, want) << text;
@@ -82,8 +94,8 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     s.currentClass = 3;
     s.informationFlags = 0x1'0000'00ABull;
     s.monsterFilePath = "C:\\HRV\\\x8F\x62.csv";
-    s.PERM_ATK_L = -5;
-    s.VAL_FLY_WID_H = 2.0f;
+    s.config.tolerances.PERM_ATK_L = -5;
+    s.config.thresholds.VAL_FLY_WID_H = 2.0f;
     s.profiles[42] = {14, 6, 999, 888, 77, 9999, "Me"};
     ASSERT_TRUE(saveSettings(s, file));
     const std::string saved = *readWholeFile(file);
@@ -91,7 +103,7 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     EXPECT_NE(saved.find("[USER5]\nATACK=1500\nDEFENSE=100\nWEAPON=3\n"), std::string::npos);
     // Load, save, load: the same values, and saving them again the same bytes.
     const Settings back = loadSettings(file);
-    EXPECT_EQ(std::tuple(back.monsterFilePath, back.currentClass, back.PERM_ATK_L, back.VAL_FLY_WID_H),
+    EXPECT_EQ(std::tuple(back.monsterFilePath, back.currentClass, back.config.tolerances.PERM_ATK_L, back.config.thresholds.VAL_FLY_WID_H),
               std::tuple(s.monsterFilePath, 3, -5, 2.0f));
     EXPECT_EQ(std::tuple(fields(back.profiles[42]), back.profiles[5].WEAPON), std::tuple(fields(s.profiles[42]), 3));
     ASSERT_TRUE(saveSettings(back, file));
@@ -100,7 +112,7 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     EXPECT_FALSE(saveSettings(s, dir.path()));       // there, but not a readable file
 }
 
-TEST(ProgramPath, SettingsFileBesideTheProgramOrPerUser)
+TEST(SettingsFile, SettingsFileBesideTheProgramOrPerUser)
 {
     kestrel::testing::TempDir dir;
     const std::filesystem::path d = dir.path();

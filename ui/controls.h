@@ -8,7 +8,7 @@
 // (the window logic relies on this re-entry). Setting a check state raises no
 // notification; only a user's click does.
 
-#include "catalogue/monster_loader.h"  // MessageIcon
+#include "catalogue/message_icon.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // loads and the notice line names how many lines and the first of them; the
 // check item of the help menu lists them all.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/definition_check.h"
 #include "platform/file_names.h"

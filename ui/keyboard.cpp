@@ -1,6 +1,6 @@
 #include "ui/keyboard.h"
 
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
 #include <algorithm>

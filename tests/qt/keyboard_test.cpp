@@ -3,7 +3,7 @@
 
 #include "qt/main_window_fixture.h"
 #include "ui/keyboard.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/qt/keyboard.h"
 
 #include <QAbstractButton>

@@ -3,7 +3,7 @@
 // messages already acknowledged, shown and active.
 
 #include "support/monster_files.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "ui/qt/keyboard.h"
 
 #include "ui/keyboard.h"
-#include "ui/main_window_controls.h"
+#include "ui/main_window/control_set.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/qt_text.h"
 

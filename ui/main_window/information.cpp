@@ -2,20 +2,9 @@
 // it, and the acknowledgement is kept as a bit of INFORMATIONFLAG.
 
 #include "ui/information_messages.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 namespace kestrel::ui {
-
-namespace {
-
-bool tolerancesAreRecommended(const Settings& s)
-{
-    const Tolerances& r = kRecommendedTolerances;
-    return s.PERM_ATK_L == r.attackLow && s.PERM_ATK_H == r.attackHigh && s.PERM_DEF_L == r.defenseLow &&
-           s.PERM_DEF_H == r.defenseHigh;
-}
-
-}  // namespace
 
 void CKestrelDlg::showInformation(int message)
 {
@@ -32,14 +21,11 @@ void CKestrelDlg::showInformation(int message)
         if (controls_.messageBox(text, kInformationCaption, MessageButtons::Ok, MessageIcon::Information) !=
             MessageAnswer::Ok)
             return;  // not acknowledged: it comes again next time
-    } else if (!tolerancesAreRecommended(settings_)) {
+    } else if (settings_.config.tolerances != kRecommendedTolerances) {
         const MessageAnswer answer =
             controls_.messageBox(text, kInformationCaption, MessageButtons::YesNoCancel, MessageIcon::Question);
         if (answer == MessageAnswer::Yes) {
-            settings_.PERM_ATK_L = kRecommendedTolerances.attackLow;
-            settings_.PERM_ATK_H = kRecommendedTolerances.attackHigh;
-            settings_.PERM_DEF_L = kRecommendedTolerances.defenseLow;
-            settings_.PERM_DEF_H = kRecommendedTolerances.defenseHigh;
+            settings_.config.tolerances = kRecommendedTolerances;
         } else if (answer != MessageAnswer::No) {
             return;  // cancelled: asked again at the next start
         }

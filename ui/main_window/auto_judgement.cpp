@@ -2,11 +2,11 @@
 // the ratio texts and verdicts beside the skill rows, and the verdicts recorded
 // in the observation state when the settings allow it.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
 #include "engine/auto_judgement.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
 #include <cstdio>
@@ -32,19 +32,6 @@ std::string ratioText(float ratio)
     return text;
 }
 
-JudgementThresholds thresholdsOf(const Settings& s)
-{
-    JudgementThresholds t;
-    t.VAL_TYP_SPC_L = s.VAL_TYP_SPC_L;
-    t.VAL_TYP_SPC_H = s.VAL_TYP_SPC_H;
-    t.VAL_FLY_NOM_L = s.VAL_FLY_NOM_L;
-    t.VAL_FLY_NOM_H = s.VAL_FLY_NOM_H;
-    t.VAL_FLY_ELE_L = s.VAL_FLY_ELE_L;
-    t.VAL_FLY_ELE_H = s.VAL_FLY_ELE_H;
-    t.VAL_FLY_WID_L = s.VAL_FLY_WID_L;
-    return t;
-}
-
 }  // namespace
 
 // Runs after a damage value was taken. The family row is judged and applied
@@ -65,7 +52,7 @@ void CKestrelDlg::judgeFamilyAndFloating()
     const std::int32_t bonus = profile ? profile->SPATK : 0;
     const WeaponRow* weapon = profile ? weaponRow(profile->WEAPON) : nullptr;
     // Without normal damage neither row shows anything.
-    const JudgementThresholds thresholds = thresholdsOf(settings_);
+    const JudgementThresholds& thresholds = settings_.config.thresholds;
     const FamilyJudgement family = judgeFamily(typed, bonus, weapon ? weapon->targetFamily : -1, thresholds);
     if (family.ratio.shown) {
         controls_.setText(id::kRatioStatics[0], ratioText(family.ratio.rMin));
@@ -75,7 +62,7 @@ void CKestrelDlg::judgeFamilyAndFloating()
         switch (family.verdict) {
         case FamilyVerdict::Excluded:
             controls_.setText(id::kSpecialVerdict, sjis("除外 → [") + name + "]");
-            if (settings_.AUTOJUDG_SPC != 0) {
+            if (settings_.config.AUTOJUDG_SPC != 0) {
                 // Every other button goes on showing its own flag.
                 for (int k = 0; k < kFamilyCount; ++k)
                     controls_.setChecked(id::kExcludeRow[k], k == m || state_.familyExcluded[k + 1] != 0);
@@ -84,7 +71,7 @@ void CKestrelDlg::judgeFamilyAndFloating()
             break;
         case FamilyVerdict::Confirmed:
             controls_.setText(id::kSpecialVerdict, sjis("確定 → [") + name + "]");
-            if (settings_.AUTOJUDG_SPC != 0) {
+            if (settings_.config.AUTOJUDG_SPC != 0) {
                 for (int k = 0; k < kFamilyCount; ++k)
                     controls_.setChecked(id::kConfirmRow[k], k == m);
                 applyFamilyConfirmation(m + 1);
@@ -130,7 +117,7 @@ void CKestrelDlg::judgeFamilyAndFloating()
 void CKestrelDlg::setObservedFloating(std::int32_t value)
 {
     state_.observedFloating = value;
-    if (settings_.AUTOJUDG_FLY == 0)
+    if (settings_.config.AUTOJUDG_FLY == 0)
         return;
     controls_.setChecked(id::kFloatingBox, true);
     updateObservationLabels();

@@ -1,6 +1,6 @@
 // The window's integer values by name, for the scenario runner and tests.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include <map>
 
@@ -54,13 +54,11 @@ std::optional<std::int32_t> CKestrelDlg::stateField(std::string_view name) const
         {"debugLevel", settings_.debugLevel},
         {"sortKey", settings_.sortKey},
         {"informationFlags", static_cast<std::int32_t>(settings_.informationFlags & 0xFFFFFFFFu)},
-        {"PERM_ATK_L", settings_.PERM_ATK_L},
-        {"PERM_ATK_H", settings_.PERM_ATK_H},
-        {"PERM_DEF_L", settings_.PERM_DEF_L},
-        {"PERM_DEF_H", settings_.PERM_DEF_H},
-        {"AUTOJUDG_SPC", settings_.AUTOJUDG_SPC},
-        {"AUTOJUDG_FLY", settings_.AUTOJUDG_FLY},
     };
+    // The integer settings under their keys in the settings file.
+    for (const auto& [key, value] : integerSettings(settings_))
+        if (key == name)
+            return value;
     if (name.starts_with("familyExcluded")) {
         // familyExcluded1 .. familyExcluded14
         const std::string_view number = name.substr(14);

@@ -5,11 +5,11 @@
 // returns; the rules below rely on it: a stepped value is written back and then
 // handled exactly as if it had been typed.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
-#include "engine/damage_model.h"
-#include "ui/main_window_ids.h"
+#include "engine/measured_damage.h"
+#include "ui/main_window/ids.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,23 +28,16 @@ struct DamageRow {
     int lowEdit, highEdit;
     int lowSlot, highSlot;
     StateField lowTyped;
-    bool measured;   // dealt or received: box, previous values, jump flags, ranges
-    bool received;   // the received row: attack from the player's defense, auto-judgement
+    bool measured;  // dealt or received: box, previous values, jump flags, ranges
+    MeasuredRow kind;
     int box;
-    StateField prevLow, prevHigh, lowJumped, highJumped;
 };
 
 constexpr DamageRow kRows[] = {
-    {id::kDealtLow, id::kDealtHigh, 0, 1, &ObservationState::dealtLowTyped, true, false, id::kDealtBox,
-     &ObservationState::prevDealtLow, &ObservationState::prevDealtHigh, &ObservationState::dealtLowJumped,
-     &ObservationState::dealtHighJumped},
-    {id::kTakenLow, id::kTakenHigh, 2, 3, &ObservationState::takenLowTyped, true, true, id::kTakenBox,
-     &ObservationState::prevTakenLow, &ObservationState::prevTakenHigh, &ObservationState::takenLowJumped,
-     &ObservationState::takenHighJumped},
-    {id::kSpecialLow, id::kSpecialHigh, 4, 5, &ObservationState::specialLowTyped, false, false, 0, nullptr, nullptr,
-     nullptr, nullptr},
-    {id::kMoonsaultLow, id::kMoonsaultHigh, 6, 7, &ObservationState::moonsaultLowTyped, false, false, 0, nullptr,
-     nullptr, nullptr, nullptr},
+    {id::kDealtLow, id::kDealtHigh, 0, 1, &ObservationState::dealtLowTyped, true, MeasuredRow::Dealt, id::kDealtBox},
+    {id::kTakenLow, id::kTakenHigh, 2, 3, &ObservationState::takenLowTyped, true, MeasuredRow::Taken, id::kTakenBox},
+    {id::kSpecialLow, id::kSpecialHigh, 4, 5, &ObservationState::specialLowTyped, false, MeasuredRow::Dealt, 0},
+    {id::kMoonsaultLow, id::kMoonsaultHigh, 6, 7, &ObservationState::moonsaultLowTyped, false, MeasuredRow::Dealt, 0},
 };
 
 const DamageRow* rowOf(int edit)
@@ -73,13 +66,6 @@ std::string decimal(std::int32_t value)
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
     return text;
-}
-
-// A value more than one away from the previous one restarts the accumulation.
-bool jumpedFrom(std::int32_t value, std::int32_t previous)
-{
-    const std::int64_t v = value, p = previous;
-    return v < p - 1 || v > p + 1;
 }
 
 int stepOfOperator(char c)
@@ -187,84 +173,84 @@ void CKestrelDlg::onDamageEditChanged(int id)
     std::int32_t& lowTyped = state_.*row.lowTyped;
     if (stepDamagePair(row.lowSlot, row.highSlot, row.lowEdit, row.highEdit, lowTyped) != 0)
         return;  // the stepped values written back have been handled already
-
+    if (takeDebugCommand(id))
+        return;
     const bool isLow = id == row.lowEdit;
-    const std::string lowText = controls_.text(row.lowEdit);
+    if (row.measured)
+        onMeasuredDamageEdit(row.kind, row.lowEdit, row.highEdit, row.box, isLow, lowTyped);
+    else
+        onSkillDamageEdit(row.lowEdit, row.highEdit, isLow, lowTyped);
+}
 
-    // "d" and one digit typed into the dealt low edit sets the debug level.
-    if (id == id::kDealtLow && lowText.size() == 2 && lowText[0] == 'd') {
-        settings_.debugLevel = static_cast<unsigned char>(lowText[1]) - '0';
-        setTitle();
-        controls_.setText(id::kDealtLow, "");
-        saveSettings();
-        return;
+// "d" and one digit typed into the dealt low edit sets the debug level.
+bool CKestrelDlg::takeDebugCommand(int id)
+{
+    if (id != id::kDealtLow)
+        return false;
+    const std::string text = controls_.text(id::kDealtLow);
+    if (text.size() != 2 || text[0] != 'd')
+        return false;
+    settings_.debugLevel = static_cast<unsigned char>(text[1]) - '0';
+    setTitle();
+    controls_.setText(id::kDealtLow, "");
+    saveSettings();
+    return true;
+}
+
+// The special-attack and ムーンサルト rows: keep the pair ordered, then judge.
+void CKestrelDlg::onSkillDamageEdit(int lowEdit, int highEdit, bool isLow, std::int32_t& lowTyped)
+{
+    if (isLow) {
+        const std::string lowText = controls_.text(lowEdit);
+        const std::string highText = controls_.text(highEdit);
+        if (!lowText.empty() && lowText != highText)
+            lowTyped = 1;
+        if (numberOf(highText) < numberOf(lowText) || (!lowText.empty() && highText.empty()))
+            controls_.setText(highEdit, lowText);
+    } else if (lowTyped == 0) {
+        controls_.setText(lowEdit, controls_.text(highEdit));
     }
+    judgeFamilyAndFloating();
+    refresh();
+}
 
-    if (!row.measured) {
-        // The special-attack and ムーンサルト rows: keep the pair ordered, then judge.
-        if (isLow) {
-            const std::string highText = controls_.text(row.highEdit);
-            if (!lowText.empty() && lowText != highText)
-                lowTyped = 1;
-            if (numberOf(highText) < numberOf(lowText) || (!lowText.empty() && highText.empty()))
-                controls_.setText(row.highEdit, lowText);
-        } else if (lowTyped == 0) {
-            controls_.setText(row.lowEdit, controls_.text(row.highEdit));
-        }
-        judgeFamilyAndFloating();
-        refresh();
-        return;
-    }
-
-    // The dealt and received rows: the value narrows the monster's defense or attack.
-    const PlayerProfile* profile = currentProfile();
-    const std::int32_t playerValue = profile ? (row.received ? profile->DEFENSE : profile->ATACK) : 0;
-    auto rangeOf = [&](std::int32_t damage) {
-        if (row.received)
-            attackFromTakenDamage(state_, playerValue, damage);
-        else
-            defenseFromDealtDamage(state_, playerValue, damage);
-    };
-
+// The dealt and received rows: the value narrows the monster's defense or attack.
+void CKestrelDlg::onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdit, int box, bool isLow,
+                                       std::int32_t& lowTyped)
+{
+    const bool received = row == MeasuredRow::Taken;
     std::int32_t v = 0, w = 0;
     if (isLow) {
+        const std::string lowText = controls_.text(lowEdit);
+        const std::string highText = controls_.text(highEdit);
         v = numberOf(lowText);
-        const std::string highText = controls_.text(row.highEdit);
         w = numberOf(highText);
         if (!lowText.empty() && lowText != highText)
             lowTyped = 1;
         if (w < v || (!lowText.empty() && highText.empty())) {
-            controls_.setText(row.highEdit, lowText);  // the high value is never below the low value
-            w = numberOf(controls_.text(row.highEdit));
+            controls_.setText(highEdit, lowText);  // the high value is never below the low value
+            w = numberOf(controls_.text(highEdit));
         }
     } else {
-        v = numberOf(controls_.text(row.highEdit));
+        v = numberOf(controls_.text(highEdit));
         if (lowTyped == 0)
-            controls_.setText(row.lowEdit, controls_.text(row.highEdit));  // the low value follows
-        w = numberOf(controls_.text(row.lowEdit));
+            controls_.setText(lowEdit, controls_.text(highEdit));  // the low value follows
+        w = numberOf(controls_.text(lowEdit));
     }
+    const DamageEdit edit = isLow ? DamageEdit::Low : DamageEdit::High;
+    noteDamageValue(state_, row, edit, v);
 
-    std::int32_t& previous = state_.*(isLow ? row.prevLow : row.prevHigh);
-    std::int32_t& jumped = state_.*(isLow ? row.lowJumped : row.highJumped);
-    if (previous != -1)
-        jumped = jumpedFrom(v, previous) ? 1 : 0;
-    previous = v;
-
-    if (!controls_.text(id).empty()) {
-        rangeOf(v);
-        if (jumped == 1) {
-            // Restart from this value's range, then intersect with the other edit's.
-            showRanges();
-            rangeOf(w);
-            showRanges();
-        }
-        controls_.setChecked(row.box, true);
-        if (row.received)
+    if (!controls_.text(isLow ? lowEdit : highEdit).empty()) {
+        const PlayerProfile* profile = currentProfile();
+        const std::int32_t playerValue = profile ? (received ? profile->DEFENSE : profile->ATACK) : 0;
+        narrowByDamage(state_, row, edit, playerValue, v, w, [this] { showRanges(); });
+        controls_.setChecked(box, true);
+        if (received)
             judgeFamilyAndFloating();
     } else {
         if (isLow)
-            forgetRange(row.received);
-        controls_.setChecked(row.box, false);
+            forgetRange(received);
+        controls_.setChecked(box, false);
     }
     refresh();
 }
@@ -296,21 +282,17 @@ void CKestrelDlg::rangesFromEdits()
         if (!row.measured)
             continue;
         const std::string lowText = controls_.text(row.lowEdit);
+        const bool received = row.kind == MeasuredRow::Taken;
         if (lowText.empty()) {
-            forgetRange(row.received);
+            forgetRange(received);
             continue;
         }
-        const std::int32_t playerValue = profile ? (row.received ? profile->DEFENSE : profile->ATACK) : 0;
-        auto rangeOf = [&](std::int32_t damage) {
-            if (row.received)
-                attackFromTakenDamage(state_, playerValue, damage);
-            else
-                defenseFromDealtDamage(state_, playerValue, damage);
-        };
-        rangeOf(numberOf(lowText));
-        state_.*row.lowJumped = 1;
-        showRanges();
-        rangeOf(numberOf(controls_.text(row.highEdit)));
+        const std::int32_t playerValue = profile ? (received ? profile->DEFENSE : profile->ATACK) : 0;
+        // As a jump of the low value: restart from its range, then intersect
+        // with the high value's.
+        (received ? state_.takenLowJumped : state_.dealtLowJumped) = 1;
+        narrowByDamage(state_, row.kind, DamageEdit::Low, playerValue, numberOf(lowText),
+                       numberOf(controls_.text(row.highEdit)), [this] { showRanges(); });
     }
 }
 

@@ -1,6 +1,6 @@
 // The main window's handlers: one per control and event, each run to completion.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
 #include "engine/sorting.h"
@@ -9,7 +9,7 @@
 #include "ui/hint_panel.h"
 #include "ui/list_header.h"
 #include "ui/list_view.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -56,7 +56,7 @@ void CKestrelDlg::onClicked(int id)
         return onSortChosen(key);
     if (int layout = indexOf(id::kLayoutRadios, id); layout >= 0)
         return layout == 2 ? onTriviaLayoutChosen() : onLayoutChosen(layout);
-    if (indexOf(kSkillButtonIds, id) >= 0)
+    if (indexOf(id::kSkillButtons, id) >= 0)
         return onSkillButton(id);
     if (indexOf(id::kConfirmRow, id) >= 0 || indexOf(id::kExcludeRow, id) >= 0 ||
         isOneOf(id, {id::kConfirmBox, id::kExcludeBox}))

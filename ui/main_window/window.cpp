@@ -1,6 +1,6 @@
 // The main window: start-up, the refresh cycle, the settings and the labels.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
 #include "catalogue/field_parsing.h"
 #include "catalogue/monster_loader.h"
@@ -14,8 +14,8 @@
 #include "ui/hint_panel.h"
 #include "ui/keyboard.h"
 #include "ui/list_view.h"
-#include "ui/main_window_controls.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/control_set.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 #include "ui/window_title.h"
 
@@ -156,10 +156,7 @@ FilterInputs CKestrelDlg::filterInputs() const
     in.takenLow = numberIn(controls_.text(id::kTakenLow));
     in.takenHigh = numberIn(controls_.text(id::kTakenHigh));
     in.searchText = controls_.text(id::kSearchEdit);
-    in.PERM_ATK_L = settings_.PERM_ATK_L;
-    in.PERM_ATK_H = settings_.PERM_ATK_H;
-    in.PERM_DEF_L = settings_.PERM_DEF_L;
-    in.PERM_DEF_H = settings_.PERM_DEF_H;
+    in.tolerances = settings_.config.tolerances;
     const PlayerProfile* profile = currentProfile();
     in.ORBUMLV = profile ? profile->ORBUMLV : 0;
     in.WEIGHT = profile ? profile->WEIGHT : 0;
@@ -260,9 +257,10 @@ void CKestrelDlg::applySort()
 
 void CKestrelDlg::applySkillLabels(std::int32_t quizClass)
 {
+    static_assert(id::kSkillButtons.size() == kSkillButtonCount);
     for (int k = 0; k < kSkillButtonCount; ++k)
         if (const char* label = skillButtonLabel(quizClass, k))
-            controls_.setText(kSkillButtonIds[k], label);
+            controls_.setText(id::kSkillButtons[k], label);
 }
 
 void CKestrelDlg::updateObservationLabels()

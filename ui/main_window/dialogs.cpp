@@ -4,7 +4,7 @@
 // them back only on OK; the focus returns to the primary input either way.
 
 #include "ui/config_dialog.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/user_setting_dialog.h"
 
 namespace kestrel::ui {
@@ -33,11 +33,11 @@ void CKestrelDlg::onChangeUser()
 void CKestrelDlg::onConfigSetting()
 {
     ConfigSetting dialog;
-    dialog.values = configValuesOf(settings_);
+    dialog.values = settings_.config;
     if (controls_.runModal(dialog.caption(), dialog)) {
         if (dialog.resetRequested)
             settings_.informationFlags = 0;
-        applyConfigValues(settings_, dialog.values);
+        settings_.config = dialog.values;
         saveSettings();
         refresh();
     }

@@ -1,4 +1,4 @@
-#include "engine/reading_table.h"
+#include "text/reading_table.h"
 
 #include "platform/cp932.h"
 

@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/monster_loader.h"
 #include "engine/filter_inputs.h"
+#include "engine/measured_damage.h"
 #include "engine/observation_state.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
@@ -99,6 +100,10 @@ private:
     // Damage entry (damage_entry.cpp): the eight damage edits, the four HP/MP
     // limit edits, keypad stepping and the debug command.
     void onDamageEditChanged(int id);
+    bool takeDebugCommand(int id);
+    void onSkillDamageEdit(int lowEdit, int highEdit, bool isLow, std::int32_t& lowTyped);
+    void onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdit, int box, bool isLow,
+                              std::int32_t& lowTyped);
     void onLimitEditChanged(int id);
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
@@ -109,16 +114,16 @@ private:
     void onObservationButton(int id);
     void onFamilyButton(int id);
 
-    // Family and floating auto-judgement (auto_judgement_window.cpp).
+    // Family and floating auto-judgement (auto_judgement.cpp).
     void judgeFamilyAndFloating();
     void setObservedFloating(std::int32_t value);
     void applyFamilyExclusion(std::int32_t family);
     void applyFamilyConfirmation(std::int32_t family);
 
-    // One-time information messages (information_messages.cpp).
+    // One-time information messages (information.cpp).
     void showInformation(int message);
 
-    // The user settings and Config dialogs (main_window_dialogs.cpp).
+    // The user settings and Config dialogs (dialogs.cpp).
     void onChangeUser();
     void onConfigSetting();
 

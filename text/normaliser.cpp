@@ -1,6 +1,6 @@
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 
-#include "engine/reading_table.h"
+#include "text/reading_table.h"
 #include "platform/cp932.h"
 
 #include <cstring>

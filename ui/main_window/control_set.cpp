@@ -1,12 +1,12 @@
 // Every control of the main window, band by band from top to bottom, with the
 // caption it has before the logic writes anything.
 
-#include "ui/main_window_controls.h"
+#include "ui/main_window/control_set.h"
 
 #include "engine/text_search.h"
 #include "ui/hint_panel.h"
 #include "ui/list_view.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
 namespace kestrel::ui {
@@ -128,7 +128,7 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(id::kSearchEdit, K::Edit);
     b.add(1181, K::Static, "＠名前 で名前検索");
     b.add(id::kToleranceBox, K::CheckBox, "誤差を許容 （意図せず該当する敵がいなくなった時はチェックしてみてください）");
-    for (int skillButton : kSkillButtonIds)
+    for (int skillButton : id::kSkillButtons)
         b.add(skillButton, K::Button);
 
     // Result line: RESET and the attack and defense ranges.

@@ -1,9 +1,9 @@
 // Observation value buttons and the two family rows: each click steps or sets
 // an observed value, switches its criterion on and refreshes the candidates.
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 
 #include <algorithm>
 
@@ -39,7 +39,7 @@ void CKestrelDlg::onObservationButton(int id)
     case id::kFloatingButton:
         // With the automatic floating judgement off only the value is stored.
         state_.observedFloating = nextTwoValued(state_.observedFloating);
-        if (settings_.AUTOJUDG_FLY == 0)
+        if (settings_.config.AUTOJUDG_FLY == 0)
             return;
         controls_.setChecked(id::kFloatingBox, true);
         updateObservationLabels();
