@@ -103,11 +103,17 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
 TEST(ProgramPath, SettingsFileBesideTheProgramOrPerUser)
 {
     kestrel::testing::TempDir dir;
-    const std::filesystem::path d = dir.path();
-    EXPECT_EQ(settingsFilePath((d / "kestrel").string()), (d / "kestrel.ini").string());
-    EXPECT_EQ(settingsFilePath((d / "HRV.exe").string()), (d / "HRV.ini").string());
-    ::setenv("XDG_CONFIG_HOME", (d / "config").c_str(), 1);
-    EXPECT_EQ(settingsFilePath("/nonexistent-folder/kestrel"), (d / "config/kestrel/kestrel.ini").string());
+    using std::filesystem::path;
+    const path d = dir.path();
+    EXPECT_EQ(path(settingsFilePath((d / "kestrel").string())), d / "kestrel.ini");
+    EXPECT_EQ(path(settingsFilePath((d / "HRV.exe").string())), d / "HRV.ini");
+    const std::string config = (d / "config").string();
+#ifdef _WIN32
+    _putenv_s("APPDATA", config.c_str());
+#else
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+#endif
+    EXPECT_EQ(path(settingsFilePath("/nonexistent-folder/kestrel")), d / "config" / "kestrel" / "kestrel.ini");
     EXPECT_TRUE(std::filesystem::is_directory(d / "config" / "kestrel"));
-    EXPECT_EQ(std::filesystem::path(executablePath()).filename(), "test_settings_file");
+    EXPECT_EQ(path(executablePath()).stem(), "test_settings_file");
 }
