@@ -15,5 +15,10 @@ for pass in "1252 C.UTF-8" "932 ja_JP.UTF-8"; do
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
   LC_ALL=$locale ctest --test-dir "$out" --output-on-failure -j "$jobs"
+  if [ -x build/bin/kestrel-cli ]; then
+    echo "== kestrel-cli.exe dump of the sample file, byte for byte as on Linux"
+    cmp <(build/bin/kestrel-cli dump resources/sample-monsters.csv) \
+        <(LC_ALL=$locale wine "$out/bin/kestrel-cli.exe" dump resources/sample-monsters.csv)
+  fi
 done
 wineserver -k 2>/dev/null || true

@@ -121,10 +121,10 @@ TEST(Cli, ExitStatuses)
 TEST(Cli, JapaneseFolderAndFileNames)
 {
     // A settings file 設定.ini naming, in code page 932, the definition file
-    // 魔物.csv; both in the folder データ. Paths and arguments reach the
+    // 魔物.csv; both in the folder データソース. Paths and arguments reach the
     // program whole, and MONSTERFILE reads back as the same path.
     kestrel::testing::TempDir dir;
-    const std::string folder = dir.path() + "/\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF";
+    const std::string folder = dir.path() + "/\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\xE3\x82\xBD\xE3\x83\xBC\xE3\x82\xB9";
     ASSERT_TRUE(std::filesystem::create_directory(kestrel::pathFromUtf8(folder)));
     const std::string csv = dir.write(folder.substr(dir.path().size() + 1) + "/\xE9\xAD\x94\xE7\x89\xA9.csv",
                                       "HRVTNP14122700\r\n0,\x83\x58\x83\x89\x83\x43\x83\x80,2,\x8F\x62,F,120,5,50,40,\r\n");
