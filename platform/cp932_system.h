@@ -1,8 +1,9 @@
 #pragma once
 // One character of code page 932 converted by the system's own converter:
 // iconv's "CP932" on Linux and macOS, MultiByteToWideChar and WideCharToMultiByte
-// with code page 932 on Windows. Only cp932.cpp uses these; it settles the
-// characters where the converters disagree before it asks them.
+// with code page 932 on Windows. Only cp932.cpp uses these: it settles the
+// characters where the converters disagree before it asks them, and asks once
+// per double-byte code for its reading table.
 
 #include <optional>
 #include <string>
