@@ -27,22 +27,13 @@ constexpr std::uint64_t kFnvStart = 0xCBF29CE484222325u;
 
 std::string utf8Of(char32_t cp)
 {
-    std::string out;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    if (cp < 0x80)
+        return std::string(1, static_cast<char>(cp));
+    const std::size_t n = cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+    std::string out(n, '\0');
+    for (std::size_t i = n - 1; i > 0; --i, cp >>= 6)
+        out[i] = static_cast<char>(0x80 | (cp & 0x3F));
+    out[0] = static_cast<char>((0xF00 >> n) | cp);  // 110xxxxx, 1110xxxx or 11110xxx
     return out;
 }
 
