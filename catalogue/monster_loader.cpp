@@ -3,6 +3,7 @@
 #include "catalogue/field_parsing.h"
 #include "text/normaliser.h"
 #include "platform/cp932.h"
+#include "platform/file_names.h"
 
 #include <algorithm>
 #include <cstring>
@@ -345,9 +346,10 @@ LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const 
         return report;
     std::error_code ec;
     std::string bytes;
-    bool readable = !std::filesystem::is_directory(path, ec);
+    const std::filesystem::path file = pathFromUtf8(path);
+    bool readable = !std::filesystem::is_directory(file, ec);
     if (readable) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(file, std::ios::binary);
         readable = static_cast<bool>(in);
         if (readable) {
             std::ostringstream buffer;

@@ -2,6 +2,7 @@
 
 #include "cli/cli_common.h"
 
+#include "platform/file_names.h"
 #include "settings/settings_file.h"
 
 #include <filesystem>
@@ -21,7 +22,8 @@ int runSettings(const Args& args)
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
         return fail("settings", "expects exactly one FILE (see --help)");
     std::error_code ec;
-    if (std::filesystem::is_directory(args[0], ec) || !std::ifstream(args[0]))
+    const std::filesystem::path file = pathFromUtf8(args[0]);
+    if (std::filesystem::is_directory(file, ec) || !std::ifstream(file))
         return fail("settings", "cannot read " + args[0]);
 
     const Settings s = loadSettings(args[0]);

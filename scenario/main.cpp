@@ -1,6 +1,7 @@
 // kestrel-scenario: plays a user story written as a script on the main window's
 // logic, with every control held in memory, and reports what did not hold.
 
+#include "platform/command_line.h"
 #include "platform/ini_file.h"
 #include "scenario/runner.h"
 #include "ui/main_window/control_names.h"
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -70,15 +72,16 @@ void printLanguage()
 int main(int argc, char** argv)
 {
     using namespace kestrel::scenario;
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    const std::vector<std::string> args = kestrel::commandLineArguments(argc, argv);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         printLanguage();
         return 0;
     }
-    if (argc != 2) {
+    if (args.size() != 1) {
         std::cerr << kUsage;
         return kCannotRun;
     }
-    const std::string scriptPath = argv[1];
+    const std::string scriptPath = args[0];
     const auto text = kestrel::readWholeFile(scriptPath);
     if (!text) {
         std::cerr << scriptPath << ": cannot read the script\n";

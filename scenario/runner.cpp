@@ -39,7 +39,7 @@ fs::path makeTemporaryFolder()
 // stays missing in the folder too, so a story can meet an unreadable file.
 std::optional<fs::path> bringIntoFolder(Session& session, const Command& command, std::string_view named)
 {
-    const fs::path source = session.scriptDir / fs::path(std::string(named));
+    const fs::path source = session.scriptDir / pathFromUtf8(named);
     const fs::path target = session.folder / source.filename();
     std::error_code error;
     if (!fs::exists(source, error)) return target;
@@ -83,7 +83,7 @@ void runMonsters(Session& session, const Command& command)
     if (!needNoWindow(session, command)) return;
     if (command.args[0].empty()) return session.malformed(command, "the form 'monsters PATH'");
     const auto copy = bringIntoFolder(session, command, command.args[0]);
-    if (copy) writeSetting(session, command, "SETTING", "MONSTERFILE", settingsPathOf(copy->string()));
+    if (copy) writeSetting(session, command, "SETTING", "MONSTERFILE", settingsPathOf(utf8FromPath(*copy)));
 }
 
 void runAnswer(Session& session, const Command& command)
@@ -101,7 +101,7 @@ void runFile(Session& session, const Command& command)
     const std::string& named = command.args[0];
     if (named.empty()) return session.malformed(command, "the form 'file PATH|Cancel'");
     if (named == "Cancel") return session.controls.queueFile(std::nullopt);
-    if (const auto copy = bringIntoFolder(session, command, named)) session.controls.queueFile(copy->string());
+    if (const auto copy = bringIntoFolder(session, command, named)) session.controls.queueFile(utf8FromPath(*copy));
 }
 
 // "OK 1005=120 1022=name with blanks": how a dialog is filled and closed. A
@@ -248,9 +248,9 @@ int runScript(std::string_view text, const std::string& scriptPath, std::ostream
     {
         Session session;
         session.scriptName = scriptPath;
-        session.scriptDir = fs::path(scriptPath).parent_path();
+        session.scriptDir = pathFromUtf8(scriptPath).parent_path();
         session.folder = folder;
-        session.settingsPath = (folder / "Kestrel.ini").string();
+        session.settingsPath = utf8FromPath(folder / "Kestrel.ini");
         session.out = &out;
         for (const Command& command : parseScript(text)) runCommand(session, command);
         session.window.reset();  // a window still open is closed (and saves) before the folder goes

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: once in a normal build
-# (build/) and once under AddressSanitizer and UndefinedBehaviorSanitizer
-# (build-sanitize/). With --quick: the normal build and its tests only.
+# (build/), once under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-sanitize/), and in the Windows build (build-windows/) under wine in
+# code pages 1252 and 932. With --quick: the normal build and its tests only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -41,3 +42,8 @@ cmake --build build-sanitize -j "$jobs"
 echo "== tests with sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== build for Windows (build-windows/)"
+bash scripts/build-windows.sh
+echo "== Windows tests under wine"
+bash scripts/test-windows.sh

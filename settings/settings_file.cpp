@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "platform/cp932.h"
+#include "platform/file_names.h"
 #include "platform/ini_file.h"
 
 #include <algorithm>
@@ -340,11 +341,7 @@ bool saveSettings(const Settings& settings, const std::string& path)
     if (!current) {
         // Only a missing file starts empty; one that is there but cannot be
         // read is not overwritten, or its other sections would be lost.
-#ifdef _WIN32
-        const std::filesystem::path file(std::u8string(path.begin(), path.end()));
-#else
-        const std::filesystem::path file(path);
-#endif
+        const std::filesystem::path file = pathFromUtf8(path);
         std::error_code ec;
         if (std::filesystem::exists(file, ec))
             return false;

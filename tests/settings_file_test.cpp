@@ -1,3 +1,5 @@
+#include "catalogue/monster_loader.h"
+#include "platform/file_names.h"
 #include "platform/ini_file.h"
 #include "platform/program_path.h"
 #include "settings/settings_file.h"
@@ -7,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <tuple>
 
 using namespace kestrel;
@@ -115,13 +118,42 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
 TEST(SettingsFile, SettingsFileBesideTheProgramOrPerUser)
 {
     kestrel::testing::TempDir dir;
-    const std::filesystem::path d = dir.path();
-    EXPECT_EQ(settingsFilePath((d / "kestrel").string()), (d / "kestrel.ini").string());
-    EXPECT_EQ(settingsFilePath((d / "HRV.exe").string()), (d / "HRV.ini").string());
-    ::setenv("XDG_CONFIG_HOME", (d / "config").c_str(), 1);
-    EXPECT_EQ(settingsFilePath("/nonexistent-folder/kestrel"), (d / "config/kestrel/kestrel.ini").string());
+    using std::filesystem::path;
+    const path d = dir.path();
+    EXPECT_EQ(path(settingsFilePath((d / "kestrel").string())), d / "kestrel.ini");
+    EXPECT_EQ(path(settingsFilePath((d / "HRV.exe").string())), d / "HRV.ini");
+    const std::string config = (d / "config").string();
+#ifdef _WIN32
+    _putenv_s("APPDATA", config.c_str());
+#else
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+#endif
+    EXPECT_EQ(path(settingsFilePath("/nonexistent-folder/kestrel")), d / "config" / "kestrel" / "kestrel.ini");
     EXPECT_TRUE(std::filesystem::is_directory(d / "config" / "kestrel"));
-    EXPECT_EQ(std::filesystem::path(executablePath()).filename(), "test_settings_file");
+    EXPECT_EQ(path(executablePath()).stem(), "test_settings_file");
+}
+
+TEST(FilePaths, JapaneseFolderForSettingsAndDefinitionFile)
+{
+    // The folder データソース (ソ ends in the byte of "\" in code page 932):
+    // the settings file is written into it and read back, and its MONSTERFILE,
+    // kept in code page 932, leads to the definition file beside it.
+    kestrel::testing::TempDir dir;
+    const std::string name = "\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\xE3\x82\xBD\xE3\x83\xBC\xE3\x82\xB9";
+    ASSERT_TRUE(std::filesystem::create_directory(pathFromUtf8(dir.path() + "/" + name)));
+    const std::string csv = dir.write(name + "/m.csv", "HRVTNP14122700\r\n0,A,2,\x8F\x62,F,120,5,50,40,\r\n");
+    const std::string ini = dir.path() + "/" + name + "/\xE8\xA8\xAD\xE5\xAE\x9A.ini";  // 設定.ini
+    Settings s;
+    s.monsterFilePath = settingsPathOf(csv);
+    ASSERT_TRUE(saveSettings(s, ini));
+    ASSERT_TRUE(saveSettings(s, ini));  // replacing the file it wrote
+    const Settings back = loadSettings(ini);
+    EXPECT_NE(back.monsterFilePath.find("\x83\x5C"), std::string::npos);
+    EXPECT_EQ(pathFromUtf8(fileSystemPath(back.monsterFilePath)), pathFromUtf8(csv));
+    auto catalogue = std::make_unique<Catalogue>();
+    loadMonsterFile(*catalogue, fileSystemPath(back.monsterFilePath), nullptr);
+    EXPECT_EQ(catalogue->monsterCount, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pathFromUtf8(dir.path() + "/" + name)), {}), 2);
 }
 
 // A definition file path that code page 932 cannot hold lives in its own key:
