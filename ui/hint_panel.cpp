@@ -5,6 +5,7 @@
 #include "text/normaliser.h"
 #include "engine/text_search.h"
 #include "ui/hint_texts.h"
+#include "ui/keyboard.h"
 #include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
@@ -102,7 +103,7 @@ void showHints(Controls& controls, const HintSources& s)
     fillLines(controls, kIdNearMissLines, nearMisses);
     fillLines(controls, kIdWhyGoneLines, whyGone);
     for (std::size_t t = 0; t < std::size(kButtonTips); ++t)
-        controls.setToolTip(kButtonTips[t].button, tips[t]);
+        controls.setToolTip(kButtonTips[t].button, toolTipWithShortcut(kButtonTips[t].button, tips[t]));
 }
 
 }  // namespace kestrel::ui

@@ -2,7 +2,8 @@
 // The hint panel beside the candidate list: the three best next observations,
 // the near misses once the list is short, and the "なぜ消えた?" field that tells
 // for each monster whose name begins with the typed text what removed it. The
-// value buttons' tooltips show each answer's live count. It only reads the state.
+// value buttons' tooltips show each answer's live count above their shortcut.
+// It only reads the state.
 
 #include "catalogue/catalogue.h"
 #include "engine/filter_inputs.h"

@@ -45,6 +45,7 @@ CKestrelDlg::CKestrelDlg(Controls& controls, std::string settingsPath)
     : controls_(controls), settingsPath_(std::move(settingsPath)), catalogue_(std::make_unique<Catalogue>())
 {
     controls_.create(mainWindowControls(), *this);
+    showShortcutToolTips(controls_);
 }
 
 CKestrelDlg::~CKestrelDlg()
