@@ -179,7 +179,7 @@ void CKestrelDlg::updateHints()
 {
     const FilterInputs inputs = filterInputs();
     const PlayerProfile* profile = currentProfile();
-    showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr});
+    showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr, profile});
 }
 
 void CKestrelDlg::showRanges()
