@@ -36,6 +36,8 @@ QString fromCp932(const std::string& text)
 KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
 {
     setCentralWidget(controls_);
+    // The start-up messages open over the window, never before it.
+    controls_->setWindowShownBeforeModals(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
     setAcceptDrops(true);
     addHelpItems();
