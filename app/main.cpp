@@ -76,6 +76,8 @@ int main(int argc, char* argv[])
         // A file argument is the only definition file loaded at start.
         dialog.OnInitDialog(definitionFile.isEmpty() ? std::string() : kestrel::app::KestrelWindow::pathForLogic(definitionFile));
         window.controls().flush();
+        // Shown here at the latest: a start-up message shows it first, at the
+        // place the logic restored, so that the message opens over it.
         window.show();
         kestrel::app::takeScreenshotsIfAsked(window);
         status = QApplication::exec();

@@ -40,8 +40,8 @@ WindowRect placeOnScreens(const WindowRect& saved, const std::vector<WindowRect>
     const WindowRect* best = &screens.front();
     std::int64_t bestArea = 0;
     for (const WindowRect& screen : screens) {
-        const std::int64_t area =
-            overlap(saved.x, saved.width, screen.x, screen.width) * overlap(saved.y, saved.height, screen.y, screen.height);
+        const std::int64_t area = overlap(saved.x, saved.width, screen.x, screen.width) *
+                                  overlap(saved.y, saved.height, screen.y, screen.height);
         if (area > bestArea) {
             best = &screen;
             bestArea = area;

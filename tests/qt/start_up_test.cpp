@@ -55,7 +55,8 @@ TEST(StartUp, MessagesOpenOverTheWindowAlreadyOnScreen)
 {
     kestrel::testing::TempDir dir;
     // No message acknowledged yet: the first start explains two topics.
-    const std::string ini = dir.write("kestrel.ini", "[SETTING]\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n");
+    const std::string ini =
+        dir.write("kestrel.ini", "[SETTING]\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n");
     struct Seen {
         bool windowShown;
         bool overTheWindow;
