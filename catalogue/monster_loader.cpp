@@ -5,12 +5,18 @@
 #include "platform/cp932.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <fstream>
+#include <istream>
 #include <optional>
-#include <sstream>
 #include <system_error>
+#include <unordered_map>
 #include <filesystem>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace kestrel {
 
@@ -47,6 +53,18 @@ std::string_view untilNul(std::string_view field)
 
 std::int32_t integerOr(std::string_view field, std::int32_t fallback)
 {
+    // Most fields are empty or a few digits, perhaps after a minus sign.
+    if (field.empty())
+        return fallback;
+    const std::size_t start = !field.empty() && field[0] == '-' ? 1 : 0;
+    if (field.size() > start && field.size() - start <= 9) {
+        std::int32_t value = 0;
+        std::size_t i = start;
+        for (; i < field.size() && static_cast<unsigned char>(field[i] - '0') <= 9; ++i)
+            value = value * 10 + (field[i] - '0');
+        if (i == field.size())
+            return start == 0 ? value : -value;
+    }
     return leadingInteger(field).value_or(fallback);
 }
 
@@ -128,6 +146,13 @@ void fillBasicColumn(MonsterRecord& r, int column, std::string_view field, const
     }
 }
 
+// Columns of the extended layout that nothing reads.
+bool unusedExtendedColumn(int column)
+{
+    return column == 0 || column == 5 || (column >= 11 && column <= 13) || (column >= 41 && column <= 44) ||
+           (column >= 57 && column <= 74) || column >= kExtendedColumns;
+}
+
 void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field, const LineContext& ctx)
 {
     if (column >= 14 && column <= 40) {
@@ -167,6 +192,46 @@ void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_
     }
 }
 
+// The commas of a line, front to back, found sixteen bytes at a time.
+class Commas {
+public:
+    explicit Commas(std::string_view line) : line_(line), bits_(commasFrom(0)) {}
+
+    // The position of the next comma; the line's length when there is none left.
+    std::size_t next()
+    {
+        while (bits_ == 0) {
+            chunk_ += 16;
+            if (chunk_ >= line_.size())
+                return line_.size();
+            bits_ = commasFrom(chunk_);
+        }
+        const std::size_t pos = chunk_ + static_cast<std::size_t>(std::countr_zero(bits_));
+        bits_ &= bits_ - 1;
+        return pos;
+    }
+
+private:
+    // Bit k set when byte at + k is a comma, for the sixteen bytes from at.
+    unsigned commasFrom(std::size_t at) const
+    {
+#if defined(__SSE2__) || defined(_M_X64)
+        if (at + 16 <= line_.size()) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line_.data() + at));
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(','))));
+        }
+#endif
+        unsigned bits = 0;
+        for (std::size_t k = 0; k < 16 && at + k < line_.size(); ++k)
+            bits |= line_[at + k] == ',' ? 1u << k : 0u;
+        return bits;
+    }
+
+    std::string_view line_;
+    std::size_t chunk_ = 0;
+    unsigned bits_;
+};
+
 // Parses one data line into the record at monsterCount (which is below the
 // table's capacity) and advances monsterCount.
 void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const LineContext& ctx)
@@ -175,19 +240,22 @@ void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
     if (line.size() > kLineBytes)
         ctx.warn("line longer than " + std::to_string(kLineBytes) + " bytes");
     int column = 0;
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos <= line.size(); ++pos) {
-        if (pos < line.size() && line[pos] != ',')
-            continue;
-        std::string_view field = line.substr(start, pos - start);
+    Commas commas(line);
+    for (std::size_t start = 0; start <= line.size();) {
+        const std::size_t pos = commas.next();
+        std::string_view field(line.data() + start, pos - start);
         if (field.size() > kFieldBytes) {
             field = cutAtCharBoundary(field, kFieldBytes);
             if (column != 0)
                 ctx.warn("column " + std::to_string(column) + " longer than 255 bytes, cut to fit");
         }
-        if (format == kExtendedFormat)
-            fillExtendedColumn(c, record, column, field, ctx);
-        else
+        if (format == kExtendedFormat) {
+            // The statistics and the unused columns, the most of a line, without a call.
+            if (column >= 14 && column <= 40)
+                record.extraStats[column - 14] = integerOr(field, -1);
+            else if (!unusedExtendedColumn(column))
+                fillExtendedColumn(c, record, column, field, ctx);
+        } else
             fillBasicColumn(record, column, field, ctx);
         ++column;
         start = pos + 1;
@@ -204,8 +272,12 @@ void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
 
 // A skill that reads 仲間を呼ぶ (or any beginning of it, the empty skill included)
 // gets the monster's name in parentheses; then the search keys are stored.
+// Many monsters share a skill: each skill text is normalised once and its key
+// copied to the others (the fields past the key are zero in all of them).
 void finishRecords(Catalogue& c)
 {
+    std::unordered_map<std::string_view, const char*> keyOfSkill;
+    keyOfSkill.reserve(1024);
     for (int i = 0; i < c.monsterCount; ++i) {
         MonsterRecord& r = c.monsterTable[i];
         for (int k = 0; k < r.skillCount; ++k) {
@@ -213,11 +285,32 @@ void finishRecords(Catalogue& c)
             if (kCallFriends.substr(0, skill.size()) == skill && skill.size() <= kCallFriends.size()) {
                 std::string named = std::string(skill) + "(" + r.name + ")";
                 copyTextField(r.skills[k], kSkillSize, named);
+                skill = r.skills[k];
             }
-            normaliseText(r.skills[k], r.skillKeys[k], kSkillSize);
+            const auto [known, fresh] = keyOfSkill.try_emplace(skill, r.skillKeys[k]);
+            if (fresh)
+                normaliseText(r.skills[k], r.skillKeys[k], kSkillSize);
+            else
+                std::memcpy(r.skillKeys[k], known->second, kSkillSize);
         }
         normaliseText(r.reading, r.readingKey, kNameSize);
     }
+}
+
+// The stream's bytes to its end: one read into a buffer of the size the file
+// has (0 when it is not known), then on in chunks should it be longer by now.
+bool readWhole(std::istream& in, std::uintmax_t size, std::string& bytes)
+{
+    bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(size, bytes.max_size())));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::size_t got = static_cast<std::size_t>(in.gcount());
+    while (in) {
+        bytes.resize(got + 65536);
+        in.read(bytes.data() + got, 65536);
+        got += static_cast<std::size_t>(in.gcount());
+    }
+    bytes.resize(got);
+    return !in.bad();
 }
 
 std::string pathInCp932(const std::string& path)
@@ -334,24 +427,21 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
 
 LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const MessageSink& showMessage)
 {
-    clearCatalogue(catalogue);
     LoadReport report;
-    if (path.empty())
+    if (path.empty()) {
+        clearCatalogue(catalogue);
         return report;
+    }
     std::error_code ec;
     std::string bytes;
     bool readable = !std::filesystem::is_directory(path, ec);
     if (readable) {
         std::ifstream in(path, std::ios::binary);
-        readable = static_cast<bool>(in);
-        if (readable) {
-            std::ostringstream buffer;
-            buffer << in.rdbuf();
-            readable = !in.bad();
-            bytes = std::move(buffer).str();
-        }
+        const std::uintmax_t size = std::filesystem::file_size(path, ec);
+        readable = in && readWhole(in, ec ? 0 : size, bytes);
     }
     if (!readable) {
+        clearCatalogue(catalogue);
         if (showMessage)
             showMessage({"File open error !! : " + pathInCp932(path), "", MessageIcon::None});
         return report;
