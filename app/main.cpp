@@ -2,6 +2,7 @@
 
 #include "app/kestrel_window.h"
 #include "app/screenshot.h"
+#include "app/startup_timing.h"
 
 #include "platform/program_path.h"
 #include "ui/main_window.h"
@@ -36,7 +37,9 @@ void preferJapaneseFonts(QApplication& app)
 
 int main(int argc, char* argv[])
 {
+    kestrel::app::markStartupPhase("main");
     QApplication app(argc, argv);
+    kestrel::app::markStartupPhase("application");
     // Numbers are written with '.' whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("kestrel"));
@@ -48,14 +51,19 @@ int main(int argc, char* argv[])
     const QString definitionFile = argc > 1 ? QFile::decodeName(argv[1]) : QString();
 
     kestrel::app::KestrelWindow window;
+    kestrel::app::markStartupPhase("window");
     int status = 0;
     {
         kestrel::ui::CKestrelDlg dialog(window.controls(),
                                         kestrel::settingsFilePath(kestrel::executablePath()));
         window.attach(&dialog);
+        kestrel::app::markStartupPhase("layout");
         dialog.OnInitDialog();
         window.controls().flush();
+        kestrel::app::markStartupPhase("init");
         window.show();
+        kestrel::app::markStartupPhase("shown");
+        kestrel::app::quitAfterFirstFrame(window);
         if (!definitionFile.isEmpty())
             QTimer::singleShot(0, &window, [&window, definitionFile] { window.openDefinitionFile(definitionFile); });
         kestrel::app::takeScreenshotsIfAsked(window);
