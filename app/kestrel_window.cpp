@@ -37,7 +37,10 @@ QString fromCp932(const std::string& text)
 KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
 {
     setCentralWidget(controls_);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
+    // The program's icon when it has one already: reading the picture again costs
+    // a few milliseconds of the start.
+    const QIcon programIcon = QApplication::windowIcon();
+    setWindowIcon(programIcon.isNull() ? QIcon(QStringLiteral(":/icons/kestrel.svg")) : programIcon);
     setAcceptDrops(true);
     addAboutItem();
     // Drops and Escape are seen before the widget under the mouse or in focus
