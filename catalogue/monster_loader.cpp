@@ -5,6 +5,7 @@
 #include "platform/cp932.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <fstream>
@@ -146,6 +147,29 @@ void fillBasicColumn(MonsterRecord& r, int column, std::string_view field, const
     }
 }
 
+// The extended layout's columns other than plain numbers.
+void fillExtendedTextColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field,
+                            const LineContext& ctx)
+{
+    switch (column) {
+    case 1: copyField(r.name, kNameSize, field, ctx, "name"); break;
+    case 2: copyField(r.reading, kNameSize, field, ctx, "reading"); break;
+    case 3: r.family = familyOf(field, ctx); break;
+    case 45: parseSkillList(r, field, ctx); break;
+    case 46: c.triviaText1[c.monsterCount] = untilNul(field); break;
+    case 47: c.triviaText2[c.monsterCount] = untilNul(field); break;
+    case 48: c.locationText[c.monsterCount] = untilNul(field); break;
+    case 54: r.noAnger = (!field.empty() && field[0] == '?') ? -1 : integerOr(field, 0); break;
+    case 56:
+        r.typeLetter = typeLetterOfField(field);
+        if (r.typeLetter == 0 && !field.empty())
+            ctx.warn("type letter not recognised");
+        break;
+    case 75: r.quizClass = quizClassOf(field, ctx); break;
+    default: break;
+    }
+}
+
 // Columns of the extended layout that nothing reads.
 bool unusedExtendedColumn(int column)
 {
@@ -153,43 +177,52 @@ bool unusedExtendedColumn(int column)
            (column >= 57 && column <= 74) || column >= kExtendedColumns;
 }
 
-void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field, const LineContext& ctx)
+// The extended layout's columns that hold a plain number: the field it goes
+// to and the value of an empty or non-numeric field. The statistics columns
+// 14..40 go to extraStats.
+struct NumberColumn {
+    std::int32_t MonsterRecord::*field = nullptr;
+    std::int32_t fallback = 0;
+};
+
+constexpr std::array<NumberColumn, kExtendedColumns> numberColumns()
+{
+    std::array<NumberColumn, kExtendedColumns> columns{};
+    columns[4] = {&MonsterRecord::bookNumber, 0};
+    columns[6] = {&MonsterRecord::hp, -1};
+    columns[7] = {&MonsterRecord::mp, -1};
+    columns[8] = {&MonsterRecord::attack, -1};
+    columns[9] = {&MonsterRecord::defense, -1};
+    columns[10] = {&MonsterRecord::weight, -1};
+    columns[49] = {&MonsterRecord::floating, 0};
+    columns[50] = {&MonsterRecord::groundFlag, 0};
+    columns[51] = {&MonsterRecord::translucentFlag, 0};
+    columns[52] = {&MonsterRecord::metal, 0};
+    columns[53] = {&MonsterRecord::mpDrain, 0};
+    columns[55] = {&MonsterRecord::size, 0};
+    columns[76] = {&MonsterRecord::dealtSpread, 0};
+    columns[77] = {&MonsterRecord::takenSpread, 0};
+    return columns;
+}
+
+constexpr std::array<NumberColumn, kExtendedColumns> kNumberColumns = numberColumns();
+
+// A column of the extended layout; the hot ones (numbers) without a call.
+inline void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field,
+                               const LineContext& ctx)
 {
     if (column >= 14 && column <= 40) {
         r.extraStats[column - 14] = integerOr(field, -1);
         return;
     }
-    switch (column) {
-    case 1: copyField(r.name, kNameSize, field, ctx, "name"); break;
-    case 2: copyField(r.reading, kNameSize, field, ctx, "reading"); break;
-    case 3: r.family = familyOf(field, ctx); break;
-    case 4: r.bookNumber = integerOr(field, 0); break;
-    case 6: r.hp = integerOr(field, -1); break;
-    case 7: r.mp = integerOr(field, -1); break;
-    case 8: r.attack = integerOr(field, -1); break;
-    case 9: r.defense = integerOr(field, -1); break;
-    case 10: r.weight = integerOr(field, -1); break;
-    case 45: parseSkillList(r, field, ctx); break;
-    case 46: c.triviaText1[c.monsterCount] = untilNul(field); break;
-    case 47: c.triviaText2[c.monsterCount] = untilNul(field); break;
-    case 48: c.locationText[c.monsterCount] = untilNul(field); break;
-    case 49: r.floating = integerOr(field, 0); break;
-    case 50: r.groundFlag = integerOr(field, 0); break;
-    case 51: r.translucentFlag = integerOr(field, 0); break;
-    case 52: r.metal = integerOr(field, 0); break;
-    case 53: r.mpDrain = integerOr(field, 0); break;
-    case 54: r.noAnger = (!field.empty() && field[0] == '?') ? -1 : integerOr(field, 0); break;
-    case 55: r.size = integerOr(field, 0); break;
-    case 56:
-        r.typeLetter = typeLetterOfField(field);
-        if (r.typeLetter == 0 && !field.empty())
-            ctx.warn("type letter not recognised");
-        break;
-    case 75: r.quizClass = quizClassOf(field, ctx); break;
-    case 76: r.dealtSpread = integerOr(field, 0); break;
-    case 77: r.takenSpread = integerOr(field, 0); break;
-    default: break;
+    if (column < 0 || column >= kExtendedColumns)
+        return;
+    if (const NumberColumn& number = kNumberColumns[static_cast<std::size_t>(column)]; number.field != nullptr) {
+        r.*number.field = integerOr(field, number.fallback);
+        return;
     }
+    if (!unusedExtendedColumn(column))
+        fillExtendedTextColumn(c, r, column, field, ctx);
 }
 
 // The commas of a line, front to back, found sixteen bytes at a time.
@@ -249,13 +282,9 @@ void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
             if (column != 0)
                 ctx.warn("column " + std::to_string(column) + " longer than 255 bytes, cut to fit");
         }
-        if (format == kExtendedFormat) {
-            // The statistics and the unused columns, the most of a line, without a call.
-            if (column >= 14 && column <= 40)
-                record.extraStats[column - 14] = integerOr(field, -1);
-            else if (!unusedExtendedColumn(column))
-                fillExtendedColumn(c, record, column, field, ctx);
-        } else
+        if (format == kExtendedFormat)
+            fillExtendedColumn(c, record, column, field, ctx);
+        else
             fillBasicColumn(record, column, field, ctx);
         ++column;
         start = pos + 1;
