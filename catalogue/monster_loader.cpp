@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <unordered_map>
@@ -326,19 +328,29 @@ void finishRecords(Catalogue& c)
     }
 }
 
-// The stream's bytes to its end: one read into a buffer of the size the file
-// has (0 when it is not known), then on in chunks should it be longer by now.
-bool readWhole(std::istream& in, std::uintmax_t size, std::string& bytes)
+// A file's bytes, in a buffer that nothing fills before the read does.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+};
+
+// The stream's bytes to its end: one read into a buffer one byte larger than
+// the size the file has (0 when it is not known), so that the end is seen at
+// once; should the file be longer by now, the room doubles until it is read.
+bool readWhole(std::istream& in, std::uintmax_t expected, FileBytes& bytes)
 {
-    bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(size, bytes.max_size())));
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    std::size_t got = static_cast<std::size_t>(in.gcount());
-    while (in) {
-        bytes.resize(got + 65536);
-        in.read(bytes.data() + got, 65536);
-        got += static_cast<std::size_t>(in.gcount());
+    std::size_t capacity = static_cast<std::size_t>(std::min<std::uintmax_t>(expected, PTRDIFF_MAX / 4)) + 1;
+    bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+    for (;;) {
+        in.read(bytes.data.get() + bytes.size, static_cast<std::streamsize>(capacity - bytes.size));
+        bytes.size += static_cast<std::size_t>(in.gcount());
+        if (!in)
+            break;
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity * 2);
+        std::memcpy(larger.get(), bytes.data.get(), bytes.size);
+        bytes.data = std::move(larger);
+        capacity *= 2;
     }
-    bytes.resize(got);
     return !in.bad();
 }
 
@@ -462,7 +474,7 @@ LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const 
         return report;
     }
     std::error_code ec;
-    std::string bytes;
+    FileBytes bytes;
     bool readable = !std::filesystem::is_directory(path, ec);
     if (readable) {
         std::ifstream in(path, std::ios::binary);
@@ -475,7 +487,7 @@ LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const 
             showMessage({"File open error !! : " + pathInCp932(path), "", MessageIcon::None});
         return report;
     }
-    return loadMonsterBytes(catalogue, bytes, path, showMessage);
+    return loadMonsterBytes(catalogue, std::string_view(bytes.data.get(), bytes.size), path, showMessage);
 }
 
 }  // namespace kestrel
