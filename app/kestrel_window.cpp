@@ -38,7 +38,10 @@ KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
     setCentralWidget(controls_);
     // The start-up messages open over the window, never before it.
     controls_->setWindowShownBeforeModals(true);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
+    // The program's icon when it has one already: reading the picture again costs
+    // a few milliseconds of the start.
+    const QIcon programIcon = QApplication::windowIcon();
+    setWindowIcon(programIcon.isNull() ? QIcon(QStringLiteral(":/icons/kestrel.svg")) : programIcon);
     setAcceptDrops(true);
     addHelpItems();
     addAboutItem();

@@ -2,7 +2,7 @@
 #   platform -> text -> catalogue -> engine -> settings -> ui -> ui/qt, ui/win32
 # A layer includes only its own headers and those of the layers below it; the
 # programs (app, cli, scenario) include any layer below them. Qt headers belong
-# to ui/qt, app and the Qt tests; Windows headers to ui/win32 and platform.
+# to ui/qt, app, the Qt tests and the benchmarks; Windows headers to ui/win32 and platform.
 #
 #   cmake -DSOURCE_DIR=<repository> -P check_includes.cmake
 
@@ -72,7 +72,7 @@ foreach(root ${roots})
         math(EXPR faults "${faults} + 1")
       endif()
       if(header MATCHES "^Q[A-Za-z]*(/|$)" AND NOT layer MATCHES "^(ui/qt|app)$"
-         AND NOT file MATCHES "^tests/qt/")
+         AND NOT file MATCHES "^(tests/qt|bench)/")
         message(SEND_ERROR "${file}: includes the Qt header ${header} outside ui/qt and app")
         math(EXPR faults "${faults} + 1")
       endif()

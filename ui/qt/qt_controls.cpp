@@ -2,6 +2,7 @@
 
 #include "ui/qt/candidate_table_model.h"
 #include "ui/qt/cell_tooltips.h"
+#include "ui/qt/cell_delegate.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
 #include "ui/window_placement.h"
@@ -35,6 +36,7 @@ QTableView* listView(QWidget* parent, CandidateTableModel*& model)
     auto* view = new QTableView(parent);
     model = new CandidateTableModel(view);
     view->setModel(model);
+    view->setItemDelegate(new CellDelegate(view));
     view->setSortingEnabled(false);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -252,6 +254,9 @@ void QtControls::endPendingResets()
         QHeaderView* header = control->view->horizontalHeader();
         for (std::size_t i = 0; i < control->widths.size() && static_cast<int>(i) < header->count(); ++i)
             header->resizeSection(static_cast<int>(i), control->widths[i]);
+        // The view would lay the new rows out from a timer, after painting them
+        // once already; a list that grew would then be painted twice.
+        control->view->doItemsLayout();
     }
 }
 
