@@ -18,6 +18,7 @@ constexpr std::string_view kSettingSection = "SETTING";
 // The program's own keys, beside the original ones.
 constexpr std::string_view kKestrelSection = "KESTREL";
 constexpr std::string_view kMonsterFileUtf8 = "MONSTERFILE_UTF8";
+constexpr std::string_view kHints = "HINTS";
 constexpr std::size_t kMaxPathBytes = 4096;
 
 bool isSpace(char c)
@@ -286,6 +287,8 @@ Settings parseSettings(std::string_view bytes)
     const std::string utf8Path = ini.valueOr(kKestrelSection, kMonsterFileUtf8, "");
     if (utf8Path.size() <= kMaxPathBytes && isValidUtf8(utf8Path) && utf8Path.find('\0') == std::string::npos)
         settings.monsterFileUtf8 = utf8Path;
+    // Only 0 hides the panel: anything else leaves it as a fresh start has it.
+    settings.showHints = ini.valueOr(kKestrelSection, kHints, "1") != "0";
     for (const IntKey& key : kIntKeys)
         key.field(settings) = readInt(ini, kSettingSection, key.key, key.defaultText, key.accepted, key.fallback);
     for (const FloatKey& key : kFloatKeys)
@@ -309,6 +312,9 @@ std::string renderSettings(const Settings& settings, std::string_view currentByt
     // The section appears only once such a path has been chosen; later it is emptied.
     if (!settings.monsterFileUtf8.empty() || ini.value(kKestrelSection, kMonsterFileUtf8))
         ini.setValue(kKestrelSection, kMonsterFileUtf8, settings.monsterFileUtf8);
+    // Written once the panel has been hidden; kept up to date from then on.
+    if (!settings.showHints || ini.value(kKestrelSection, kHints))
+        ini.setValue(kKestrelSection, kHints, settings.showHints ? "1" : "0");
     for (const auto& [key, value] : integerSettings(settings)) {
         if (key != "DEBUG")  // DEBUG is set by editing the file only
             ini.setValue(kSettingSection, key, std::to_string(value));

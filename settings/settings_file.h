@@ -21,6 +21,9 @@ struct Settings {
     // page 932 cannot hold it; while set it is the file used, and MONSTERFILE
     // keeps the last path it could hold.
     std::string monsterFileUtf8;
+    // [KESTREL] HINTS: whether the hint panel beside the list is shown (1) or
+    // hidden (0).
+    bool showHints = true;
     std::int32_t debugLevel = 0;         // DEBUG (read, never written)
     std::int32_t currentClass = 1;       // QUIZCLASS
     std::int32_t currentUser = 0;        // USERSEL

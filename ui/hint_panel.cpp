@@ -63,13 +63,13 @@ std::vector<std::string> whyGoneLines(Controls& controls, const HintSources& s, 
 
 void addHintPanelControls(std::vector<ControlSpec>& items)
 {
-    items.push_back({kIdAdviceFrame, ControlKind::Static, sjis("次に確かめるとよいこと"), 0});
+    items.push_back({kIdAdviceHeading, ControlKind::Static, sjis("次に確かめるとよいこと"), 0});
     for (int id : kIdAdviceLines)
         items.push_back({id, ControlKind::Static, "", 0});
-    items.push_back({kIdNearMissFrame, ControlKind::Static, sjis("惜しい候補（残りが3体以下のとき）"), 0});
+    items.push_back({kIdNearMissHeading, ControlKind::Static, sjis("惜しい候補（残りが3体以下のとき）"), 0});
     for (int id : kIdNearMissLines)
         items.push_back({id, ControlKind::Static, "", 0});
-    items.push_back({kIdWhyGoneFrame, ControlKind::Static, sjis("候補から消えた理由"), 0});
+    items.push_back({kIdWhyGoneHeading, ControlKind::Static, sjis("候補から消えた理由"), 0});
     items.push_back({kIdWhyGoneLabel, ControlKind::Static, sjis("なぜ消えた?"), 0});
     items.push_back({kIdWhyGoneEdit, ControlKind::Edit, "", 0});
     for (int id : kIdWhyGoneLines)

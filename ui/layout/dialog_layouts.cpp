@@ -20,12 +20,12 @@ Window userSetting()
     constexpr int kWeaponFrame = -1, kBonusCaption = -2, kBonusLabel = -3, kNameLabel = -4, kWeightLabel = -5,
                   kAttackLabel = -6, kDefenseLabel = -7;
     Sheet s;
-    s.frame(kWeaponFrame, {7, 5, 160, 86});
+    s.frame(kWeaponFrame, {7, 5, 164, 86});
     for (int w = 0; w < kWeaponCount; ++w)
-        s.box(kFirstWeapon + w, 13 + 51 * (w % 3), 17 + 14 * (w / 3), 48);
-    s.decorate(Decoration::Kind::Frame, {171, 5, 72, 95});
+        s.box(kFirstWeapon + w, 13 + 52 * (w % 3), 17 + 14 * (w / 3), 50);
+    s.decorate(Decoration::Kind::Frame, {175, 10, 72, 92});
     for (int level = 0; level < kOrbCount; ++level)
-        s.box(kFirstOrb + level, 175, 11 + 12 * level, 66);
+        s.box(kFirstOrb + level, 179, 14 + 12 * level, 66);
 
     s.text(kNameLabel, 7, 104, 28);
     s.edit(kName, 37, 104, 70);
@@ -39,9 +39,9 @@ Window userSetting()
     s.text(kWeightLabel, 7, 146, 28);
     s.edit(kWeight, 37, 146, 36);
 
-    s.button(kIdOk, 138, 164, 50, 14).follow = kCorner;
-    s.button(kIdCancel, 192, 164, 50, 14).follow = kCorner;
-    return std::move(s).window(250, 185, 250, 185);
+    s.button(kIdOk, 143, 164, 50, 14).follow = kCorner;
+    s.button(kIdCancel, 197, 164, 50, 14).follow = kCorner;
+    return std::move(s).window(254, 185, 254, 185);
 }
 
 // The special-attack group: the two damage ranges drawn in text one above the

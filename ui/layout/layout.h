@@ -41,6 +41,7 @@ inline constexpr Follow kMoveDown{0, 100, 0, 100};
 enum class FontRole {
     Dialog,  // the dialog font
     Panel,   // the hint panel's advice: one point larger than the dialog font
+    Heading, // the dialog font in bold (the hint panel's headings)
     Drawing, // lines of a drawing in text: a full-width character 8 units across,
              // so that the lines match up whatever the font
 };

@@ -2,8 +2,9 @@
 // class strip, the family rows, HP/MP comparisons with Config, the user block,
 // the four damage rows, the observation buttons, the search line, the skill
 // buttons, the result line, the candidate list (which takes the spare room)
-// and the bottom strip. The bands keep the original's 519 × 422; the hint
-// panel stands right of them, beside the list.
+// and the bottom strip. The bands keep the original's height of 422 and are a
+// little wider than its 519, so that the bottom strip's radios keep their
+// texts whole in any font; the hint panel stands right of them, beside the list.
 
 #include "ui/hint_panel.h"
 #include "ui/layout/sheet.h"
@@ -14,7 +15,7 @@ namespace kestrel::ui::layout {
 
 namespace {
 
-constexpr int kBandsWidth = 519;
+constexpr int kBandsWidth = 551;
 constexpr int kHeight = 422;
 constexpr int kPanelWidth = 196;
 constexpr int kWidth = kBandsWidth + kPanelWidth;
@@ -88,7 +89,7 @@ void comparisonsAndConfig(Sheet& s)
                1025);
     comparison(s, 206, 1056, id::kMpAtLeastBox, id::kMpAtLeastEdit, 1057, id::kMpAtMostBox, id::kMpAtMostEdit,
                1068);
-    s.button(id::kConfig, 444, kComparisonRow, 68).follow = {kListShare, 0, kListShare, 0};
+    s.button(id::kConfig, kBandsWidth - kMargin - 68, kComparisonRow, 68).follow = {kListShare, 0, kListShare, 0};
 }
 
 void userBlock(Sheet& s)
@@ -157,9 +158,9 @@ void observationButtons(Sheet& s)
                             {id::kSizeBox, id::kSizeButton},   {id::kMpDrainBox, id::kMpDrainButton},
                             {id::kAngerBox, id::kAngerButton}, {id::kPushBox, id::kPushButton}};
     for (int k = 0; k < 6; ++k) {
-        const int x = kMargin + 84 * k;
-        s.box(pairs[k][0], x, kObservationRow, 34);
-        s.button(pairs[k][1], x + 36, kObservationRow, 46);
+        const int x = kMargin + 88 * k;
+        s.box(pairs[k][0], x, kObservationRow, 38);
+        s.button(pairs[k][1], x + 40, kObservationRow, 46);
     }
 }
 
@@ -211,27 +212,32 @@ void listAndBottomStrip(Sheet& s)
     list.follow = {0, 0, kListShare, 100};
 
     const int y = kBottomRow;
-    s.box(id::kListLock, kMargin, y, 44).follow = kBottomStrip;
-    s.decorate(Decoration::Kind::VerticalLine, {53, y, 2, kRowHeight}, kBottomStrip);
+    s.box(id::kListLock, kMargin, y, 46).follow = kBottomStrip;
+    int x = kMargin + 47;
+    const auto separator = [&] {
+        s.decorate(Decoration::Kind::VerticalLine, {x + 1, y, 2, kRowHeight}, kBottomStrip);
+        x += 4;
+    };
+    separator();
     // The sort radios left to right, by sort key, and their widths.
     const int sortKeys[7] = {0, 1, 4, 2, 3, 5, 6};
-    const int sortWidths[7] = {34, 34, 34, 28, 28, 42, 42};
-    int x = 57;
+    const int sortWidths[7] = {38, 36, 36, 32, 32, 44, 44};
     for (int k = 0; k < 7; ++k) {
         s.box(id::kSortRadios[static_cast<std::size_t>(sortKeys[k])], x, y, sortWidths[k]).follow = kBottomStrip;
         x += sortWidths[k] + 1;
     }
-    s.decorate(Decoration::Kind::VerticalLine, {x + 1, y, 2, kRowHeight}, kBottomStrip);
-    x += 5;
-    const int layoutWidths[4] = {26, 26, 26, 42};
+    separator();
+    const int layoutWidths[4] = {30, 30, 30, 44};
     for (int k = 0; k < 4; ++k) {
         s.box(id::kLayoutRadios[static_cast<std::size_t>(k)], x, y, layoutWidths[k]).follow = kBottomStrip;
         x += layoutWidths[k] + 1;
     }
+    // 現在候補数 N 種類 at the right end.
     constexpr Follow kCount{kListShare, 100, kListShare, 100};
-    s.text(1039, 438, y, 40).follow = kCount;
-    s.text(kIdCandidateCount, 479, y, 17, TextAlign::Right).follow = kCount;
-    s.text(1041, 497, y, 16).follow = kCount;
+    constexpr int kRight = kBandsWidth - kMargin;
+    s.text(1039, kRight - 75, y, 40).follow = kCount;
+    s.text(kIdCandidateCount, kRight - 34, y, 17, TextAlign::Right).follow = kCount;
+    s.text(1041, kRight - 16, y, 16).follow = kCount;
 }
 
 Window build()
