@@ -76,8 +76,8 @@ void expectClear(const Window& w, int width, int height, const std::string& what
             const Thing& b = things[j];
             if (!overlap(a.rect, b.rect))
                 continue;
-            const bool framed = (a.frame && !b.frame && inside(b.rect, a.rect)) ||
-                                (b.frame && !a.frame && inside(a.rect, b.rect));
+            const bool framed =
+                (a.frame && !b.frame && inside(b.rect, a.rect)) || (b.frame && !a.frame && inside(a.rect, b.rect));
             EXPECT_TRUE(framed) << what << ": " << where(a.id, a.rect) << " overlaps " << where(b.id, b.rect);
         }
     }
@@ -114,11 +114,13 @@ TEST(WindowLayout, NothingOverlapsOrSticksOutAtAnySize)
         const Window& w = d.window;
         EXPECT_LE(w.minWidth, w.width) << d.name;
         EXPECT_LE(w.minHeight, w.height) << d.name;
-        const std::pair<int, int> sizes[] = {
-            {w.width, w.height}, {w.minWidth, w.minHeight}, {w.width + 301, w.height + 157}, {w.minWidth, w.height + 40}};
+        const std::pair<int, int> sizes[] = {{w.width, w.height},
+                                             {w.minWidth, w.minHeight},
+                                             {w.width + 301, w.height + 157},
+                                             {w.minWidth, w.height + 40}};
         for (const auto& [width, height] : sizes)
-            expectClear(w, width, height, std::string(d.name) + " at " + std::to_string(width) + "x" +
-                                              std::to_string(height));
+            expectClear(w, width, height,
+                        std::string(d.name) + " at " + std::to_string(width) + "x" + std::to_string(height));
     }
 }
 
@@ -154,7 +156,8 @@ TEST(WindowLayout, DividedPartsAgreeWithTheWholeWindow)
     expectClear(right, right.minWidth, right.minHeight, "hint panel at its minimum");
     expectClear(left, left.width + 250, left.height, "bands with the hint panel hidden");
     // The list lies beside the hint panel.
-    const auto list = std::find_if(w.controls.begin(), w.controls.end(), [](const Placement& p) { return p.id == 1037; });
+    const auto list =
+        std::find_if(w.controls.begin(), w.controls.end(), [](const Placement& p) { return p.id == 1037; });
     for (const Placement& c : right.controls)
         EXPECT_LT(list->rect.right(), c.rect.x + w.divider->x) << c.id;
 }

@@ -33,8 +33,9 @@ struct Window : MainWindowFixture {
 
 int idOf(const QWidget* widget)
 {
-    return widget != nullptr && widget->objectName().startsWith(QLatin1String("id")) ? widget->objectName().mid(2).toInt()
-                                                                                      : 0;
+    return widget != nullptr && widget->objectName().startsWith(QLatin1String("id"))
+               ? widget->objectName().mid(2).toInt()
+               : 0;
 }
 
 }  // namespace

@@ -95,7 +95,8 @@ void floatingGroup(Sheet& s)
         int low;
         int high;
         bool marker;
-    } bands[] = {{-18, kNormalLow, kNormalHigh, false}, {-24, kElementLow, kElementHigh, true},
+    } bands[] = {{-18, kNormalLow, kNormalHigh, false},
+                 {-24, kElementLow, kElementHigh, true},
                  {-31, kWindLow, kWindHigh, true}};
     for (int b = 0; b < 3; ++b) {
         const auto& band = bands[b];
@@ -111,7 +112,7 @@ void floatingGroup(Sheet& s)
         if (band.marker)
             s.text(band.caption - 6, 279, y, 44);
     }
-    s.text(-38, 7, 164, 80);   // (※1) …
+    s.text(-38, 7, 164, 80);     // (※1) …
     s.text(-39, 100, 164, 150);  // (※2) …
 }
 

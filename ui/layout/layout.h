@@ -39,18 +39,18 @@ inline constexpr Follow kMoveRight{100, 0, 100, 0};
 inline constexpr Follow kMoveDown{0, 100, 0, 100};
 
 enum class FontRole {
-    Dialog,  // the dialog font
-    Panel,   // the hint panel's advice: one point larger than the dialog font
-    Heading, // the dialog font in bold (the hint panel's headings)
-    Drawing, // lines of a drawing in text: a full-width character 8 units across,
-             // so that the lines match up whatever the font
+    Dialog,   // the dialog font
+    Panel,    // the hint panel's advice: one point larger than the dialog font
+    Heading,  // the dialog font in bold (the hint panel's headings)
+    Drawing,  // lines of a drawing in text: a full-width character 8 units across,
+              // so that the lines match up whatever the font
 };
 
 enum class Look {
     Plain,
-    Frame,   // a static whose text captions a group frame drawn at its rectangle
-    Sunken,  // a static drawn in a sunken box (the definition file's name)
-    Hidden,  // created but never shown (the window's default push button)
+    Frame,          // a static whose text captions a group frame drawn at its rectangle
+    Sunken,         // a static drawn in a sunken box (the definition file's name)
+    Hidden,         // created but never shown (the window's default push button)
     DecreaseArrow,  // a button showing a small triangle pointing left
     IncreaseArrow,  // a button showing a small triangle pointing right
 };

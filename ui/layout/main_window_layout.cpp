@@ -87,8 +87,7 @@ void comparisonsAndConfig(Sheet& s)
 {
     comparison(s, kMargin, 1016, id::kHpAtLeastBox, id::kHpAtLeastEdit, 1020, id::kHpAtMostBox, id::kHpAtMostEdit,
                1025);
-    comparison(s, 206, 1056, id::kMpAtLeastBox, id::kMpAtLeastEdit, 1057, id::kMpAtMostBox, id::kMpAtMostEdit,
-               1068);
+    comparison(s, 206, 1056, id::kMpAtLeastBox, id::kMpAtLeastEdit, 1057, id::kMpAtMostBox, id::kMpAtMostEdit, 1068);
     s.button(id::kConfig, kBandsWidth - kMargin - 68, kComparisonRow, 68).follow = {kListShare, 0, kListShare, 0};
 }
 

@@ -24,7 +24,8 @@ DialogUnitLayout::DialogUnitLayout(const layout::Window& window, QWidget* parent
 {
     setContentsMargins(0, 0, 0, 0);
     const QFontMetrics metrics(parent->font());
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseX_ = std::max(1, (letters / 26 + 1) / 2);
     baseY_ = std::max(1, metrics.height());
     designed_ = QSize(pixelsAcross(window.width), pixelsDown(window.height));
@@ -88,8 +89,8 @@ void DialogUnitLayout::setGeometry(const QRect& area)
         const int top = r.top() + mulDiv(dy, i.follow.top, 100);
         const int right = r.left() + r.width() + mulDiv(dx, i.follow.right, 100);
         const int bottom = r.top() + r.height() + mulDiv(dy, i.follow.bottom, 100);
-        i.item->setGeometry(QRect(area.left() + left, area.top() + top, std::max(0, right - left),
-                                  std::max(0, bottom - top)));
+        i.item->setGeometry(
+            QRect(area.left() + left, area.top() + top, std::max(0, right - left), std::max(0, bottom - top)));
     }
 }
 

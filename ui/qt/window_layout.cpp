@@ -47,14 +47,9 @@ void applyFont(QWidget& widget, layout::FontRole role, const DialogUnitLayout& u
 {
     QFont font = widget.font();
     switch (role) {
-    case layout::FontRole::Dialog:
-        return;
-    case layout::FontRole::Panel:
-        font.setPointSizeF(font.pointSizeF() + 1);
-        break;
-    case layout::FontRole::Heading:
-        font.setBold(true);
-        break;
+    case layout::FontRole::Dialog: return;
+    case layout::FontRole::Panel: font.setPointSizeF(font.pointSizeF() + 1); break;
+    case layout::FontRole::Heading: font.setBold(true); break;
     case layout::FontRole::Drawing:
         // A full-width character is about as wide as the font's pixel size.
         font.setPixelSize(units.pixelsAcross(8));
