@@ -190,7 +190,10 @@ TEST(SettingsFile, Utf8DefinitionPathKey)
 // written only once the panel has been hidden, and leaving the original keys be.
 TEST(SettingsFile, HintPanelKey)
 {
-    const struct { std::string file; bool shown; } reads[] = {
+    const struct {
+        std::string file;
+        bool shown;
+    } reads[] = {
         {"", true},
         {"[KESTREL]\r\nHINTS=0\r\n", false},
         {"[KESTREL]\r\nHINTS=1\r\n", true},
