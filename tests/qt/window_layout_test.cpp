@@ -125,17 +125,26 @@ TEST(WindowLayout, FilledWindowFitsTheSmallScreen)
     EXPECT_LE(w.controls.sizeHint().width(), room.width());
     EXPECT_LE(w.controls.minimumSizeHint().width(), room.width());
     EXPECT_LE(w.controls.minimumSizeHint().height(), room.height());
-    for (const QSize size : {w.controls.sizeHint().boundedTo(room), w.controls.minimumSizeHint()}) {
-        w.controls.resize(size);
-        QApplication::processEvents();
-        for (const auto& lines : {std::vector<int>(kIdAdviceLines.begin(), kIdAdviceLines.end()),
-                                  std::vector<int>(kIdNearMissLines.begin(), kIdNearMissLines.end())}) {
-            for (int id : lines) {
-                auto* line = w.at<QLabel>(id);
-                // A wrapped line gets the height its text needs at its width.
-                EXPECT_GE(line->height(), line->heightForWidth(line->width())) << id << " at " << size.width();
-                EXPECT_TRUE(w.panel()->rect().contains(QRect(line->mapTo(w.panel(), QPoint()), line->size()))) << id;
+    auto* splitter = w.controls.findChild<QSplitter*>();
+    ASSERT_NE(splitter, nullptr);
+    for (const bool narrowPanel : {false, true}) {
+        for (const QSize size : {w.controls.sizeHint().boundedTo(room), w.controls.minimumSizeHint()}) {
+            w.controls.resize(size);
+            QApplication::processEvents();
+            if (narrowPanel)
+                splitter->setSizes({size.width(), 0});  // the divider dragged as far right as it goes
+            QApplication::processEvents();
+            for (const auto& lines : {std::vector<int>(kIdAdviceLines.begin(), kIdAdviceLines.end()),
+                                      std::vector<int>(kIdNearMissLines.begin(), kIdNearMissLines.end())}) {
+                for (int id : lines) {
+                    auto* line = w.at<QLabel>(id);
+                    // A wrapped line gets the height its text needs at its width.
+                    EXPECT_GE(line->height(), line->heightForWidth(line->width())) << id << " at " << size.width();
+                    EXPECT_TRUE(w.panel()->rect().contains(QRect(line->mapTo(w.panel(), QPoint()), line->size())))
+                        << id;
+                }
             }
         }
     }
+    EXPECT_LT(w.panel()->width(), w.panel()->sizeHint().width());  // the divider did move
 }

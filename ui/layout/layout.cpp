@@ -76,7 +76,7 @@ Window rightPart(const Window& window)
     if (!window.divider)
         return {};
     Window p = part(window, true, window.divider->x, window.width, 100 - window.divider->follow, 100);
-    p.minWidth = p.width;
+    p.minWidth = std::clamp(window.divider->rightMinWidth, 0, p.width);
     return p;
 }
 

@@ -82,6 +82,7 @@ struct Decoration {
 struct Divider {
     int x = 0;
     int follow = 0;
+    int rightMinWidth = 0;  // how narrow the divider may make the right part
 };
 
 struct Window {

@@ -18,6 +18,8 @@ namespace {
 constexpr int kBandsWidth = 551;
 constexpr int kHeight = 422;
 constexpr int kPanelWidth = 196;
+// Dragging the divider may narrow the hint panel this far; its lines wrap more.
+constexpr int kPanelMinWidth = 150;
 constexpr int kWidth = kBandsWidth + kPanelWidth;
 // The hint panel takes this share of the window's growth; the list the rest.
 constexpr int kPanelShare = 40;
@@ -254,7 +256,7 @@ Window build()
     listAndBottomStrip(s);
     addHintPanel(s, kBandsWidth, kPanelWidth, kListShare);
     Window w = std::move(s).window(kWidth, kHeight, kWidth, kHeight - kListGive);
-    w.divider = Divider{kBandsWidth, kPanelShare};
+    w.divider = Divider{kBandsWidth, kPanelShare, kPanelMinWidth};
     return w;
 }
 
