@@ -3,6 +3,7 @@
 // of another control at any size the window may take, the divider's parts the
 // same as the whole, and Tab reading the window as a player does.
 
+#include "platform/cp932.h"
 #include "ui/config_dialog.h"
 #include "ui/layout/layout.h"
 #include "ui/main_window/control_set.h"
@@ -195,4 +196,44 @@ TEST(WindowLayout, TabFollowsTheReadingOrder)
         EXPECT_EQ(std::count(main.begin(), main.end(), arrow), 0) << arrow;
     for (int stop : {id::kDealtLow, id::kSearchEdit, id::kConfirmBox, id::kListLock, 1037})
         EXPECT_EQ(std::count(main.begin(), main.end(), stop), 1) << stop;
+}
+
+// A fixed caption fits its control in the original dialog font, where a
+// double-byte character is 8 dialog units across, a half-width kana 4 and an
+// ASCII character about 3.5 (the font is proportional), a
+// check box or radio needs 12 more for its mark and a push button 6 for its
+// edges. Texts the window writes at start (ranges, counts) are not fixed.
+TEST(WindowLayout, FixedCaptionsFitInTheDialogFont)
+{
+    for (const Described& d : everyWindow()) {
+        const bool dialog = &d.window != &mainWindowLayout();
+        for (const ControlSpec& c : d.controls) {
+            int extra = 0;
+            switch (c.kind) {
+            case ControlKind::CheckBox:
+            case ControlKind::Radio: extra = 12; break;
+            case ControlKind::Button:
+            case ControlKind::PushCheck:
+            case ControlKind::PushRadio: extra = 6; break;
+            case ControlKind::Static: extra = dialog ? 0 : -1; break;
+            default: extra = -1;
+            }
+            if (extra < 0 || c.caption.empty())
+                continue;
+            int width2 = 2 * extra;  // in half units
+            for (std::size_t at = 0; at < c.caption.size();) {
+                const std::size_t length = kestrel::charLengthAt(c.caption, at);
+                const auto byte = static_cast<unsigned char>(c.caption[at]);
+                width2 += length == 2 ? 16 : byte < 0x80 ? 7 : 8;
+                at += length;
+            }
+            const auto p = std::find_if(d.window.controls.begin(), d.window.controls.end(),
+                                        [&](const Placement& placed) { return placed.id == c.id; });
+            ASSERT_NE(p, d.window.controls.end());
+            if (p->look == Look::Frame || p->wrap)
+                continue;
+            EXPECT_LE((width2 + 1) / 2, p->rect.width)
+                << d.name << ": " << c.id << " " << kestrel::cp932ToUtf8(c.caption);
+        }
+    }
 }

@@ -20,12 +20,12 @@ Window userSetting()
     constexpr int kWeaponFrame = -1, kBonusCaption = -2, kBonusLabel = -3, kNameLabel = -4, kWeightLabel = -5,
                   kAttackLabel = -6, kDefenseLabel = -7;
     Sheet s;
-    s.frame(kWeaponFrame, {7, 5, 164, 86});
+    s.frame(kWeaponFrame, {7, 5, 170, 86});
     for (int w = 0; w < kWeaponCount; ++w)
-        s.box(kFirstWeapon + w, 13 + 52 * (w % 3), 17 + 14 * (w / 3), 50);
-    s.decorate(Decoration::Kind::Frame, {175, 10, 72, 92});
+        s.box(kFirstWeapon + w, 13 + 54 * (w % 3), 17 + 14 * (w / 3), 52);
+    s.decorate(Decoration::Kind::Frame, {181, 10, 76, 92});
     for (int level = 0; level < kOrbCount; ++level)
-        s.box(kFirstOrb + level, 179, 14 + 12 * level, 66);
+        s.box(kFirstOrb + level, 185, 14 + 12 * level, 70);
 
     s.text(kNameLabel, 7, 104, 28);
     s.edit(kName, 37, 104, 70);
@@ -39,9 +39,9 @@ Window userSetting()
     s.text(kWeightLabel, 7, 146, 28);
     s.edit(kWeight, 37, 146, 36);
 
-    s.button(kIdOk, 143, 164, 50, 14).follow = kCorner;
-    s.button(kIdCancel, 197, 164, 50, 14).follow = kCorner;
-    return std::move(s).window(254, 185, 254, 185);
+    s.button(kIdOk, 153, 164, 50, 14).follow = kCorner;
+    s.button(kIdCancel, 207, 164, 50, 14).follow = kCorner;
+    return std::move(s).window(264, 185, 264, 185);
 }
 
 // The special-attack group: the two damage ranges drawn in text one above the
@@ -53,7 +53,7 @@ void specialAttackGroup(Sheet& s)
     constexpr int kFrame = -1, kQuestion = -2, kNormalCaption = -3, kNormalRange = -4, kDown = -5, kUp = -6,
                   kSpecialCaption = -7, kSpecialRange = -8, kMax = -9, kMaxTimes = -10, kMin = -11, kMinTimes = -12;
     constexpr int kLegend[3] = {-13, -14, -15};
-    s.frame(kFrame, {7, 5, 322, 80});
+    s.frame(kFrame, {7, 5, 338, 80});
     s.text(kQuestion, 14, 16, 172);
     s.box(kSpecialOn, 190, 16, 30);
     s.box(kSpecialOff, 224, 16, 38);
@@ -75,7 +75,7 @@ void specialAttackGroup(Sheet& s)
     s.edit(kSpecialLow, 270, 47, 28);
     s.text(kMinTimes, 300, 47, 10);
 
-    const int legendX[3] = {14, 78, 184}, legendWidth[3] = {60, 102, 100};
+    const int legendX[3] = {14, 78, 184}, legendWidth[3] = {60, 102, 106};
     for (int k = 0; k < 3; ++k)
         s.text(kLegend[k], legendX[k], 69, legendWidth[k]);
 }
@@ -86,7 +86,7 @@ void floatingGroup(Sheet& s)
 {
     using namespace config_id;
     constexpr int kFrame = -16, kQuestion = -17;
-    s.frame(kFrame, {7, 89, 322, 71});
+    s.frame(kFrame, {7, 89, 338, 71});
     s.text(kQuestion, 14, 100, 140);
     s.box(kFloatingOn, 190, 100, 30);
     s.box(kFloatingOff, 224, 100, 38);
@@ -101,16 +101,16 @@ void floatingGroup(Sheet& s)
     for (int b = 0; b < 3; ++b) {
         const auto& band = bands[b];
         const int y = 115 + 14 * b;
-        s.text(band.caption, 14, y, 134);
-        s.text(band.caption - 1, 150, y, 16);
-        s.edit(band.low, 168, y, 28);
-        s.text(band.caption - 2, 198, y, 10);
-        s.text(band.caption - 3, 209, y, 8, TextAlign::Centre);
-        s.text(band.caption - 4, 219, y, 16);
-        s.edit(band.high, 237, y, 28);
-        s.text(band.caption - 5, 267, y, 10);
+        s.text(band.caption, 14, y, 144);
+        s.text(band.caption - 1, 160, y, 16);
+        s.edit(band.low, 178, y, 28);
+        s.text(band.caption - 2, 208, y, 10);
+        s.text(band.caption - 3, 219, y, 8, TextAlign::Centre);
+        s.text(band.caption - 4, 229, y, 16);
+        s.edit(band.high, 247, y, 28);
+        s.text(band.caption - 5, 277, y, 10);
         if (band.marker)
-            s.text(band.caption - 6, 279, y, 44);
+            s.text(band.caption - 6, 289, y, 48);
     }
     s.text(-38, 7, 164, 80);     // (※1) …
     s.text(-39, 100, 164, 150);  // (※2) …
@@ -120,7 +120,7 @@ void toleranceGroup(Sheet& s)
 {
     using namespace config_id;
     constexpr int kFrame = -40, kMarker = -47, kNote = -48;
-    s.frame(kFrame, {7, 178, 322, 62});
+    s.frame(kFrame, {7, 178, 338, 62});
     const struct {
         int caption;  // followed by ～ and % in template order
         int low;
@@ -135,7 +135,7 @@ void toleranceGroup(Sheet& s)
         s.text(lines[l].caption - 2, 258, y, 10);
     }
     s.text(kMarker, 270, 204, 22);
-    Placement& note = s.put(kNote, {14, 219, 308, 18});
+    Placement& note = s.put(kNote, {14, 219, 324, 18});
     note.wrap = true;
 }
 
@@ -145,11 +145,11 @@ Window config()
     specialAttackGroup(s);
     floatingGroup(s);
     toleranceGroup(s);
-    s.text(-49, 7, 244, 250);  // 設定値を空白にして…
+    s.text(-49, 7, 244, 256);  // 設定値を空白にして…
     s.button(config_id::kInformationReset, 7, 259, 100, 14).follow = {0, 100, 0, 100};
-    s.button(kIdOk, 214, 259, 56, 14).follow = kCorner;
-    s.button(kIdCancel, 274, 259, 56, 14).follow = kCorner;
-    return std::move(s).window(336, 280, 336, 280);
+    s.button(kIdOk, 230, 259, 56, 14).follow = kCorner;
+    s.button(kIdCancel, 290, 259, 56, 14).follow = kCorner;
+    return std::move(s).window(352, 280, 352, 280);
 }
 
 }  // namespace
