@@ -37,16 +37,6 @@ std::string utf8Of(char32_t cp)
     return out;
 }
 
-// The lead bytes, in order; row 0 of the reading table is the single bytes.
-std::vector<int> leadBytes()
-{
-    std::vector<int> leads;
-    for (int b = 0; b < 256; ++b)
-        if (kestrel::isLeadByte(static_cast<unsigned char>(b)))
-            leads.push_back(b);
-    return leads;
-}
-
 // Digest of how every single byte (lead 0) or every pair lead+trail reads, with
 // the number of pairs that form a character.
 std::pair<std::uint64_t, int> readingRow(int lead)
@@ -145,9 +135,10 @@ TEST(Cp932, CharactersWhereConvertersDisagreeBehaveTheSameEverywhere)
 // them, row by row. A difference names the lead byte or Unicode block to look at.
 TEST(Cp932, WholeTableIsTheSameOnEveryPlatform)
 {
-    const std::vector<int> leads = leadBytes();
-    std::vector<int> rows{0};
-    rows.insert(rows.end(), leads.begin(), leads.end());
+    std::vector<int> rows{0};  // the single bytes, then each lead byte in order
+    for (int b = 0; b < 256; ++b)
+        if (kestrel::isLeadByte(static_cast<unsigned char>(b)))
+            rows.push_back(b);
     if (std::getenv("KESTREL_PRINT_CP932_DIGESTS")) {
         for (int row : rows) {
             const auto [hash, characters] = readingRow(row);
