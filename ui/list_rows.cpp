@@ -185,9 +185,11 @@ void appendBlock(const Catalogue& catalogue, const MonsterRecord& r, std::vector
 std::vector<Row> candidateRows(const Catalogue& catalogue, const ObservationState& state, std::int32_t debugLevel)
 {
     const std::int32_t layout = effectiveLayout(state.listLayout);
-    const std::size_t columnCount = columnsOf(layout).size();
+    const std::size_t columnCount = columnCountOf(layout);
     const int count = std::clamp<std::int32_t>(catalogue.monsterCount, 0, kMaxMonsters);
     std::vector<Row> rows;
+    if (layout != kTriviaLayout)
+        rows.reserve(static_cast<std::size_t>(state.candidateCount > 0 ? std::min(state.candidateCount, count) : 0));
     for (int i = 0; i < count; ++i) {
         const MonsterRecord& r = catalogue.monsterTable[i];
         if (!r.isCandidate)
