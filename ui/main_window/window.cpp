@@ -172,6 +172,8 @@ void CKestrelDlg::refresh()
     if (state_.refreshSuppressed == 1)
         return;
     showRanges();
+    if (displayHeld_ > 0)
+        return;
     fillList(controls_, *catalogue_, state_, settings_.debugLevel);
     updateHints();
 }
