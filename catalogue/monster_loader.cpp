@@ -57,7 +57,7 @@ std::string_view untilNul(std::string_view field)
 
 // The value of n (1 to 8) ASCII digits at p, eight bytes read at once (the
 // bytes past the digits are ignored); false when they are not all digits.
-bool eightDigits(const char* p, std::size_t n, std::int32_t& value)
+inline bool eightDigits(const char* p, std::size_t n, std::int32_t& value)
 {
     std::uint64_t chunk = 0;  // the first byte lowest, whatever the machine's order (one load where it is)
     for (unsigned k = 0; k < 8; ++k)
@@ -74,16 +74,10 @@ bool eightDigits(const char* p, std::size_t n, std::int32_t& value)
     return true;
 }
 
-// readable: how many bytes from the field's start may be read (at least its size).
-std::int32_t integerOr(std::string_view field, std::int32_t fallback, std::size_t readable = 0)
+// A number field that is not one to eight plain digits after an optional minus.
+[[gnu::noinline]] std::int32_t otherIntegerOr(std::string_view field, std::int32_t fallback)
 {
-    // Most fields are empty or a few digits, perhaps after a minus sign.
-    if (field.empty())
-        return fallback;
-    const std::size_t start = !field.empty() && field[0] == '-' ? 1 : 0;
-    if (std::int32_t value = 0; field.size() - start - 1 < 8 && readable >= start + 8 &&
-                                eightDigits(field.data() + start, field.size() - start, value))
-        return start == 0 ? value : -value;
+    const std::size_t start = field[0] == '-' ? 1 : 0;
     if (field.size() > start && field.size() - start <= 9) {
         std::int32_t value = 0;
         std::size_t i = start;
@@ -93,6 +87,19 @@ std::int32_t integerOr(std::string_view field, std::int32_t fallback, std::size_
             return start == 0 ? value : -value;
     }
     return leadingInteger(field).value_or(fallback);
+}
+
+// readable: how many bytes from the field's start may be read (at least its size).
+inline std::int32_t integerOr(std::string_view field, std::int32_t fallback, std::size_t readable = 0)
+{
+    // Most fields are empty or a few digits, perhaps after a minus sign.
+    if (field.empty())
+        return fallback;
+    const std::size_t start = field[0] == '-' ? 1 : 0;
+    if (std::int32_t value = 0; field.size() - start - 1 < 8 && readable >= start + 8 &&
+                                eightDigits(field.data() + start, field.size() - start, value))
+        return start == 0 ? value : -value;
+    return otherIntegerOr(field, fallback);
 }
 
 // An empty or non-numeric quiz class gives class 1, so the monster is never hidden.
@@ -131,7 +138,7 @@ void parseSkillList(MonsterRecord& record, std::string_view field, const LineCon
         ++record.skillCount;
     };
     while (pos < field.size()) {
-        if (field.substr(pos, 2) == kSkillSeparator) {
+        if (field[pos] == kSkillSeparator[0] && pos + 1 < field.size() && field[pos + 1] == kSkillSeparator[1]) {
             addPiece(field.substr(start, pos - start));
             pos += 2;
             start = pos;
