@@ -96,7 +96,7 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     showInformation(2);
     controls_.setText(id::kUserNo, std::to_string(state_.currentUser + 1));
 
-    applySort();
+    applySortForLaterRefresh();
     resetObservations();
     state_.refreshSuppressed = 0;
     showColumns();
@@ -116,7 +116,7 @@ void CKestrelDlg::openDefinitionFile(const std::string& path)
     saveSettings();
     loadDefinitionFile();
     computeExpectedDamage();
-    applySort();
+    applySortForLaterRefresh();
     resetObservations();
     updateObservationLabels();
     state_.refreshSuppressed = 0;
@@ -293,6 +293,15 @@ void CKestrelDlg::applySort()
 {
     kestrel::applySort(*catalogue_, settings_.sortKey, settings_.debugLevel);
     refresh();
+}
+
+// The same where a refresh with nothing suppressed follows before anything is
+// shown: that one fills the list and the hint panel.
+void CKestrelDlg::applySortForLaterRefresh()
+{
+    ++displayHeld_;
+    applySort();
+    --displayHeld_;
 }
 
 void CKestrelDlg::applySkillLabels(std::int32_t quizClass)

@@ -78,6 +78,7 @@ private:
     void tellDefinitionFileProblems();
     void computeExpectedDamage();
     void applySort();
+    void applySortForLaterRefresh();
     void applySkillLabels(std::int32_t quizClass);
     void updateObservationLabels();
     void updateUserLabels();
