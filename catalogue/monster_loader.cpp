@@ -69,7 +69,8 @@ inline bool eightDigits(const char* p, std::size_t n, std::int32_t& value)
     // Pairs, then fours, then all eight, the first byte the most significant.
     std::uint64_t v = x * 10 + (x >> 8);
     v = (((v & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
-         (((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >> 32;
+         (((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+        32;
     value = static_cast<std::int32_t>(v);
     return true;
 }
@@ -242,8 +243,8 @@ constexpr std::array<NumberColumn, kExtendedColumns> kNumberColumns = numberColu
 
 // A column of the extended layout; the hot ones (numbers) without a call.
 // readable: how many bytes from the field's start may be read.
-inline void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field,
-                               std::size_t readable, const LineContext& ctx)
+inline void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field, std::size_t readable,
+                               const LineContext& ctx)
 {
     if (column >= 14 && column <= 40) {
         r.extraStats[column - 14] = integerOr(field, -1, readable);

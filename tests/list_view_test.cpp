@@ -88,8 +88,8 @@ TEST(ListView, DamageLayoutAlsoForEveryUnknownLayout)
 TEST(ListView, DamageCellsReadAsPrintfWritesThem)
 {
     const std::int32_t ints[] = {0, 7, -7, 99, 100, -99, -100, 12345, 2147483647, -2147483647 - 1};
-    const float ratios[] = {0.0f, -0.0f, 0.5f, 1.5f, 2.5f, -0.5f, -0.4f, 9.5f, 10.5f, 56.5f, 57.0f, 0.49999997f,
-                            -1.5f, -123456.7f, -3.4028235e38f, 1e-30f};
+    const float ratios[] = {0.0f,  -0.0f, 0.5f,  1.5f,        2.5f,  -0.5f,      -0.4f,          9.5f,
+                            10.5f, 56.5f, 57.0f, 0.49999997f, -1.5f, -123456.7f, -3.4028235e38f, 1e-30f};
     auto printf3 = [](const char* format, auto... values) {
         char text[128];
         std::snprintf(text, sizeof text, format, values...);

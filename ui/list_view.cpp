@@ -88,14 +88,10 @@ std::int32_t effectiveLayout(std::int32_t listLayout)
 std::size_t columnCountOf(std::int32_t listLayout)
 {
     switch (effectiveLayout(listLayout)) {
-    case 0:
-        return kSkillColumns.size();
-    case 1:
-        return kLocationColumns.size();
-    case 2:
-        return kTriviaColumns.size();
-    default:
-        return kDamageColumns.size();
+    case 0: return kSkillColumns.size();
+    case 1: return kLocationColumns.size();
+    case 2: return kTriviaColumns.size();
+    default: return kDamageColumns.size();
     }
 }
 
