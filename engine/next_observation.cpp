@@ -227,6 +227,9 @@ AnswerSplit answerSplit(const AdviceContext& context, Observation observation)
     return splitOf(context, observation);
 }
 
+static_assert(static_cast<int>(Observation::family) + 1 == kFactObservationCount,
+              "the yes/no observations come first, family last of them");
+
 FactTally tallyFacts(const AdviceContext& context)
 {
     FactTally tally;
