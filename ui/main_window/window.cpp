@@ -96,7 +96,7 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     showInformation(2);
     controls_.setText(id::kUserNo, std::to_string(state_.currentUser + 1));
 
-    applySortForLaterRefresh();
+    applySort();
     resetObservations();
     state_.refreshSuppressed = 0;
     showColumns();
