@@ -7,36 +7,18 @@
 
 #include "platform/program_path.h"
 #include "ui/main_window/window.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/translations.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QIcon>
 
 #include <clocale>
 #include <iostream>
 #include <vector>
 #include <string>
-
-namespace {
-
-// Japanese text needs a font that has it; the first of these that is installed
-// draws the window, the system's own font stays the last resort.
-void preferJapaneseFonts(QApplication& app)
-{
-    QFont font = app.font();
-    QStringList families = {QStringLiteral("IPAPGothic"),       QStringLiteral("IPAGothic"),
-                            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Source Han Sans JP"),
-                            QStringLiteral("Yu Gothic UI"),     QStringLiteral("Meiryo UI"),
-                            QStringLiteral("MS UI Gothic"),     QStringLiteral("Hiragino Sans")};
-    families.append(font.families());
-    font.setFamilies(families);
-    app.setFont(font);
-}
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -66,7 +48,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     kestrel::ui::installQtTranslations(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
-    preferJapaneseFonts(app);
+    kestrel::ui::preferJapaneseFonts(app);
 
     const QString definitionFile = QFile::decodeName(QByteArray::fromStdString(arguments.file));
 

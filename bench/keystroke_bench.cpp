@@ -14,6 +14,7 @@
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
 #include "ui/main_window/ids.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>
@@ -49,18 +50,6 @@ double threadCpuMs()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// The fonts of app/main.cpp: Japanese ones first.
-void preferJapaneseFonts(QApplication& app)
-{
-    QFont font = app.font();
-    QStringList families = {QStringLiteral("IPAPGothic"),       QStringLiteral("IPAGothic"),
-                            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Source Han Sans JP"),
-                            QStringLiteral("Yu Gothic UI"),     QStringLiteral("Meiryo UI"),
-                            QStringLiteral("MS UI Gothic"),     QStringLiteral("Hiragino Sans")};
-    families.append(font.families());
-    font.setFamilies(families);
-    app.setFont(font);
-}
 
 // Counts the paints of one widget.
 class PaintCounter : public QObject {
@@ -200,7 +189,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("kestrel"));
-    preferJapaneseFonts(app);
+    kestrel::ui::preferJapaneseFonts(app);
 
     testing::TempDir dir;
     const std::string monsters = dir.write("monsters.csv", testing::generatedExtendedFile(kMonsters, 1));
