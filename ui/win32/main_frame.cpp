@@ -1,0 +1,215 @@
+#include "ui/win32/main_frame.h"
+
+#include "ui/main_window.h"
+#include "ui/win32/screenshots.h"
+#include "ui/win32/win32_font.h"
+#include "ui/win32/win32_host.h"
+#include "ui/win32/win32_layout.h"
+#include "ui/win32/win32_text.h"
+#include "ui/window_title.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cwctype>
+#include <memory>
+
+namespace kestrel::ui::win32 {
+
+namespace {
+
+constexpr UINT kAboutCommand = 0x0010;  // the About item of the window menu
+constexpr UINT kOpenFileMessage = WM_APP + 0x4C;
+
+bool isDefinitionFile(const std::wstring& path)
+{
+    if (path.size() < 4)
+        return false;
+    std::wstring extension = path.substr(path.size() - 4);
+    for (wchar_t& c : extension)
+        c = static_cast<wchar_t>(std::towlower(c));
+    return extension == L".csv";
+}
+
+std::wstring environment(const wchar_t* name)
+{
+    wchar_t value[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
+}
+
+class MainFrame : public HostWindow {
+public:
+    MainFrame()
+        : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
+    {
+        applyDpi(dpiOf(window()));
+        addAboutItem();
+    }
+
+    // The logic behind the window, once it has created its controls: lays them
+    // out and routes the About item and dropped files to it. nullptr detaches.
+    void attach(CKestrelDlg* dialog)
+    {
+        dialog_ = dialog;
+        if (dialog_ == nullptr)
+            return;
+        controls().setFont(font_);
+        prepareMainWindow(controls(), dpi_);
+        const SIZE client = mainWindowSize(units_);
+        RECT frame{0, 0, client.cx, client.cy};
+        AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
+        SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut();
+    }
+
+    // A definition file given by path, as if chosen with "Refer...".
+    void openLater(const std::string& path)
+    {
+        pendingFile_ = path;
+        PostMessageW(window(), kOpenFileMessage, 0, 0);
+    }
+
+protected:
+    LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        switch (message) {
+        case WM_SIZE:
+            layOut();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            RECT frame{0, 0, 0, 0};
+            const SIZE least = mainWindowMinimum(units_);
+            frame.right = least.cx, frame.bottom = least.cy;
+            AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
+            limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+            return 0;
+        }
+        case WM_DPICHANGED: {
+            applyDpi(HIWORD(wParam));
+            controls().setFont(font_);
+            prepareMainWindow(controls(), dpi_);
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            layOut();
+            return 0;
+        }
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == kAboutCommand) {
+                if (dialog_ != nullptr) {
+                    dialog_->onAboutCommand();
+                    controls().flush();
+                }
+                return 0;
+            }
+            break;
+        case WM_DROPFILES:
+            onDrop(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case kOpenFileMessage:
+            if (dialog_ != nullptr && !pendingFile_.empty()) {
+                dialog_->openDefinitionFile(pendingFile_);
+                controls().flush();
+            }
+            pendingFile_.clear();
+            return 0;
+        default:
+            break;
+        }
+        return HostWindow::message(message, wParam, lParam);
+    }
+
+    // The close box, Escape and Alt+F4 end the program; the logic saves as it
+    // goes and once more when it is taken down.
+    void onClose() override
+    {
+        ShowWindow(window(), SW_HIDE);
+        PostQuitMessage(0);
+    }
+
+private:
+    void applyDpi(int dpi)
+    {
+        dpi_ = dpi;
+        font_ = uiFont(dpi);
+        units_ = baseUnitsOf(font_);
+        controls().setDpi(dpi);
+    }
+
+    void layOut()
+    {
+        if (dialog_ == nullptr)
+            return;
+        RECT client{};
+        GetClientRect(window(), &client);
+        layOutMainWindow(controls(), {client.right, client.bottom}, units_);
+        InvalidateRect(window(), nullptr, TRUE);
+    }
+
+    void addAboutItem()
+    {
+        const std::string text = aboutMenuText();
+        HMENU menu = GetSystemMenu(window(), FALSE);
+        if (text.empty() || menu == nullptr)
+            return;
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kAboutCommand, wideFromCp932(text).c_str());
+    }
+
+    // The first .csv file among those dropped.
+    void onDrop(HDROP drop)
+    {
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        std::wstring chosen;
+        for (UINT i = 0; i < count && chosen.empty(); ++i) {
+            const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+            std::wstring path(length + 1, L'\0');
+            path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+            if (isDefinitionFile(path))
+                chosen = path;
+        }
+        DragFinish(drop);
+        if (chosen.empty() || dialog_ == nullptr)
+            return;
+        SetForegroundWindow(window());
+        dialog_->openDefinitionFile(utf8FromWide(chosen));
+        controls().flush();
+    }
+
+    CKestrelDlg* dialog_ = nullptr;
+    int dpi_ = 96;
+    HFONT font_ = nullptr;
+    BaseUnits units_{6, 13};
+    std::string pendingFile_;
+};
+
+}  // namespace
+
+int runMainWindow(const MainWindowOptions& options)
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    MainFrame frame;
+    int status = 0;
+    {
+        CKestrelDlg dialog(frame.controls(), options.settingsPath);
+        frame.attach(&dialog);
+        dialog.OnInitDialog();
+        frame.controls().flush();
+        ShowWindow(frame.window(), SW_SHOWNORMAL);
+        UpdateWindow(frame.window());
+        if (!options.definitionFile.empty())
+            frame.openLater(options.definitionFile);
+        if (const std::wstring folder = environment(L"KESTREL_SCREENSHOT"); !folder.empty())
+            takeScreenshotsLater(frame.controls(), utf8FromWide(folder));
+        status = runMessageLoop();
+        frame.attach(nullptr);
+    }  // the dialog saves the settings as it goes
+    return status;
+}
+
+}  // namespace kestrel::ui::win32
