@@ -1,30 +1,29 @@
 #include "app/kestrel_window.h"
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
+#include "ui/qt/keyboard.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/window_title.h"
 
 #include "platform/cp932.h"
+#include "platform/window_menu.h"
 
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace kestrel::app {
 
 namespace {
 
 #ifdef Q_OS_WIN
-constexpr UINT kAboutCommand = 16;  // the About item of the window menu
+constexpr unsigned kAboutCommand = 16;  // the About item of the window menu
 #endif
 
 QString fromCp932(const std::string& text)
@@ -39,6 +38,7 @@ KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
     setCentralWidget(controls_);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
     setAcceptDrops(true);
+    addHelpItems();
     addAboutItem();
     // Drops and Escape are seen before the widget under the mouse or in focus
     // takes them: an edit would paste a dropped path as text.
@@ -56,6 +56,7 @@ void KestrelWindow::attach(ui::CKestrelDlg* dialog)
     if (dialog_ == nullptr)
         return;
     ui::layOutMainWindow(*controls_);
+    ui::installKeyboard(*controls_, *this);
     // The original's 519 x 422 dialog units at today's sizes.
     resize(QSize(1040, 860).expandedTo(minimumSizeHint()));
 }
@@ -64,8 +65,13 @@ void KestrelWindow::openDefinitionFile(const QString& path)
 {
     if (dialog_ == nullptr || path.isEmpty())
         return;
-    dialog_->openDefinitionFile(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+    dialog_->openDefinitionFile(pathForLogic(path));
     controls_->flush();
+}
+
+std::string KestrelWindow::pathForLogic(const QString& path)
+{
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
 }
 
 void KestrelWindow::showAbout()
@@ -85,23 +91,41 @@ void KestrelWindow::addAboutItem()
     if (text.empty())
         return;
 #ifdef Q_OS_WIN
-    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (menu != nullptr) {
-        const std::wstring wide = fromCp932(text).toStdWString();
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutCommand, wide.c_str());
-    }
+    appendWindowMenuItem(static_cast<std::uintptr_t>(winId()), kAboutCommand, cp932ToUtf8(text));
 #else
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-    help->addAction(fromCp932(text), this, &KestrelWindow::showAbout);
+    helpMenu()->addAction(fromCp932(text), this, &KestrelWindow::showAbout);
 #endif
+}
+
+QMenu* KestrelWindow::helpMenu()
+{
+    if (help_ == nullptr)
+        help_ = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    return help_;
+}
+
+// The help menu's own items: the key list and the check of the definition file.
+void KestrelWindow::addHelpItems()
+{
+    QMenu* help = helpMenu();
+    help->addAction(QStringLiteral("キー操作"), this, [this] {
+        if (dialog_ != nullptr) {
+            dialog_->onKeyListCommand();
+            controls_->flush();
+        }
+    });
+    help->addAction(QStringLiteral("定義ファイルの確認"), this, [this] {
+        if (dialog_ != nullptr) {
+            dialog_->onCheckDefinitionFile();
+            controls_->flush();
+        }
+    });
 }
 
 #ifdef Q_OS_WIN
 bool KestrelWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+    if (isWindowMenuCommand(message, kAboutCommand)) {
         showAbout();
         *result = 0;
         return true;

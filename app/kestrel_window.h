@@ -5,7 +5,10 @@
 
 #include <QMainWindow>
 
+#include <string>
+
 class QDropEvent;
+class QMenu;
 
 namespace kestrel::ui {
 class CKestrelDlg;
@@ -28,6 +31,8 @@ public:
 
     // A definition file given by path, as if chosen with "Refer...".
     void openDefinitionFile(const QString& path);
+    // A file's absolute path in the form the window logic takes.
+    static std::string pathForLogic(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,12 +42,15 @@ protected:
 
 private:
     void addAboutItem();
+    void addHelpItems();
+    QMenu* helpMenu();
     void showAbout();
     // The .csv file among the dragged URLs, or an empty string.
     static QString definitionFileIn(const QDropEvent& event);
 
     ui::QtControls* controls_;
     ui::CKestrelDlg* dialog_ = nullptr;
+    QMenu* help_ = nullptr;
 };
 
 }  // namespace kestrel::app

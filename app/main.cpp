@@ -1,19 +1,22 @@
 // The program: one window on the main window's logic, `kestrel [FILE]`.
 
+#include "app/arguments.h"
 #include "app/kestrel_window.h"
 #include "app/screenshot.h"
 
 #include "platform/program_path.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/translations.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFont>
 #include <QIcon>
-#include <QTimer>
 
 #include <clocale>
+#include <iostream>
+#include <vector>
 #include <string>
 
 namespace {
@@ -36,16 +39,33 @@ void preferJapaneseFonts(QApplication& app)
 
 int main(int argc, char* argv[])
 {
+    // --help and --version need no window system: they are answered before Qt starts.
+    {
+        const auto early = kestrel::app::parseArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+        if (early.action == kestrel::app::Arguments::Action::Help) {
+            std::cout << kestrel::app::usageText();
+            return 0;
+        }
+        if (early.action == kestrel::app::Arguments::Action::Version) {
+            std::cout << kestrel::app::versionText();
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
+    // QApplication has taken its own options out of argv; what is left is ours.
+    const auto arguments = kestrel::app::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (arguments.action == kestrel::app::Arguments::Action::Error) {
+        std::cerr << "kestrel: " << arguments.message << " (see kestrel --help)\n";
+        return 2;
+    }
     // Numbers are written with '.' whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("kestrel"));
+    kestrel::ui::installQtTranslations(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
     preferJapaneseFonts(app);
 
-    // QApplication has taken its own options out of argv; the first argument
-    // left is a definition file.
-    const QString definitionFile = argc > 1 ? QFile::decodeName(argv[1]) : QString();
+    const QString definitionFile = QFile::decodeName(QByteArray::fromStdString(arguments.file));
 
     kestrel::app::KestrelWindow window;
     int status = 0;
@@ -53,11 +73,10 @@ int main(int argc, char* argv[])
         kestrel::ui::CKestrelDlg dialog(window.controls(),
                                         kestrel::settingsFilePath(kestrel::executablePath()));
         window.attach(&dialog);
-        dialog.OnInitDialog();
+        // A file argument is the only definition file loaded at start.
+        dialog.OnInitDialog(definitionFile.isEmpty() ? std::string() : kestrel::app::KestrelWindow::pathForLogic(definitionFile));
         window.controls().flush();
         window.show();
-        if (!definitionFile.isEmpty())
-            QTimer::singleShot(0, &window, [&window, definitionFile] { window.openDefinitionFile(definitionFile); });
         kestrel::app::takeScreenshotsIfAsked(window);
         status = QApplication::exec();
         window.attach(nullptr);

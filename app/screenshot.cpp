@@ -5,7 +5,7 @@
 #include "app/screenshot.h"
 
 #include "app/kestrel_window.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,9 @@
 #include "catalogue/monster_loader.h"
 
 #include "catalogue/field_parsing.h"
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 #include "platform/cp932.h"
+#include "platform/file_names.h"
 
 #include <algorithm>
 #include <cstring>
@@ -168,8 +169,9 @@ void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_
 }
 
 // Parses one data line into the record at monsterCount (which is below the
-// table's capacity) and advances monsterCount.
-void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const LineContext& ctx)
+// table's capacity) and advances monsterCount. True when the line has at least
+// the layout's columns.
+bool parseLine(Catalogue& c, std::string_view line, std::int32_t format, const LineContext& ctx)
 {
     MonsterRecord& record = c.monsterTable[c.monsterCount];
     if (line.size() > kLineBytes)
@@ -200,6 +202,7 @@ void parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
     if (format == kExtendedFormat)
         record.loadIndex = c.monsterCount;
     ++c.monsterCount;
+    return !line.empty() && column >= needed;
 }
 
 // A skill that reads 仲間を呼ぶ (or any beginning of it, the empty skill included)
@@ -270,6 +273,7 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
 {
     LoadReport report;
     report.opened = true;
+    report.binary = bytes.find('\0') != std::string_view::npos;
     clearCatalogue(catalogue);
 
     std::string converted;
@@ -310,6 +314,7 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
         return report;  // an empty file: an empty table
     bool unsupported = false;
     report.format = formatOfHeader(line, &unsupported);
+    report.headerKnown = line.find("HRVTNP") != std::string_view::npos || line.find("HRVMOB") != std::string_view::npos;
     if (unsupported) {
         report.warnings.push_back({1, "header version 19010100 is not supported, read in the extended layout"});
         if (showMessage)
@@ -326,7 +331,8 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
                 ctx.warn("past the 1024th monster, ignored with every later line");
             continue;
         }
-        parseLine(catalogue, line, report.format, ctx);
+        if (parseLine(catalogue, line, report.format, ctx))
+            ++report.layoutLines;
     }
     finishRecords(catalogue);
     return report;
@@ -340,9 +346,10 @@ LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const 
         return report;
     std::error_code ec;
     std::string bytes;
-    bool readable = !std::filesystem::is_directory(path, ec);
+    const std::filesystem::path file = pathFromUtf8(path);
+    bool readable = !std::filesystem::is_directory(file, ec);
     if (readable) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(file, std::ios::binary);
         readable = static_cast<bool>(in);
         if (readable) {
             std::ostringstream buffer;

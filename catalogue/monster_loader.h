@@ -6,6 +6,7 @@
 // (format 14122700) or the extended layout of 78 columns (format 15041200).
 
 #include "catalogue/catalogue.h"
+#include "catalogue/message_icon.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,8 +18,6 @@ namespace kestrel {
 
 inline constexpr std::int32_t kBasicFormat = 14122700;
 inline constexpr std::int32_t kExtendedFormat = 15041200;
-
-enum class MessageIcon { None, Information, Error, Question };
 
 // A message box the loader asks the window to show (texts in code page 932).
 // An empty caption means the program's own title.
@@ -43,6 +42,9 @@ struct LoadReport {
     FileEncoding encoding = FileEncoding::Cp932;
     int dataLines = 0;  // data lines in the file, including those past the table's end
     std::vector<LoadWarning> warnings;
+    bool headerKnown = false;  // line 1 names one of the layouts
+    bool binary = false;       // the bytes hold a NUL: no text file at all
+    int layoutLines = 0;       // data lines with at least the layout's columns
 };
 
 // Empties the table and the text tables, then fills them from the file at path

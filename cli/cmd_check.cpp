@@ -2,6 +2,8 @@
 
 #include "cli/cli_common.h"
 
+#include "catalogue/definition_check.h"
+
 #include <iostream>
 #include <memory>
 
@@ -23,22 +25,11 @@ int runCheck(const Args& args)
     LoadReport report = loadDefinitionFile(*catalogue, path);
     if (!report.opened)
         return kFailure;
-    std::cout << path << ": format " << report.format
-              << (report.format == kExtendedFormat ? " (extended layout)" : " (basic layout)") << ", encoding "
-              << (report.encoding == FileEncoding::Utf8 ? "utf-8" : "cp932") << ", " << catalogue->monsterCount
-              << " monsters\n";
-    for (const LoadWarning& warning : report.warnings) {
-        if (warning.line > 0)
-            std::cout << path << ':' << warning.line << ": " << warning.what << '\n';
-        else
-            std::cout << path << ": " << warning.what << '\n';
-    }
-    if (report.warnings.empty()) {
-        std::cout << "no problems found\n";
-        return kOk;
-    }
-    std::cout << report.warnings.size() << (report.warnings.size() == 1 ? " warning\n" : " warnings\n");
-    return kWarnings;
+    for (const std::string& line : checkReportLines(path, report, catalogue->monsterCount))
+        std::cout << line << '\n';
+    if (isGarbage(report))
+        std::cerr << "kestrel-cli check: " << path << " does not look like a definition file\n";
+    return report.warnings.empty() ? kOk : kWarnings;
 }
 
 }  // namespace kestrel::cli

@@ -2,7 +2,7 @@
 
 #include "cli/cli_common.h"
 
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 #include "platform/cp932.h"
 
 #include <iostream>

@@ -6,6 +6,7 @@
 
 #include "engine/candidate_filter.h"
 #include "engine/damage_model.h"
+#include "engine/measured_damage.h"
 #include "engine/range_display.h"
 #include "engine/sorting.h"
 #include "engine/text_search.h"
@@ -35,28 +36,22 @@ constexpr const char* kHelp =
     "explain:      --explain adds \"advice\" (best next observations), \"eliminated\" (what removed\n"
     "              each record of the class) and \"nearMisses\"\n";
 
-// Feeds one damage row to the range model as typing LOW into the empty low edit
-// and then HIGH into the high edit would: the low value is copied into the high
-// edit (whose handler runs first), each handler computes its range and refreshes,
-// and a high value that jumped by more than one restarts the accumulation from
-// the intersection of the pair.
-template <typename RangeOf>
-void feedDamageRow(ObservationState& state, const DamageEntry& entry, RangeOf rangeOf)
+// Feeds one damage row to the range model as the window does when LOW is typed
+// into the empty low edit and then HIGH into the high edit: the low edit's
+// handler copies its value into the high edit, whose handler runs first; each
+// handler ends with a refresh, which shows the ranges.
+void feedDamageRow(ObservationState& state, MeasuredRow row, std::int32_t playerValue, const DamageEntry& entry)
 {
-    rangeOf(entry.low);  // high edit's handler, then its refresh
-    updateRangeDisplay(state);
-    rangeOf(entry.low);  // low edit's handler, then its refresh
-    updateRangeDisplay(state);
-    if (entry.high == entry.low)
-        return;
-    const bool jumped = entry.high < entry.low - 1 || entry.high > entry.low + 1;
-    rangeOf(entry.high);
-    if (jumped) {
-        updateRangeDisplay(state);
-        rangeOf(entry.low);
-        updateRangeDisplay(state);
-    }
-    updateRangeDisplay(state);  // the high edit's refresh
+    const auto showRanges = [&state] { updateRangeDisplay(state); };
+    const auto take = [&](DamageEdit edit, std::int32_t value, std::int32_t other) {
+        noteDamageValue(state, row, edit, value);
+        narrowByDamage(state, row, edit, playerValue, value, other, showRanges);
+        showRanges();
+    };
+    take(DamageEdit::High, entry.low, entry.low);
+    take(DamageEdit::Low, entry.low, entry.low);
+    if (entry.high != entry.low)
+        take(DamageEdit::High, entry.high, entry.low);
 }
 
 Json rangeJson(const RangeTexts& r)
@@ -111,13 +106,13 @@ int runQuery(const Args& args)
     computeExpectedDamage(*catalogue, q.attack, q.defense);
 
     if (q.dealt.given) {
-        feedDamageRow(state, q.dealt, [&](std::int32_t v) { defenseFromDealtDamage(state, q.attack, v); });
+        feedDamageRow(state, MeasuredRow::Dealt, q.attack, q.dealt);
         q.inputs.dealtDamage = true;
         q.inputs.dealtLow = q.dealt.low;
         q.inputs.dealtHigh = q.dealt.high;
     }
     if (q.taken.given) {
-        feedDamageRow(state, q.taken, [&](std::int32_t v) { attackFromTakenDamage(state, q.defense, v); });
+        feedDamageRow(state, MeasuredRow::Taken, q.defense, q.taken);
         q.inputs.takenDamage = true;
         q.inputs.takenLow = q.taken.low;
         q.inputs.takenHigh = q.taken.high;

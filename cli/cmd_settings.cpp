@@ -2,6 +2,7 @@
 
 #include "cli/cli_common.h"
 
+#include "platform/file_names.h"
 #include "settings/settings_file.h"
 
 #include <filesystem>
@@ -21,32 +22,18 @@ int runSettings(const Args& args)
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
         return fail("settings", "expects exactly one FILE (see --help)");
     std::error_code ec;
-    if (std::filesystem::is_directory(args[0], ec) || !std::ifstream(args[0]))
+    const std::filesystem::path file = pathFromUtf8(args[0]);
+    if (std::filesystem::is_directory(file, ec) || !std::ifstream(file))
         return fail("settings", "cannot read " + args[0]);
 
     const Settings s = loadSettings(args[0]);
     Json document;
     document["INFORMATIONFLAG"] = s.informationFlags;
     document["MONSTERFILE"] = utf8(s.monsterFilePath);
-    document["DEBUG"] = s.debugLevel;
-    document["QUIZCLASS"] = s.currentClass;
-    document["USERSEL"] = s.currentUser;
-    document["SORT"] = s.sortKey;
-    document["SELECTLIST"] = s.listLayout;
-    document["PERM_ATK_L"] = s.PERM_ATK_L;
-    document["PERM_ATK_H"] = s.PERM_ATK_H;
-    document["PERM_DEF_L"] = s.PERM_DEF_L;
-    document["PERM_DEF_H"] = s.PERM_DEF_H;
-    document["AUTOJUDG_SPC"] = s.AUTOJUDG_SPC;
-    document["AUTOJUDG_FLY"] = s.AUTOJUDG_FLY;
-    document["VAL_TYP_SPC_L"] = floatForJson(s.VAL_TYP_SPC_L);
-    document["VAL_TYP_SPC_H"] = floatForJson(s.VAL_TYP_SPC_H);
-    document["VAL_FLY_NOM_L"] = floatForJson(s.VAL_FLY_NOM_L);
-    document["VAL_FLY_NOM_H"] = floatForJson(s.VAL_FLY_NOM_H);
-    document["VAL_FLY_ELE_L"] = floatForJson(s.VAL_FLY_ELE_L);
-    document["VAL_FLY_ELE_H"] = floatForJson(s.VAL_FLY_ELE_H);
-    document["VAL_FLY_WID_L"] = floatForJson(s.VAL_FLY_WID_L);
-    document["VAL_FLY_WID_H"] = floatForJson(s.VAL_FLY_WID_H);
+    for (const auto& [key, value] : integerSettings(s))
+        document[std::string(key)] = value;
+    for (const auto& [key, value] : decimalSettings(s))
+        document[std::string(key)] = floatForJson(value);
     Json profiles = Json::array();
     for (const PlayerProfile& p : s.profiles) {
         Json profile;

@@ -3,6 +3,8 @@
 
 #include "cli/cli_common.h"
 
+#include "platform/command_line.h"
+
 #include <cstring>
 #include <iostream>
 
@@ -26,12 +28,15 @@ constexpr const char* kUsage =
 int main(int argc, char** argv)
 {
     using namespace kestrel::cli;
-    if (argc < 2) {
+    kestrel::useBinaryOutput(stdout);
+    kestrel::useBinaryOutput(stderr);
+    Args args = kestrel::commandLineArguments(argc, argv);
+    if (args.empty()) {
         std::cerr << kUsage;
         return kFailure;
     }
-    const std::string command = argv[1];
-    Args args(argv + 2, argv + argc);
+    const std::string command = args.front();
+    args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << kUsage;
         return kOk;

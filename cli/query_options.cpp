@@ -51,62 +51,124 @@ std::optional<std::int32_t> yesNo(const std::string& text, std::int32_t yes, std
     return std::nullopt;
 }
 
-}  // namespace
+using Setter = std::function<bool(const std::string&)>;
 
-std::optional<QueryOptions> parseQueryOptions(const Args& args, std::string& error)
+// An option that takes an integer within [min, max] into target.
+Setter number(std::int32_t& target, std::int32_t min, std::int32_t max)
 {
-    QueryOptions q;
-    q.state.currentClass = 4;
+    return [&target, min, max](const std::string& v) {
+        auto n = wholeNumber(v);
+        if (!n || *n < min || *n > max)
+            return false;
+        target = *n;
+        return true;
+    };
+}
+
+// A yes/no observation with its enabling box.
+Setter observed(std::int32_t& target, bool& box, std::int32_t yes, std::int32_t no)
+{
+    return [&target, &box, yes, no](const std::string& v) {
+        auto n = yesNo(v, yes, no);
+        if (!n)
+            return false;
+        target = *n;
+        box = true;
+        return true;
+    };
+}
+
+// An HP or MP limit above 0 with its enabling box.
+Setter bound(std::int32_t& target, bool& box)
+{
+    return [&target, &box](const std::string& v) {
+        auto n = wholeNumber(v);
+        if (!n || *n <= 0)
+            return false;
+        target = *n;
+        box = true;
+        return true;
+    };
+}
+
+// A tolerance pair "L,H": L in 1..100, H in 100..999.
+Setter percentPair(std::int32_t& low, std::int32_t& high)
+{
+    return [&low, &high](const std::string& v) {
+        std::size_t comma = v.find(',');
+        if (comma == std::string::npos)
+            return false;
+        auto l = wholeNumber(v.substr(0, comma));
+        auto h = wholeNumber(v.substr(comma + 1));
+        if (!l || !h || *l == 0 || *l > 100 || *h < 100 || *h > 999)
+            return false;
+        low = *l;
+        high = *h;
+        return true;
+    };
+}
+
+bool parseSize(QueryOptions& q, const std::string& v)
+{
+    if (v != "normal" && v != "big")
+        return false;
+    q.state.observedSize = v == "big" ? 1 : 0;
+    q.inputs.size = true;
+    return true;
+}
+
+// Families by caption, separated by commas.
+bool parseExclusions(QueryOptions& q, const std::string& v)
+{
+    std::size_t start = 0;
+    while (start <= v.size()) {
+        std::size_t comma = v.find(',', start);
+        int family = familyOfCaption(v.substr(start, comma - start));
+        if (family == 0)
+            return false;
+        q.state.familyExcluded[family] = 1;
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    q.inputs.familyExclusion = true;
+    return true;
+}
+
+bool parseConfirmation(QueryOptions& q, const std::string& v)
+{
+    q.state.familyConfirmed = familyOfCaption(v);
+    q.inputs.familyConfirmation = true;
+    return q.state.familyConfirmed != 0;
+}
+
+bool parseSearch(QueryOptions& q, const std::string& v)
+{
+    q.inputs.searchText = utf8ToCp932(v);
+    q.inputs.textSearch = !q.inputs.searchText.empty();  // the box follows the edit
+    return true;
+}
+
+bool parseLayout(QueryOptions& q, const std::string& v)
+{
+    static const char* const kLayouts[] = {"skills", "place", "trivia", "damage"};
+    for (int k = 0; k < 4; ++k)
+        if (v == kLayouts[k]) {
+            q.state.listLayout = k;
+            return true;
+        }
+    return false;
+}
+
+// Every option that takes a value, writing into q.
+std::map<std::string, Setter> optionsWithValue(QueryOptions& q)
+{
     ObservationState& s = q.state;
     FilterInputs& in = q.inputs;
-
-    // An option that takes an integer within [min, max] into target.
-    auto number = [&](std::int32_t& target, std::int32_t min, std::int32_t max) {
-        return [&target, min, max](const std::string& v) {
-            auto n = wholeNumber(v);
-            if (!n || *n < min || *n > max)
-                return false;
-            target = *n;
-            return true;
-        };
+    const auto with = [&q](bool (*parse)(QueryOptions&, const std::string&)) {
+        return [&q, parse](const std::string& v) { return parse(q, v); };
     };
-    // A yes/no observation with its enabling box.
-    auto observed = [&](std::int32_t& target, bool& box, std::int32_t yes, std::int32_t no) {
-        return [&target, &box, yes, no](const std::string& v) {
-            auto n = yesNo(v, yes, no);
-            if (!n)
-                return false;
-            target = *n;
-            box = true;
-            return true;
-        };
-    };
-    auto bound = [&](std::int32_t& target, bool& box) {
-        return [&target, &box](const std::string& v) {
-            auto n = wholeNumber(v);
-            if (!n || *n <= 0)
-                return false;
-            target = *n;
-            box = true;
-            return true;
-        };
-    };
-    auto percentPair = [&](std::int32_t& low, std::int32_t& high) {
-        return [&low, &high](const std::string& v) {
-            std::size_t comma = v.find(',');
-            if (comma == std::string::npos)
-                return false;
-            auto l = wholeNumber(v.substr(0, comma));
-            auto h = wholeNumber(v.substr(comma + 1));
-            if (!l || !h || *l == 0 || *l > 100 || *h < 100 || *h > 999)
-                return false;
-            low = *l;
-            high = *h;
-            return true;
-        };
-    };
-
-    const std::map<std::string, std::function<bool(const std::string&)>> withValue = {
+    return {
         {"--class", number(s.currentClass, 1, 4)},
         {"--atk", number(q.attack, 1, 9999)},
         {"--def", number(q.defense, 1, 9999)},
@@ -116,66 +178,39 @@ std::optional<QueryOptions> parseQueryOptions(const Args& args, std::string& err
         {"--weapon", number(q.weapon, 0, 16)},
         {"--sort", number(q.sortKey, 0, 6)},
         {"--debug", number(q.debugLevel, -1000000, 1000000)},
-        {"--dealt", [&](const std::string& v) { return parseDamage(v, q.dealt); }},
-        {"--taken", [&](const std::string& v) { return parseDamage(v, q.taken); }},
-        {"--perm-atk", percentPair(in.PERM_ATK_L, in.PERM_ATK_H)},
-        {"--perm-def", percentPair(in.PERM_DEF_L, in.PERM_DEF_H)},
+        {"--dealt", [&q](const std::string& v) { return parseDamage(v, q.dealt); }},
+        {"--taken", [&q](const std::string& v) { return parseDamage(v, q.taken); }},
+        {"--perm-atk", percentPair(in.tolerances.PERM_ATK_L, in.tolerances.PERM_ATK_H)},
+        {"--perm-def", percentPair(in.tolerances.PERM_DEF_L, in.tolerances.PERM_DEF_H)},
         {"--float", observed(s.observedFloating, in.floating, 1, 0)},
         {"--metal", observed(s.observedMetal, in.metal, 1, 0)},
         {"--mpdrain", observed(s.observedMpDrain, in.mpDrain, 1, 0)},
         {"--anger", observed(s.observedAnger, in.anger, 1, 2)},
         {"--push", observed(s.observedPush, in.push, 0, 1)},
-        {"--size", [&](const std::string& v) {
-             if (v != "normal" && v != "big")
-                 return false;
-             s.observedSize = v == "big" ? 1 : 0;
-             in.size = true;
-             return true;
-         }},
+        {"--size", with(parseSize)},
         {"--hp-min", bound(s.hpAtLeast, in.hpAtLeast)},
         {"--hp-max", bound(s.hpAtMost, in.hpAtMost)},
         {"--mp-min", bound(s.mpAtLeast, in.mpAtLeast)},
         {"--mp-max", bound(s.mpAtMost, in.mpAtMost)},
-        {"--exclude", [&](const std::string& v) {
-             std::size_t start = 0;
-             while (start <= v.size()) {
-                 std::size_t comma = v.find(',', start);
-                 int family = familyOfCaption(v.substr(start, comma - start));
-                 if (family == 0)
-                     return false;
-                 s.familyExcluded[family] = 1;
-                 if (comma == std::string::npos)
-                     break;
-                 start = comma + 1;
-             }
-             in.familyExclusion = true;
-             return true;
-         }},
-        {"--confirm", [&](const std::string& v) {
-             s.familyConfirmed = familyOfCaption(v);
-             in.familyConfirmation = true;
-             return s.familyConfirmed != 0;
-         }},
-        {"--search", [&](const std::string& v) {
-             in.searchText = utf8ToCp932(v);
-             in.textSearch = !in.searchText.empty();  // the box follows the edit
-             return true;
-         }},
-        {"--layout", [&](const std::string& v) {
-             static const char* const kLayouts[] = {"skills", "place", "trivia", "damage"};
-             for (int k = 0; k < 4; ++k)
-                 if (v == kLayouts[k]) {
-                     s.listLayout = k;
-                     return true;
-                 }
-             return false;
-         }},
+        {"--exclude", with(parseExclusions)},
+        {"--confirm", with(parseConfirmation)},
+        {"--search", with(parseSearch)},
+        {"--layout", with(parseLayout)},
     };
+}
+
+}  // namespace
+
+std::optional<QueryOptions> parseQueryOptions(const Args& args, std::string& error)
+{
+    QueryOptions q;
+    q.state.currentClass = 4;
+    const std::map<std::string, Setter> withValue = optionsWithValue(q);
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--tolerance") {
-            in.tolerance = true;
+            q.inputs.tolerance = true;
             continue;
         }
         if (arg == "--explain") {

@@ -5,6 +5,8 @@
 // The weapon's special attack tells whether the monster belongs to the
 // weapon's target family, ムーンサルト whether it floats.
 
+#include "engine/config_values.h"
+
 #include <cstdint>
 
 namespace kestrel {
@@ -14,17 +16,6 @@ struct SkillDamage {
     std::int32_t normalLow = 0, normalHigh = 0;        // 1090, 1118
     std::int32_t specialLow = 0, specialHigh = 0;      // 1134, 1153
     std::int32_t moonsaultLow = 0, moonsaultHigh = 0;  // 1155, 1156
-};
-
-// The ratio thresholds of the settings file; the defaults are its defaults.
-struct JudgementThresholds {
-    float VAL_TYP_SPC_L = 1.00f;
-    float VAL_TYP_SPC_H = 1.20f;
-    float VAL_FLY_NOM_L = 1.30f;
-    float VAL_FLY_NOM_H = 1.56f;
-    float VAL_FLY_ELE_L = 1.09f;
-    float VAL_FLY_ELE_H = 1.30f;
-    float VAL_FLY_WID_L = 0.90f;
 };
 
 // The ratio range of one skill row. When shown is false the row writes nothing

@@ -97,8 +97,8 @@ DamageInterval dealtInterval(const MonsterRecord& r, const FilterInputs& inputs)
 {
     if (unknownStat(r.defense))
         return {};
-    const std::int64_t L = inputs.tolerance ? divisor(inputs.PERM_ATK_L) : 100;
-    const std::int64_t H = inputs.tolerance ? divisor(inputs.PERM_ATK_H) : 100;
+    const std::int64_t L = inputs.tolerance ? divisor(inputs.tolerances.PERM_ATK_L) : 100;
+    const std::int64_t H = inputs.tolerance ? divisor(inputs.tolerances.PERM_ATK_H) : 100;
     // Products are taken in 64 bits so that any typed or stored value is safe; the
     // bounds equal the 32-bit ones wherever those do not overflow.
     const std::int64_t s = r.dealtSpread;
@@ -109,8 +109,8 @@ DamageInterval takenInterval(const MonsterRecord& r, const FilterInputs& inputs)
 {
     if (unknownStat(r.attack))
         return {};
-    const std::int64_t L = inputs.tolerance ? inputs.PERM_DEF_L : 100;
-    const std::int64_t H = inputs.tolerance ? inputs.PERM_DEF_H : 100;
+    const std::int64_t L = inputs.tolerance ? inputs.tolerances.PERM_DEF_L : 100;
+    const std::int64_t H = inputs.tolerance ? inputs.tolerances.PERM_DEF_H : 100;
     const std::int64_t s = r.takenSpread;
     // The low side allows 70 % of the minimum, computed in double and truncated.
     const auto q = static_cast<std::int64_t>(std::trunc(static_cast<double>(r.takenMin) * -0.7));

@@ -1,6 +1,6 @@
 #include "engine/elimination.h"
 
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 #include "engine/text_search.h"
 
 #include <algorithm>

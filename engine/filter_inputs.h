@@ -3,6 +3,8 @@
 // snapshot: the enabling boxes, the damage edits as numbers, the search edit,
 // the tolerance percentages and the current profile's orb level and weight.
 
+#include "engine/config_values.h"
+
 #include <cstdint>
 #include <string>
 
@@ -36,11 +38,7 @@ struct FilterInputs {
     // The raw text of the search edit 1005 (code page 932), for the trivia search.
     std::string searchText;
 
-    // Tolerance percentages.
-    std::int32_t PERM_ATK_L = 70;
-    std::int32_t PERM_ATK_H = 100;
-    std::int32_t PERM_DEF_L = 50;
-    std::int32_t PERM_DEF_H = 100;
+    Tolerances tolerances;
 
     // The current profile.
     std::int32_t ORBUMLV = 0;

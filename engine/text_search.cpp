@@ -2,7 +2,7 @@
 
 #include "engine/text_search.h"
 
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 
 #include <algorithm>
 #include <cstdint>

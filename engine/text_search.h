@@ -5,16 +5,13 @@
 #include "catalogue/catalogue.h"
 #include "engine/observation_state.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
 namespace kestrel {
 
+// The skill buttons, each with its label below.
 inline constexpr int kSkillButtonCount = 16;
-// The skill buttons' identifiers, in label order.
-inline constexpr std::array<int, kSkillButtonCount> kSkillButtonIds = {
-    1132, 1135, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143, 1144, 1145, 1146, 1147, 1148, 1149};
 
 // Fills searchWords, searchWordCount, nameSearchActive and nameSearchText from
 // text; clears searchWordsNormalised.

@@ -27,25 +27,12 @@ void checkSame(const Settings& a, const Settings& b, bool exactFloats)
 {
     check(a.informationFlags == b.informationFlags, "INFORMATIONFLAG survives a save");
     check(a.monsterFilePath == b.monsterFilePath, "MONSTERFILE survives a save");
-    check(a.debugLevel == b.debugLevel, "DEBUG survives a save");
-    check(a.currentClass == b.currentClass, "QUIZCLASS survives a save");
-    check(a.currentUser == b.currentUser, "USERSEL survives a save");
-    check(a.sortKey == b.sortKey, "SORT survives a save");
-    check(a.listLayout == b.listLayout, "SELECTLIST survives a save");
-    check(a.PERM_ATK_L == b.PERM_ATK_L, "PERM_ATK_L survives a save");
-    check(a.PERM_ATK_H == b.PERM_ATK_H, "PERM_ATK_H survives a save");
-    check(a.PERM_DEF_L == b.PERM_DEF_L, "PERM_DEF_L survives a save");
-    check(a.PERM_DEF_H == b.PERM_DEF_H, "PERM_DEF_H survives a save");
-    check(a.AUTOJUDG_SPC == b.AUTOJUDG_SPC, "AUTOJUDG_SPC survives a save");
-    check(a.AUTOJUDG_FLY == b.AUTOJUDG_FLY, "AUTOJUDG_FLY survives a save");
-    checkFloat(a.VAL_TYP_SPC_L, b.VAL_TYP_SPC_L, exactFloats, "VAL_TYP_SPC_L survives a save");
-    checkFloat(a.VAL_TYP_SPC_H, b.VAL_TYP_SPC_H, exactFloats, "VAL_TYP_SPC_H survives a save");
-    checkFloat(a.VAL_FLY_NOM_L, b.VAL_FLY_NOM_L, exactFloats, "VAL_FLY_NOM_L survives a save");
-    checkFloat(a.VAL_FLY_NOM_H, b.VAL_FLY_NOM_H, exactFloats, "VAL_FLY_NOM_H survives a save");
-    checkFloat(a.VAL_FLY_ELE_L, b.VAL_FLY_ELE_L, exactFloats, "VAL_FLY_ELE_L survives a save");
-    checkFloat(a.VAL_FLY_ELE_H, b.VAL_FLY_ELE_H, exactFloats, "VAL_FLY_ELE_H survives a save");
-    checkFloat(a.VAL_FLY_WID_L, b.VAL_FLY_WID_L, exactFloats, "VAL_FLY_WID_L survives a save");
-    checkFloat(a.VAL_FLY_WID_H, b.VAL_FLY_WID_H, exactFloats, "VAL_FLY_WID_H survives a save");
+    const auto intsA = integerSettings(a), intsB = integerSettings(b);
+    for (std::size_t k = 0; k < intsA.size(); ++k)
+        check(intsA[k] == intsB[k], "an integer setting survives a save");
+    const auto floatsA = decimalSettings(a), floatsB = decimalSettings(b);
+    for (std::size_t k = 0; k < floatsA.size(); ++k)
+        checkFloat(floatsA[k].second, floatsB[k].second, exactFloats, "a decimal setting survives a save");
     for (int n = 0; n < kProfileCount; ++n) {
         const PlayerProfile& p = a.profiles[n];
         const PlayerProfile& q = b.profiles[n];

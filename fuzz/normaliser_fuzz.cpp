@@ -3,7 +3,7 @@
 // whole normalised text cut at a character boundary, and it holds no split
 // double-byte character when the source held none.
 
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 #include "fuzz_support.h"
 
 #include <cstring>

@@ -7,9 +7,9 @@
 #include "platform/ini_file.h"
 #include "settings/settings_file.h"
 #include "ui/list_view.h"
-#include "ui/main_window.h"
-#include "ui/main_window_controls.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/window.h"
+#include "ui/main_window/control_set.h"
+#include "ui/main_window/ids.h"
 #include "ui/memory_controls.h"
 
 #include <array>

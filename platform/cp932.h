@@ -1,7 +1,9 @@
 #pragma once
 // Code page 932 (Microsoft's Shift_JIS): character boundaries and conversion to
 // and from UTF-8. Inside the program every text is code page 932 bytes; only the
-// edges (window, terminal, UTF-8 files) convert.
+// edges (window, terminal, UTF-8 files, file names) convert. The conversion is
+// the same on every platform, byte for byte (see cp932.cpp for the characters
+// where the system converters disagree).
 
 #include <cstddef>
 #include <optional>

@@ -1,7 +1,9 @@
 #include "platform/ini_file.h"
 
 #include "platform/cp932.h"
+#include "platform/file_names.h"
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -9,7 +11,10 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <process.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -248,16 +253,6 @@ std::string IniFile::serialise() const
 
 namespace {
 
-std::filesystem::path toPath(const std::string& path)
-{
-#ifdef _WIN32
-    // Paths are UTF-8 inside the program on Windows.
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-#else
-    return std::filesystem::path(path);
-#endif
-}
-
 std::atomic<unsigned> tempCounter{0};
 
 }  // namespace
@@ -265,7 +260,7 @@ std::atomic<unsigned> tempCounter{0};
 std::optional<std::string> readWholeFile(const std::string& path)
 {
     std::error_code ec;
-    std::filesystem::path file = toPath(path);
+    std::filesystem::path file = pathFromUtf8(path);
     if (std::filesystem::is_directory(file, ec))
         return std::nullopt;
     std::ifstream in(file, std::ios::binary);
@@ -279,33 +274,46 @@ std::optional<std::string> readWholeFile(const std::string& path)
 
 #ifdef _WIN32
 
+namespace {
+
+bool writeAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+// As on other systems: a temporary file beside the target, created exclusively,
+// written and flushed to disk, then moved over the target in one step.
 bool writeFileAtomically(const std::string& path, std::string_view bytes)
 {
-    std::filesystem::path target = toPath(path);
-    std::error_code ec;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path temp = target;
-        temp += ".tmp" + std::to_string(_getpid()) + "-" + std::to_string(tempCounter++);
-        if (std::filesystem::exists(temp, ec))
-            continue;
-        bool written = false;
-        {
-            std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-            if (!out)
-                return false;
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.flush();
-            written = out.good();
-            out.close();
-            written = written && !out.fail();
-        }
-        if (written) {
-            std::filesystem::rename(temp, target, ec);
-            if (!ec)
-                return true;
-        }
-        std::filesystem::remove(temp, ec);
+    const std::filesystem::path target = pathFromUtf8(path);
+    const std::wstring base = target.filename().native();
+    if (base.empty())
         return false;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::wstring name = L"." + base + L".tmp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(tempCounter++);
+        const std::wstring temp = (target.parent_path() / name).native();
+        HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS)
+                continue;
+            return false;
+        }
+        bool ok = writeAll(file, bytes) && FlushFileBuffers(file);
+        ok = CloseHandle(file) && ok;
+        ok = ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!ok)
+            DeleteFileW(temp.c_str());
+        return ok;
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #include "platform/program_path.h"
 
+#include "platform/file_names.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -7,6 +9,9 @@
 
 #if defined(_WIN32)
 #include <fstream>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #elif defined(__APPLE__)
 #include <climits>
@@ -21,30 +26,10 @@ namespace kestrel {
 
 namespace {
 
+std::filesystem::path toPath(const std::string& path) { return pathFromUtf8(path); }
+std::string fromPath(const std::filesystem::path& path) { return utf8FromPath(path); }
+
 #ifdef _WIN32
-
-// Paths are UTF-8 inside the program on Windows.
-std::string toUtf8(const wchar_t* text)
-{
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return {};
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-    out.pop_back();
-    return out;
-}
-
-std::filesystem::path toPath(const std::string& path)
-{
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-}
-
-std::string fromPath(const std::filesystem::path& path)
-{
-    std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 // Access rights of a folder are not visible from its attributes: try it.
 bool folderWritable(const std::filesystem::path& folder)
@@ -65,9 +50,6 @@ std::filesystem::path userConfigFolder()
 }
 
 #else
-
-std::filesystem::path toPath(const std::string& path) { return std::filesystem::path(path); }
-std::string fromPath(const std::filesystem::path& path) { return path.string(); }
 
 bool folderWritable(const std::filesystem::path& folder)
 {
@@ -104,7 +86,7 @@ std::string executablePath()
         if (length == 0)
             return {};
         if (length < buffer.size())
-            return toUtf8(buffer.data());
+            return utf8FromPath(std::filesystem::path(std::wstring(buffer.data(), length)));
         if (buffer.size() >= 32768)
             return {};
         buffer.resize(buffer.size() * 2);

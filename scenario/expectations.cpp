@@ -23,7 +23,7 @@ void expectEqual(Session& session, const Command& command, const std::string& wh
 
 std::optional<int> controlId(Session& session, const Command& command, std::string_view usage)
 {
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     if (!id) {
         session.malformed(command, "the form '" + std::string(usage) + "'");
         return std::nullopt;
@@ -155,6 +155,20 @@ void expectState(Session& session, const Command& command)
     if (*seen != expected) session.fail(command, what, std::to_string(*seen));
 }
 
+// The notice on show contains the text; "-" for no notice on show.
+void expectNotice(Session& session, const Command& command)
+{
+    const std::string& seen = session.controls.currentNotice();
+    if (command.args[0] == "-") {
+        if (!seen.empty()) session.fail(command, "no notice", quote(seen));
+        return;
+    }
+    const auto text = toCp932(command.args[0]);
+    if (!text) return session.malformed(command, "a text with a code page 932 form");
+    if (text->empty() || seen.find(*text) == std::string::npos)
+        session.fail(command, "notice with " + quote(*text), seen.empty() ? "no notice" : quote(seen));
+}
+
 }  // namespace
 
 void runExpectation(Session& session, const Command& command)
@@ -176,7 +190,7 @@ void runExpectation(Session& session, const Command& command)
     } else if (kind == "checked" || kind == "enabled") {
         expectFlag(session, command, kind == "checked");
     } else if (kind == "focus") {
-        const auto id = parseNumber(command.args[0]);
+        const auto id = parseControl(command.args[0]);
         if (!id) return session.malformed(command, "the form 'expect focus ID'");
         if (session.controls.focus() != *id)
             session.fail(command, "focus " + command.args[0], std::to_string(session.controls.focus()));
@@ -195,6 +209,8 @@ void runExpectation(Session& session, const Command& command)
         expectColumns(session, command);
     } else if (kind == "state") {
         expectState(session, command);
+    } else if (kind == "notice") {
+        expectNotice(session, command);
     } else {
         session.malformed(command, "a known expectation");
     }

@@ -4,6 +4,7 @@
 #include "platform/file_names.h"
 #include "platform/ini_file.h"
 #include "scenario/session.h"
+#include "ui/list_view.h"
 
 #include <random>
 #include <system_error>
@@ -38,7 +39,7 @@ fs::path makeTemporaryFolder()
 // stays missing in the folder too, so a story can meet an unreadable file.
 std::optional<fs::path> bringIntoFolder(Session& session, const Command& command, std::string_view named)
 {
-    const fs::path source = session.scriptDir / fs::path(std::string(named));
+    const fs::path source = session.scriptDir / pathFromUtf8(named);
     const fs::path target = session.folder / source.filename();
     std::error_code error;
     if (!fs::exists(source, error)) return target;
@@ -82,7 +83,7 @@ void runMonsters(Session& session, const Command& command)
     if (!needNoWindow(session, command)) return;
     if (command.args[0].empty()) return session.malformed(command, "the form 'monsters PATH'");
     const auto copy = bringIntoFolder(session, command, command.args[0]);
-    if (copy) writeSetting(session, command, "SETTING", "MONSTERFILE", settingsPathOf(copy->string()));
+    if (copy) writeSetting(session, command, "SETTING", "MONSTERFILE", settingsPathOf(utf8FromPath(*copy)));
 }
 
 void runAnswer(Session& session, const Command& command)
@@ -100,7 +101,7 @@ void runFile(Session& session, const Command& command)
     const std::string& named = command.args[0];
     if (named.empty()) return session.malformed(command, "the form 'file PATH|Cancel'");
     if (named == "Cancel") return session.controls.queueFile(std::nullopt);
-    if (const auto copy = bringIntoFolder(session, command, named)) session.controls.queueFile(copy->string());
+    if (const auto copy = bringIntoFolder(session, command, named)) session.controls.queueFile(utf8FromPath(*copy));
 }
 
 // "OK 1005=120 1022=name with blanks": how a dialog is filled and closed. A
@@ -139,12 +140,18 @@ void runDialog(Session& session, const Command& command, bool mayReset)
     session.controls.queueDialog(std::move(script));
 }
 
+// "start FILE": the program started with a definition file argument.
 void runStart(Session& session, const Command& command)
 {
-    if (!command.args[0].empty()) return session.malformed(command, "the form 'start'");
     if (!needNoWindow(session, command)) return;
+    std::string argument;
+    if (!command.args[0].empty()) {
+        const auto copy = bringIntoFolder(session, command, command.args[0]);
+        if (!copy) return;
+        argument = copy->string();
+    }
     session.window = std::make_unique<ui::CKestrelDlg>(session.controls, session.settingsPath);
-    session.window->OnInitDialog();
+    session.window->OnInitDialog(argument);
     session.controls.flushPostedFocus();
 }
 
@@ -158,7 +165,7 @@ void runClose(Session& session, const Command& command)
 void runType(Session& session, const Command& command)
 {
     if (!session.needWindow(command)) return;
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     const auto text = toCp932(command.args[1]);
     if (!id || !text) return session.malformed(command, "the form 'type ID TEXT'");
     if (!session.controls.type(*id, *text))
@@ -168,7 +175,7 @@ void runType(Session& session, const Command& command)
 void runKey(Session& session, const Command& command)
 {
     if (!session.needWindow(command)) return;
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     const auto text = toCp932(command.args[1]);
     if (!id || !text || text->size() != 1) return session.malformed(command, "the form 'key ID C' (C one single-byte character)");
     if (!session.controls.key(*id, (*text)[0]))
@@ -178,18 +185,32 @@ void runKey(Session& session, const Command& command)
 void runClick(Session& session, const Command& command)
 {
     if (!session.needWindow(command)) return;
-    const auto id = parseNumber(command.args[0]);
+    const auto id = parseControl(command.args[0]);
     if (!id) return session.malformed(command, "the form 'click ID'");
     if (!session.controls.click(*id))
         session.fail(command, "control " + command.args[0] + " to take the click",
                      "it missing, disabled or not clickable");
 }
 
+// "header COL": a click on a column header of the candidate list.
+void runHeader(Session& session, const Command& command)
+{
+    if (!session.needWindow(command)) return;
+    const auto column = parseNumber(command.args[0]);
+    if (!column) return session.malformed(command, "the form 'header COL'");
+    if (!session.controls.clickHeader(ui::kIdList, *column))
+        session.fail(command, "column " + command.args[0] + " of the list to take the click", "no such column");
+}
+
 void runMenu(Session& session, const Command& command)
 {
-    if (command.args[0] != "about") return session.malformed(command, "the form 'menu about'");
+    const std::string& item = command.args[0];
+    if (item != "about" && item != "check" && item != "keys")
+        return session.malformed(command, "the form 'menu about|check|keys'");
     if (!session.needWindow(command)) return;
-    session.window->onAboutCommand();
+    if (item == "about") session.window->onAboutCommand();
+    if (item == "check") session.window->onCheckDefinitionFile();
+    if (item == "keys") session.window->onKeyListCommand();
     session.controls.flushPostedFocus();
 }
 
@@ -210,6 +231,7 @@ void runCommand(Session& session, const Command& command)
     if (name == "key") return runKey(session, command);
     if (name == "click") return runClick(session, command);
     if (name == "menu") return runMenu(session, command);
+    if (name == "header") return runHeader(session, command);
     session.malformed(command, "a known command");
 }
 
@@ -226,9 +248,9 @@ int runScript(std::string_view text, const std::string& scriptPath, std::ostream
     {
         Session session;
         session.scriptName = scriptPath;
-        session.scriptDir = fs::path(scriptPath).parent_path();
+        session.scriptDir = pathFromUtf8(scriptPath).parent_path();
         session.folder = folder;
-        session.settingsPath = (folder / "Kestrel.ini").string();
+        session.settingsPath = utf8FromPath(folder / "Kestrel.ini");
         session.out = &out;
         for (const Command& command : parseScript(text)) runCommand(session, command);
         session.window.reset();  // a window still open is closed (and saves) before the folder goes

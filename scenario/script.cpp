@@ -14,14 +14,14 @@ struct Shape {
 };
 
 // Every command, by the words that name it, with its fixed arguments.
-constexpr std::array<Shape, 26> kShapes = {{
+constexpr std::array<Shape, 28> kShapes = {{
     {"ini", 2},           {"monsters", 0},        {"answer", 0},        {"file", 0},
     {"user", 0},          {"config", 0},          {"start", 0},         {"close", 0},
     {"type", 1},          {"key", 1},             {"click", 0},         {"menu", 0},
     {"expect text", 1},   {"expect checked", 1},  {"expect enabled", 1}, {"expect focus", 0},
     {"expect title", 0},  {"expect rows", 0},     {"expect cell", 2},   {"expect names", 0},
     {"expect columns", 0}, {"expect message", 0}, {"expect nomessage", 0}, {"expect ini", 2},
-    {"expect state", 1},  {"expect tooltip", 1},
+    {"expect state", 1},  {"expect tooltip", 1}, {"expect notice", 0},  {"header", 0},
 }};
 
 const Shape* findShape(std::string_view name)

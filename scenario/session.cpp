@@ -1,6 +1,7 @@
 #include "scenario/session.h"
 
 #include "platform/cp932.h"
+#include "ui/main_window/control_names.h"
 
 #include <charconv>
 
@@ -52,6 +53,13 @@ std::optional<int> parseNumber(std::string_view text)
     if (text.empty() || text[0] == '-' || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
+}
+
+std::optional<int> parseControl(std::string_view text)
+{
+    if (const auto id = parseNumber(text))
+        return id;
+    return ui::mainWindowControlByName(text);
 }
 
 }  // namespace kestrel::scenario

@@ -4,7 +4,7 @@
 // is open, and the failures reported so far.
 
 #include "scenario/script.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/memory_controls.h"
 
 #include <filesystem>
@@ -42,6 +42,8 @@ std::optional<std::string> toCp932(std::string_view utf8);
 std::string quote(std::string_view cp932);
 // A control identifier or count: decimal digits only, nullopt otherwise.
 std::optional<int> parseNumber(std::string_view text);
+// A main window control by number or by name ("1018" or "metal-button").
+std::optional<int> parseControl(std::string_view text);
 
 // Runs one "expect …" command.
 void runExpectation(Session& session, const Command& command);

@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and starts Kestrel. Arguments go to the program.
+# Installs what is needed, builds the window (and nothing else), and starts
+# Kestrel. Arguments go to the program. Until a definition file has been chosen,
+# the bundled sample monsters open, so a first start shows a working window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
+cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target kestrel
 
-if [ -x build/bin/kestrel ]; then
-  exec build/bin/kestrel "$@"
+# The settings file the program uses: beside it, or the per-user fallback.
+chosen_file() {
+  local ini
+  for ini in build/bin/kestrel.ini "${XDG_CONFIG_HOME:-$HOME/.config}/kestrel/kestrel.ini"; do
+    if [ -f "$ini" ]; then
+      grep -Eq '^[[:space:]]*MONSTERFILE(_UTF8)?[[:space:]]*=[[:space:]]*[^[:space:]]' "$ini"
+      return
+    fi
+  done
+  return 1
+}
+
+if [ "$#" -eq 0 ] && ! chosen_file; then
+  set -- "$PWD/resources/sample-monsters.csv"
 fi
-# Until the window lands, the terminal companion is the program: by default it
-# checks the bundled sample definition file.
-if [ "$#" -eq 0 ]; then
-  set -- check resources/sample-monsters.csv
-fi
-exec build/bin/kestrel-cli "$@"
+exec build/bin/kestrel "$@"

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "platform/cp932.h"
+#include "platform/file_names.h"
 #include "platform/ini_file.h"
 
 #include <algorithm>
@@ -14,6 +15,10 @@ namespace kestrel {
 namespace {
 
 constexpr std::string_view kSettingSection = "SETTING";
+// The program's own keys, beside the original ones.
+constexpr std::string_view kKestrelSection = "KESTREL";
+constexpr std::string_view kMonsterFileUtf8 = "MONSTERFILE_UTF8";
+constexpr std::size_t kMaxPathBytes = 4096;
 
 bool isSpace(char c)
 {
@@ -124,9 +129,13 @@ std::string_view textValue(std::string_view text, std::size_t maxBytes)
     return cutAtCharBoundary(text.substr(0, text.find('\0')), maxBytes);
 }
 
+// Where a key's value lives in the settings.
+template <class T>
+using Field = T& (*)(Settings&);
+
 struct IntKey {
     std::string_view key;
-    std::int32_t Settings::*member;
+    Field<std::int32_t> field;
     std::string_view defaultText;
     bool (*accepted)(std::int32_t);
     std::int32_t fallback;
@@ -144,30 +153,34 @@ constexpr bool onOff(std::int32_t v) { return v == 0 || v == 1; }
 // The integer keys of SETTING after INFORMATIONFLAG and MONSTERFILE, in the
 // order they are read.
 constexpr IntKey kIntKeys[] = {
-    {"DEBUG", &Settings::debugLevel, "0", anyValue, 0},
-    {"QUIZCLASS", &Settings::currentClass, "0", classRange, 1},
-    {"USERSEL", &Settings::currentUser, "0", userRange, 0},
-    {"SORT", &Settings::sortKey, "0", sortRange, 0},
-    {"SELECTLIST", &Settings::listLayout, "0", layoutRange, 0},
-    {"PERM_ATK_L", &Settings::PERM_ATK_L, "70", lowTolerance, 100},
-    {"PERM_ATK_H", &Settings::PERM_ATK_H, "100", highTolerance, 100},
-    {"PERM_DEF_L", &Settings::PERM_DEF_L, "50", lowTolerance, 100},
-    {"PERM_DEF_H", &Settings::PERM_DEF_H, "100", highTolerance, 100},
-    {"AUTOJUDG_SPC", &Settings::AUTOJUDG_SPC, "1", onOff, 1},
-    {"AUTOJUDG_FLY", &Settings::AUTOJUDG_FLY, "1", onOff, 1},
+    {"DEBUG", [](Settings& s) -> auto& { return s.debugLevel; }, "0", anyValue, 0},
+    {"QUIZCLASS", [](Settings& s) -> auto& { return s.currentClass; }, "0", classRange, 1},
+    {"USERSEL", [](Settings& s) -> auto& { return s.currentUser; }, "0", userRange, 0},
+    {"SORT", [](Settings& s) -> auto& { return s.sortKey; }, "0", sortRange, 0},
+    {"SELECTLIST", [](Settings& s) -> auto& { return s.listLayout; }, "0", layoutRange, 0},
+    {"PERM_ATK_L", [](Settings& s) -> auto& { return s.config.tolerances.PERM_ATK_L; }, "70", lowTolerance, 100},
+    {"PERM_ATK_H", [](Settings& s) -> auto& { return s.config.tolerances.PERM_ATK_H; }, "100", highTolerance, 100},
+    {"PERM_DEF_L", [](Settings& s) -> auto& { return s.config.tolerances.PERM_DEF_L; }, "50", lowTolerance, 100},
+    {"PERM_DEF_H", [](Settings& s) -> auto& { return s.config.tolerances.PERM_DEF_H; }, "100", highTolerance, 100},
+    {"AUTOJUDG_SPC", [](Settings& s) -> auto& { return s.config.AUTOJUDG_SPC; }, "1", onOff, 1},
+    {"AUTOJUDG_FLY", [](Settings& s) -> auto& { return s.config.AUTOJUDG_FLY; }, "1", onOff, 1},
 };
 
 struct FloatKey {
     std::string_view key;
-    float Settings::*member;
+    float JudgementThresholds::*member;
     std::string_view defaultText;  // also the fallback
 };
 
 constexpr FloatKey kFloatKeys[] = {
-    {"VAL_TYP_SPC_L", &Settings::VAL_TYP_SPC_L, "1.00"}, {"VAL_TYP_SPC_H", &Settings::VAL_TYP_SPC_H, "1.20"},
-    {"VAL_FLY_NOM_L", &Settings::VAL_FLY_NOM_L, "1.30"}, {"VAL_FLY_NOM_H", &Settings::VAL_FLY_NOM_H, "1.56"},
-    {"VAL_FLY_ELE_L", &Settings::VAL_FLY_ELE_L, "1.09"}, {"VAL_FLY_ELE_H", &Settings::VAL_FLY_ELE_H, "1.30"},
-    {"VAL_FLY_WID_L", &Settings::VAL_FLY_WID_L, "0.90"}, {"VAL_FLY_WID_H", &Settings::VAL_FLY_WID_H, "1.17"},
+    {"VAL_TYP_SPC_L", &JudgementThresholds::VAL_TYP_SPC_L, "1.00"},
+    {"VAL_TYP_SPC_H", &JudgementThresholds::VAL_TYP_SPC_H, "1.20"},
+    {"VAL_FLY_NOM_L", &JudgementThresholds::VAL_FLY_NOM_L, "1.30"},
+    {"VAL_FLY_NOM_H", &JudgementThresholds::VAL_FLY_NOM_H, "1.56"},
+    {"VAL_FLY_ELE_L", &JudgementThresholds::VAL_FLY_ELE_L, "1.09"},
+    {"VAL_FLY_ELE_H", &JudgementThresholds::VAL_FLY_ELE_H, "1.30"},
+    {"VAL_FLY_WID_L", &JudgementThresholds::VAL_FLY_WID_L, "0.90"},
+    {"VAL_FLY_WID_H", &JudgementThresholds::VAL_FLY_WID_H, "1.17"},
 };
 
 // An integer key: the stored text, or the default text when the key is missing
@@ -246,16 +259,37 @@ Settings::Settings()
         profiles[static_cast<std::size_t>(n)] = defaultProfile(n);
 }
 
+std::vector<std::pair<std::string_view, std::int32_t>> integerSettings(const Settings& settings)
+{
+    Settings values = settings;  // the key table reaches values through mutable references
+    std::vector<std::pair<std::string_view, std::int32_t>> result;
+    for (const IntKey& key : kIntKeys)
+        result.emplace_back(key.key, key.field(values));
+    return result;
+}
+
+std::vector<std::pair<std::string_view, float>> decimalSettings(const Settings& settings)
+{
+    std::vector<std::pair<std::string_view, float>> result;
+    for (const FloatKey& key : kFloatKeys)
+        result.emplace_back(key.key, settings.config.thresholds.*key.member);
+    return result;
+}
+
 Settings parseSettings(std::string_view bytes)
 {
     const IniFile ini = IniFile::parse(bytes);
     Settings settings;
     settings.informationFlags = parseHex(ini.valueOr(kSettingSection, "INFORMATIONFLAG", "00000000")).value_or(0);
     settings.monsterFilePath = std::string(textValue(ini.valueOr(kSettingSection, "MONSTERFILE", ""), 2047));
+    // A path that is not whole UTF-8 (or absurdly long) is no path: MONSTERFILE then counts.
+    const std::string utf8Path = ini.valueOr(kKestrelSection, kMonsterFileUtf8, "");
+    if (utf8Path.size() <= kMaxPathBytes && isValidUtf8(utf8Path) && utf8Path.find('\0') == std::string::npos)
+        settings.monsterFileUtf8 = utf8Path;
     for (const IntKey& key : kIntKeys)
-        settings.*key.member = readInt(ini, kSettingSection, key.key, key.defaultText, key.accepted, key.fallback);
+        key.field(settings) = readInt(ini, kSettingSection, key.key, key.defaultText, key.accepted, key.fallback);
     for (const FloatKey& key : kFloatKeys)
-        settings.*key.member = readFloat(ini, key.key, key.defaultText);
+        settings.config.thresholds.*key.member = readFloat(ini, key.key, key.defaultText);
     for (int n = 0; n < kProfileCount; ++n)
         settings.profiles[static_cast<std::size_t>(n)] = readProfile(ini, n);
     return settings;
@@ -272,12 +306,15 @@ std::string renderSettings(const Settings& settings, std::string_view currentByt
     ini.setValue(kSettingSection, "INFORMATIONFLAG",
                  formatHex(static_cast<std::uint32_t>(settings.informationFlags & 0xFFFFFFFFu)));
     ini.setValue(kSettingSection, "MONSTERFILE", settings.monsterFilePath);
-    for (const IntKey& key : kIntKeys) {
-        if (key.member != &Settings::debugLevel)  // DEBUG is set by editing the file only
-            ini.setValue(kSettingSection, key.key, std::to_string(settings.*key.member));
+    // The section appears only once such a path has been chosen; later it is emptied.
+    if (!settings.monsterFileUtf8.empty() || ini.value(kKestrelSection, kMonsterFileUtf8))
+        ini.setValue(kKestrelSection, kMonsterFileUtf8, settings.monsterFileUtf8);
+    for (const auto& [key, value] : integerSettings(settings)) {
+        if (key != "DEBUG")  // DEBUG is set by editing the file only
+            ini.setValue(kSettingSection, key, std::to_string(value));
     }
-    for (const FloatKey& key : kFloatKeys)
-        ini.setValue(kSettingSection, key.key, formatFloat(settings.*key.member));
+    for (const auto& [key, value] : decimalSettings(settings))
+        ini.setValue(kSettingSection, key, formatFloat(value));
 
     // Profiles still above their never-set defaults are not written, so their
     // old sections (if any) stay as they are.
@@ -304,11 +341,7 @@ bool saveSettings(const Settings& settings, const std::string& path)
     if (!current) {
         // Only a missing file starts empty; one that is there but cannot be
         // read is not overwritten, or its other sections would be lost.
-#ifdef _WIN32
-        const std::filesystem::path file(std::u8string(path.begin(), path.end()));
-#else
-        const std::filesystem::path file(path);
-#endif
+        const std::filesystem::path file = pathFromUtf8(path);
         std::error_code ec;
         if (std::filesystem::exists(file, ec))
             return false;

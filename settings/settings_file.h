@@ -2,41 +2,40 @@
 // Every persistent value of the program: the SETTING section and the 100 player
 // profile sections USER0..USER99 of the settings file.
 
+#include "engine/config_values.h"
 #include "settings/player_profile.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kestrel {
 
 struct Settings {
     std::uint64_t informationFlags = 0;  // INFORMATIONFLAG (low 32 bits stored)
     std::string monsterFilePath;         // MONSTERFILE, code page 932
+    // [KESTREL] MONSTERFILE_UTF8: the definition file's path, UTF-8, when code
+    // page 932 cannot hold it; while set it is the file used, and MONSTERFILE
+    // keeps the last path it could hold.
+    std::string monsterFileUtf8;
     std::int32_t debugLevel = 0;         // DEBUG (read, never written)
     std::int32_t currentClass = 1;       // QUIZCLASS
     std::int32_t currentUser = 0;        // USERSEL
     std::int32_t sortKey = 0;            // SORT
     std::int32_t listLayout = 0;         // SELECTLIST
-    std::int32_t PERM_ATK_L = 70;
-    std::int32_t PERM_ATK_H = 100;
-    std::int32_t PERM_DEF_L = 50;
-    std::int32_t PERM_DEF_H = 100;
-    std::int32_t AUTOJUDG_SPC = 1;
-    std::int32_t AUTOJUDG_FLY = 1;
-    float VAL_TYP_SPC_L = 1.00f;
-    float VAL_TYP_SPC_H = 1.20f;
-    float VAL_FLY_NOM_L = 1.30f;
-    float VAL_FLY_NOM_H = 1.56f;
-    float VAL_FLY_ELE_L = 1.09f;
-    float VAL_FLY_ELE_H = 1.30f;
-    float VAL_FLY_WID_L = 0.90f;
-    float VAL_FLY_WID_H = 1.17f;
+    ConfigValues config;                 // what the Config dialog edits
     std::array<PlayerProfile, kProfileCount> profiles;
 
     Settings();  // every value as a missing settings file gives it
 };
+
+// The integer and decimal values of the SETTING section by key, in file order
+// (INFORMATIONFLAG and MONSTERFILE aside).
+std::vector<std::pair<std::string_view, std::int32_t>> integerSettings(const Settings& settings);
+std::vector<std::pair<std::string_view, float>> decimalSettings(const Settings& settings);
 
 // Reads the settings file at path; a missing or unreadable file gives all defaults.
 Settings loadSettings(const std::string& path);

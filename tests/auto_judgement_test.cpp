@@ -2,8 +2,8 @@
 
 #include "engine/auto_judgement.h"
 #include "support/monster_files.h"
-#include "ui/main_window.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/window.h"
+#include "ui/main_window/ids.h"
 #include "ui/memory_controls.h"
 #include "ui/texts.h"
 
@@ -73,7 +73,7 @@ TEST(AutoJudgement, FloatingVerdictsTestNotFloatingFirst)
 // The spear (3) excludes 獣, and every other exclude button goes on showing its
 // own flag; a WEAPON outside the table (15, 16) judges no family and reads
 // nothing beyond the table. ムーンサルト is judged either way.
-TEST(AutoJudgementWindow, ExclusionFollowsTheWeaponAndLeavesTheOtherButtons)
+TEST(AutoJudgement, ExclusionFollowsTheWeaponAndLeavesTheOtherButtons)
 {
     for (const char* weapon : {"3", "15", "16"}) {
         const bool spear = weapon[0] == '3';

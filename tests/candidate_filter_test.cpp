@@ -132,20 +132,20 @@ TEST_F(CandidateFilter, DamageRanges) {
     const Row rows[] = {
         {[](I&, R&) {}, true, {19, 20, 25, 26}, "0110"},  // unticked, the percentages are ignored
         {[](I& in, R&) { in.tolerance = true; }, true, {19, 20, 35, 36}, "0110"},  // 2500 / 70 = 35
-        {[](I& in, R&) { in.PERM_ATK_H = 125; }, true, {15, 16}, "01"},           // 2000 / 125 = 16
-        {[](I& in, R&) { in.PERM_ATK_L = in.PERM_ATK_H = 0; }, true, {19, 20, 25, 26}, "0110"},  // as 100
+        {[](I& in, R&) { in.tolerances.PERM_ATK_H = 125; }, true, {15, 16}, "01"},           // 2000 / 125 = 16
+        {[](I& in, R&) { in.tolerances.PERM_ATK_L = in.tolerances.PERM_ATK_H = 0; }, true, {19, 20, 25, 26}, "0110"},  // as 100
         {[](I& in, R& r) { in.tolerance = false, r.dealtSpread = 3; }, true, {16, 17, 28, 29}, "0110"},
         {[](I&, R&) {}, false, {6, 7, 14, 15}, "0110"},
         {[](I& in, R&) { in.ORBUMLV = 2; }, false, {2, 3, 10, 11}, "0110"},                      // 3 + 2 * 2
         {[](I& in, R&) { in.ORBUMLV = 0, in.tolerance = true; }, false, {2, 3, 14, 15}, "0110"},  // 7 * 50 / 100
-        {[](I& in, R&) { in.PERM_DEF_H = 150; }, false, {21, 22}, "10"},  // 14 * 150 / 100 = 21
+        {[](I& in, R&) { in.tolerances.PERM_DEF_H = 150; }, false, {21, 22}, "10"},  // 14 * 150 / 100 = 21
         {[](I& in, R& r) { in.tolerance = false, r.takenSpread = 2; }, false, {4, 5, 16, 17}, "0110"},
         // Extreme values are compared without wrapping; 0.7 * INT_MAX truncates to 1503238552.
         {[](I&, R& r) { r = plainMonster(), r.dealtMin = r.dealtMax = r.takenMin = r.takenMax = INT_MAX; }, true,
          {INT_MIN, INT_MAX - 1, INT_MAX}, "001"},
         {[](I&, R&) {}, false, {1503238551, 1503238552, INT_MAX}, "011"},
         {[](I& in, R&) { in.ORBUMLV = INT_MAX; }, false, {INT_MAX}, "0"},
-        {[](I& in, R&) { in.ORBUMLV = 0, in.tolerance = true, in.PERM_DEF_L = INT_MIN, in.PERM_DEF_H = INT_MAX; },
+        {[](I& in, R&) { in.ORBUMLV = 0, in.tolerance = true, in.tolerances.PERM_DEF_L = INT_MIN, in.tolerances.PERM_DEF_H = INT_MAX; },
          false, {INT_MIN, INT_MAX}, "11"},
     };
     for (const Row& row : rows) {

@@ -1,13 +1,18 @@
 // kestrel-cli as a user runs it: commands, output formats and exit statuses.
 
+#include "platform/file_names.h"
+#include "platform/program_path.h"
 #include "support/monster_files.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <filesystem>
 #include <map>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 using nlohmann::json;
 
@@ -17,17 +22,31 @@ struct CliRun {
     json doc() const { return json::parse(out); }
 };
 
-// Runs kestrel-cli with the given arguments (already shell-quoted); stderr is dropped.
+// Runs kestrel-cli (beside this test program) with the given UTF-8 arguments,
+// already quoted for the shell; stderr is dropped. The output is read as bytes.
 static CliRun cli(const std::string& arguments)
 {
-    std::string command = std::string(KESTREL_BINARY_DIR) + "/bin/kestrel-cli " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
+    const std::string program = kestrel::utf8FromPath(
+        kestrel::pathFromUtf8(kestrel::executablePath()).parent_path() / "kestrel-cli");
+#ifdef _WIN32
+    // The whole command line as UTF-16, so no argument passes the ANSI code page.
+    const std::wstring command = kestrel::pathFromUtf8(program + " " + arguments + " 2>NUL").native();
+    FILE* pipe = _wpopen(command.c_str(), L"rb");
+#else
+    FILE* pipe = popen((program + " " + arguments + " 2>/dev/null").c_str(), "r");
+#endif
+    if (!pipe)
+        return {-1, ""};
     std::string out;
     char buffer[4096];
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
         out.append(buffer, n);
+#ifdef _WIN32
+    return {_pclose(pipe), out};
+#else
     int status = pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+#endif
 }
 
 static const std::string kSample = kestrel::testing::sampleFilePath();
@@ -156,4 +175,25 @@ TEST(Cli, QueryExplainAddsAdviceEliminationsAndNearMisses)
     EXPECT_EQ(first["failed"], json::array({"dealtDamage"}));
     EXPECT_EQ(first["dealtRange"].size(), 2u);
     EXPECT_FALSE(first.contains("takenRange"));
+}
+
+TEST(Cli, JapaneseFolderAndFileNames)
+{
+    // A settings file 設定.ini naming, in code page 932, the definition file
+    // 魔物.csv; both in the folder データソース. Paths and arguments reach the
+    // program whole, and MONSTERFILE reads back as the same path.
+    kestrel::testing::TempDir dir;
+    const std::string folder = dir.path() + "/\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\xE3\x82\xBD\xE3\x83\xBC\xE3\x82\xB9";
+    ASSERT_TRUE(std::filesystem::create_directory(kestrel::pathFromUtf8(folder)));
+    const std::string csv = dir.write(folder.substr(dir.path().size() + 1) + "/\xE9\xAD\x94\xE7\x89\xA9.csv",
+                                      "HRVTNP14122700\r\n0,\x83\x58\x83\x89\x83\x43\x83\x80,2,\x8F\x62,F,120,5,50,40,\r\n");
+    const std::string ini = dir.write(folder.substr(dir.path().size() + 1) + "/\xE8\xA8\xAD\xE5\xAE\x9A.ini",
+                                      "[SETTING]\r\nMONSTERFILE=" + kestrel::settingsPathOf(csv) + "\r\n");
+    const CliRun dump = cli("dump \"" + csv + "\""), settings = cli("settings \"" + ini + "\"");
+    ASSERT_EQ(std::tuple(dump.status, settings.status), std::tuple(0, 0)) << dump.out << settings.out;
+    EXPECT_EQ(dump.doc()["monsters"][0]["name"], "\xE3\x82\xB9\xE3\x83\xA9\xE3\x82\xA4\xE3\x83\xA0");
+    const std::string monsterFile = settings.doc()["MONSTERFILE"];
+    EXPECT_EQ(kestrel::pathFromUtf8(monsterFile), kestrel::pathFromUtf8(csv));
+    EXPECT_EQ(cli("check \"" + folder + "/\xE7\x84\xA1\xE3\x81\x84.csv\"").status, 2);  // 無い.csv: not there
+    EXPECT_EQ(dump.out.find('\r'), std::string::npos);
 }

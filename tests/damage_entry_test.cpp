@@ -3,8 +3,8 @@
 // the ranges forgotten when a low edit is emptied.
 
 #include "support/monster_files.h"
-#include "ui/main_window.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/window.h"
+#include "ui/main_window/ids.h"
 #include "ui/memory_controls.h"
 #include "ui/texts.h"
 

@@ -4,8 +4,8 @@
 #include "catalogue/monster_loader.h"
 #include "support/monster_files.h"
 #include "ui/list_view.h"
-#include "ui/main_window.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/window.h"
+#include "ui/main_window/ids.h"
 #include "ui/memory_controls.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +66,7 @@ TEST(DefinitionFileFaults, NulBytesEndOnlyTheTexts)
     TempDir dir;
     for (const std::string& data : {"0,AB\0CD,2,\x8F\x62,F,120,5,50,40,X\0Y\x81\x41Zap\r\n"s,
                                     "0,AB\0CD,2,\xE7\x8D\xA3,F,120,5,50,40,X\0Y\xE3\x80\x81Zap\r\n"s}) {
-        const Loaded nul = loadFile(dir.write("nul.csv", "HRVTNP14122700\r\n" + data + std::string(3, '\0')));
+        const Loaded nul = loadFile(dir.write("nuls.csv", "HRVTNP14122700\r\n" + data + std::string(3, '\0')));
         ASSERT_EQ(nul.catalogue->monsterCount, 2);
         EXPECT_STREQ(nul[0].name, "AB");
         EXPECT_EQ(nul[0].family, 1);

@@ -12,6 +12,7 @@
 #include <tuple>
 
 using namespace kestrel::ui;
+using kestrel::ConfigValues, kestrel::JudgementThresholds, kestrel::Tolerances;
 using Fills = std::vector<std::pair<int, std::string>>;
 
 namespace {
@@ -35,14 +36,16 @@ void expectWellFormed(const DialogLogic& dialog)
 // The fourteen values, to be compared and printed at once.
 auto fields(const ConfigValues& v)
 {
-    return std::tuple{v.PERM_ATK_L,    v.PERM_ATK_H,    v.PERM_DEF_L,    v.PERM_DEF_H,    v.AUTOJUDG_SPC,
-                      v.AUTOJUDG_FLY,  v.VAL_TYP_SPC_L, v.VAL_TYP_SPC_H, v.VAL_FLY_NOM_L, v.VAL_FLY_NOM_H,
-                      v.VAL_FLY_ELE_L, v.VAL_FLY_ELE_H, v.VAL_FLY_WID_L, v.VAL_FLY_WID_H};
+    const Tolerances& p = v.tolerances;
+    const JudgementThresholds& t = v.thresholds;
+    return std::tuple{p.PERM_ATK_L,    p.PERM_ATK_H,    p.PERM_DEF_L,    p.PERM_DEF_H,    v.AUTOJUDG_SPC,
+                      v.AUTOJUDG_FLY,  t.VAL_TYP_SPC_L, t.VAL_TYP_SPC_H, t.VAL_FLY_NOM_L, t.VAL_FLY_NOM_H,
+                      t.VAL_FLY_ELE_L, t.VAL_FLY_ELE_H, t.VAL_FLY_WID_L, t.VAL_FLY_WID_H};
 }
 
 }  // namespace
 
-TEST(UserSetting, ClampsNumbersCutsTheNameAndKeepsAnUnknownWeapon)
+TEST(Dialogs, ClampsNumbersCutsTheNameAndKeepsAnUnknownWeapon)
 {
     UserSetting d;
     d.profile.WEAPON = 16, d.profile.ORBUMLV = 2;  // 16 is accepted by the settings file, but has no button
@@ -65,22 +68,22 @@ TEST(UserSetting, ClampsNumbersCutsTheNameAndKeepsAnUnknownWeapon)
     EXPECT_EQ(p.WEAPON, 12);
 }
 
-TEST(ConfigSetting, OutOfRangeOrEmptyGivesTheRecommendedValue)
+TEST(Dialogs, OutOfRangeOrEmptyGivesTheRecommendedValue)
 {
     ConfigSetting d;
     expectWellFormed(d);
-    d.values = ConfigValues{5, 500, 6, 600, 0, 0, 0.6f, 0.7f, 0.8f, 0.9f, 1.1f, 1.2f, 1.3f, 1.4f};
+    d.values = ConfigValues{{5, 500, 6, 600}, 0, 0, {0.6f, 0.7f, 0.8f, 0.9f, 1.1f, 1.2f, 1.3f, 1.4f}};
     Fills emptied;
     for (int id : {1129, 1112, 1130, 1114, 1131, 1132, 1142, 1145, 1150, 1153, 1158, 1161})
         emptied.emplace_back(id, "");
     ASSERT_TRUE(runOk(d, emptied));
     // The last ratio's edit is disabled: it keeps what it showed.
-    const ConfigValues recommended{70, 100, 50, 100, 0, 0, 1.00f, 1.20f, 1.30f, 1.56f, 1.09f, 1.30f, 0.90f, 1.40f};
+    const ConfigValues recommended{{70, 100, 50, 100}, 0, 0, {1.00f, 1.20f, 1.30f, 1.56f, 1.09f, 1.30f, 0.90f, 1.40f}};
     EXPECT_EQ(fields(d.values), fields(recommended));
 
     ASSERT_TRUE(runOk(d, {{1129, "-5"}, {1112, "1000"}, {1114, "999"}, {1132, "2.5"}, {1131, "0.5"},
                           {1142, " +1.25x"}, {1150, "nan"}}));
-    const ConfigValues typed{-5, 100, 50, 999, 0, 0, 1.00f, 0.5f, 1.25f, 1.56f, 1.09f, 1.30f, 0.90f, 1.40f};
+    const ConfigValues typed{{-5, 100, 50, 999}, 0, 0, {1.00f, 0.5f, 1.25f, 1.56f, 1.09f, 1.30f, 0.90f, 1.40f}};
     EXPECT_EQ(fields(d.values), fields(typed));
     // The reset hands back what the dialog was given, whatever was typed.
     ASSERT_TRUE(runOk(d, {{1129, "90"}, {1131, "1.9"}, {1006, "1"}}, {3}));

@@ -2,8 +2,8 @@
 
 #include "support/monster_files.h"
 #include "ui/list_view.h"
-#include "ui/main_window.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/window.h"
+#include "ui/main_window/ids.h"
 #include "ui/memory_controls.h"
 
 #include <gtest/gtest.h>

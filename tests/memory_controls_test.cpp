@@ -1,5 +1,7 @@
-// The in-memory control set: the window system's rules the window logic relies on.
+// The in-memory control set: the rules every control set keeps, and what only
+// this one does (unknown controls, queued answers).
 
+#include "support/control_set_contract.h"
 #include "ui/memory_controls.h"
 
 #include <gtest/gtest.h>
@@ -11,54 +13,34 @@
 namespace kestrel::ui {
 namespace {
 
-using K = ControlKind;
-using Log = std::vector<std::string>;
+using Window = testing::ContractWindow<MemoryControls>;
 
-// Every kind of control; each event is logged with what the controls showed when it arrived.
-struct Window : ControlEvents {
-    MemoryControls c;
-    Log log;
-    std::function<void(int)> onText = [](int) {}, onClick = [](int) {};
-    Window()
-    {
-        c.create({{10, K::Edit, "a"}, {11, K::Edit, ""}, {12, K::Static, "s"}, {20, K::CheckBox, ""},
-                  {21, K::PushCheck, ""}, {30, K::Radio, "", 1}, {31, K::Radio, "", 1}, {32, K::PushRadio, "", 2},
-                  {40, K::Button, "b"}, {50, K::List, ""}},
-                 *this);
-    }
-    void onTextChanged(int id) override { log.push_back("T" + std::to_string(id) + "=" + c.text(id)), onText(id); }
-    void onClicked(int id) override { log.push_back("C" + std::to_string(id) + "+-"[!c.checked(id)]), onClick(id); }
+}  // namespace
+}  // namespace kestrel::ui
+
+namespace kestrel::testing {
+
+template <>
+struct ControlDriver<ui::MemoryControls> {
+    using C = ui::MemoryControls;
+    static void prepare(C&) {}
+    static void click(C& c, int id) { c.click(id); }
+    static void key(C& c, int id, char ch) { c.key(id, ch); }
+    static bool hasFocus(C& c, int id) { return c.focus() == id; }
 };
 
-TEST(MemoryControls, EditWritesNotifyAtOnceEvenUnchangedAndReEnter)
+INSTANTIATE_TYPED_TEST_SUITE_P(MemoryControls, ControlSetContract, ui::MemoryControls);
+
+}  // namespace kestrel::testing
+
+namespace kestrel::ui {
+namespace {
+
+TEST(MemoryControls, UnknownOrDisabledControlsTakeNothingAndNewColumnsDropTheRows)
 {
     Window w;
-    int depth = 0;
-    w.onText = [&](int id) {
-        if (++depth < 4) w.c.setText(id == 10 ? 11 : 10, w.c.text(id) + "x");  // each edit writes the other
-        w.log.push_back("end" + std::to_string(id));
-    };
-    w.c.setText(10, "\x8F\x62");  // 獣, stored as bytes
-    EXPECT_EQ(w.log, (Log{"T10=\x8F\x62", "T11=\x8F\x62x", "T10=\x8F\x62xx", "T11=\x8F\x62xxx", "end11", "end10",
-                          "end11", "end10"}));
-    w.log.clear(), depth = 10;
-    w.c.setText(11, w.c.text(11));  // unchanged text still notifies
-    w.c.setText(12, "z");           // a static does not
-    EXPECT_EQ(w.log, (Log{"T11=\x8F\x62xxx", "end11"}));
-    EXPECT_TRUE(w.c.key(11, '+') && w.c.text(11) == "\x8F\x62xxx+");
-}
-
-TEST(MemoryControls, ClicksToggleBeforeTheHandlerRadiosExcludeTheirGroupAndDisabledControlsTakeNothing)
-{
-    Window w;
-    w.c.setChecked(31, true), w.c.setChecked(32, true), w.c.setChecked(20, true);  // no events
-    EXPECT_TRUE(w.c.click(20) && w.c.click(21) && w.c.click(30) && w.c.click(40) && w.c.click(12));
-    EXPECT_EQ(w.log, (Log{"C20-", "C21+", "C30+", "C40-", "C12-"}));
-    EXPECT_TRUE(!w.c.checked(31) && w.c.checked(32));  // 32 is in another group
-    EXPECT_TRUE(w.c.click(30) && w.c.checked(30));     // clicking a checked radio keeps it
-    EXPECT_FALSE(w.c.click(10) || w.c.click(50));      // edits and lists take no clicks
-
-    w.log.clear(), w.c.setEnabled(20, false), w.c.setEnabled(10, false);  // disabled or unknown: take nothing
+    EXPECT_FALSE(w.c.click(10) || w.c.click(50));  // edits and lists take no clicks
+    w.c.setEnabled(20, false), w.c.setEnabled(10, false);
     EXPECT_FALSE(w.c.click(20) || w.c.type(10, "1") || w.c.key(10, '1') || w.c.type(12, "1"));
     EXPECT_TRUE(!w.c.checked(20) && w.c.text(10) == "a");
     EXPECT_FALSE(w.c.click(999) || w.c.type(999, "1") || w.c.exists(999) || w.c.enabled(999) || w.c.checked(999));

@@ -47,7 +47,7 @@ std::string extendedFile(std::initializer_list<Columns> lines, const char* heade
 }
 }  // namespace
 
-TEST(HeaderFormat, MagicAndVersionChooseTheLayout)
+TEST(MonsterLoader, MagicAndVersionChooseTheLayout)
 {
     const std::pair<const char*, int> cases[] = {
         {"HRVTNP15041199", kBasicFormat}, {"xx,HRVTNP15041200,yy", kExtendedFormat}, {"no magic here", kBasicFormat},
@@ -60,7 +60,7 @@ TEST(HeaderFormat, MagicAndVersionChooseTheLayout)
     }
 }
 
-TEST(Layouts, BothFillEveryColumnWithItsDefaults)
+TEST(MonsterLoader, BothFillEveryColumnWithItsDefaults)
 {
     auto row = [](const R& r) {
         return Ints{r.quizClass, r.family, r.metal, r.floating, r.hp, r.mp, r.attack, r.defense, r.weight,
@@ -91,7 +91,7 @@ TEST(Layouts, BothFillEveryColumnWithItsDefaults)
     EXPECT_EQ(triviaText1Of(c, t[0]), "");  // the text tables belong to one load only
 }
 
-TEST(SkillList, SplitsAtWholeCommasAndNamesCallFriends)
+TEST(MonsterLoader, SplitsAtWholeCommasAndNamesCallFriends)
 {
     const std::string meA = "\x83\x81" "A";  // メA: the bytes 0x81 0x41 across a character boundary
     std::string nine = "1";
@@ -109,7 +109,7 @@ TEST(SkillList, SplitsAtWholeCommasAndNamesCallFriends)
     EXPECT_EQ(Texts({t[3].skillKeys[1], t[3].readingKey}), (Texts{"\xcb", "\xbd\xd7\xb2\xd1"}));  // ﾋ, ｽﾗｲﾑ
 }
 
-TEST(Limits, OverlongTextIsCutAtACharacterBoundaryAndTheTableHolds1024)
+TEST(MonsterLoader, OverlongTextIsCutAtACharacterBoundaryAndTheTableHolds1024)
 {
     std::string so20;
     for (int i = 0; i < 20; ++i) so20 += kSo;
@@ -125,7 +125,7 @@ TEST(Limits, OverlongTextIsCutAtACharacterBoundaryAndTheTableHolds1024)
     EXPECT_TRUE(t.warned(2, "name longer") && t.warned(2, "skill longer") && full.warned(1026, "past the 1024th"));
 }
 
-TEST(FileStructure, LineEndsEmptyLinesAndEncoding)
+TEST(MonsterLoader, LineEndsEmptyLinesAndEncoding)
 {
     Loaded t("HRVTNP14122700\r\n0,A,1\r\n\r\n0,B,2,,,,,,,x");
     ASSERT_EQ(t.count(), 3);
@@ -141,7 +141,7 @@ TEST(FileStructure, LineEndsEmptyLinesAndEncoding)
     }
 }
 
-TEST(Messages, OpenFailureUnsupportedVersionAndTheSample)
+TEST(MonsterLoader, OpenFailureUnsupportedVersionAndTheSample)
 {
     Loaded t("HRVTNP14122700\n0,A\n");  // a record that an empty path clears
     std::vector<LoaderMessage> messages;

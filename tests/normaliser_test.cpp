@@ -1,5 +1,5 @@
-#include "engine/normaliser.h"
-#include "engine/reading_table.h"
+#include "text/normaliser.h"
+#include "text/reading_table.h"
 #include "platform/cp932.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ std::string linearNormalise(std::string_view text) {
 
 }  // namespace
 
-TEST(ReadingTable, SectionsStandInOrder) {
+TEST(Normaliser, SectionsStandInOrder) {
     ASSERT_EQ(readingTable.size(), 305u);
     const std::pair<int, const char*> firstAndLast[] = {  // of each section
         {0, "\x97\xCD\x82\xBD"}, {10, "\x93\x5D\x82\xD4"}, {11, "\x82\x9F"}, {93, "\x82\xF1"},  // 力た 転ぶ ぁ ん

@@ -1,4 +1,4 @@
-// The sample and generated definition files as loaded: every value an observation tests occurs.
+// The bundled sample definition file as loaded: every value an observation tests occurs.
 
 #include "catalogue/monster_loader.h"
 #include "tests/support/monster_files.h"
@@ -43,25 +43,9 @@ static void expectFullSpread(const Catalogue& c)
         EXPECT_GT(count, 0);
 }
 
-TEST(SampleFile, HoldsEveryValueAnObservationTests)
+TEST(SampleData, HoldsEveryValueAnObservationTests)
 {
     auto catalogue = std::make_unique<Catalogue>();
     loadMonsterFile(*catalogue, kestrel::testing::sampleFilePath(), {});
     expectFullSpread(*catalogue);
-}
-
-TEST(GeneratedFiles, FillTheTableWithoutWarningsAndRepeatPerSeed)
-{
-    auto catalogue = std::make_unique<Catalogue>();
-    for (const std::string& file : {kestrel::testing::generatedBasicFile(1024, 5),
-                                    kestrel::testing::generatedExtendedFile(1024, 5)}) {
-        for (const auto& w : loadMonsterBytes(*catalogue, file, "generated.csv", {}).warnings)
-            ADD_FAILURE() << "line " << w.line << ": " << w.what;
-        EXPECT_EQ(catalogue->monsterCount, 1024);
-    }
-    expectFullSpread(*catalogue);
-    EXPECT_EQ(kestrel::testing::generatedExtendedFile(60, 5), kestrel::testing::generatedExtendedFile(60, 5));
-    EXPECT_NE(kestrel::testing::generatedExtendedFile(60, 5), kestrel::testing::generatedExtendedFile(60, 6));
-    EXPECT_EQ(kestrel::testing::generatedBasicFile(60, 5), kestrel::testing::generatedBasicFile(60, 5));
-    EXPECT_NE(kestrel::testing::generatedBasicFile(60, 5), kestrel::testing::generatedBasicFile(60, 6));
 }

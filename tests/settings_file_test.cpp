@@ -1,3 +1,5 @@
+#include "catalogue/monster_loader.h"
+#include "platform/file_names.h"
 #include "platform/ini_file.h"
 #include "platform/program_path.h"
 #include "settings/settings_file.h"
@@ -7,12 +9,24 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <tuple>
 
 using namespace kestrel;
 using S = Settings;
 
 static Settings withSetting(const std::string& lines) { return parseSettings("[SETTING]\r\n" + lines); }
+
+// The value of key in a list of integerSettings or decimalSettings.
+template <class T>
+static T valueOf(const std::vector<std::pair<std::string_view, T>>& values, std::string_view key)
+{
+    for (const auto& [k, v] : values)
+        if (k == key)
+            return v;
+    ADD_FAILURE() << "no setting " << key;
+    return T{};
+}
 
 static auto fields(const PlayerProfile& p)
 {
@@ -22,27 +36,28 @@ static auto fields(const PlayerProfile& p)
 TEST(SettingsFile, EveryValueKeepsItsRangeOrFallsBack)
 {
     // An empty or non-numeric value reads as a missing key; "%d" stops at the first non-digit.
-    const struct { const char* line; std::int32_t S::*field; int want; } ints[] = {
-        {"", &S::currentClass, 1}, {"QUIZCLASS=4", &S::currentClass, 4}, {"QUIZCLASS=5", &S::currentClass, 1},
-        {"QUIZCLASS=-", &S::currentClass, 1}, {"USERSEL=99", &S::currentUser, 99}, {"SORT=7", &S::sortKey, 7},
-        {"USERSEL=100", &S::currentUser, 0}, {"SELECTLIST=5", &S::listLayout, 0}, {"DEBUG=-8", &S::debugLevel, -8},
-        {"", &S::PERM_ATK_L, 70}, {"PERM_ATK_L=0", &S::PERM_ATK_L, 100}, {"PERM_ATK_L=-5", &S::PERM_ATK_L, -5},
-        {"PERM_ATK_L=101", &S::PERM_ATK_L, 100}, {"PERM_ATK_L=", &S::PERM_ATK_L, 70}, {"", &S::PERM_DEF_L, 50},
-        {"PERM_ATK_L=abc", &S::PERM_ATK_L, 70}, {"PERM_ATK_L= 12abc", &S::PERM_ATK_L, 12}, {"SORT=8", &S::sortKey, 0},
-        {"PERM_ATK_H=99", &S::PERM_ATK_H, 100}, {"PERM_DEF_H=999", &S::PERM_DEF_H, 999},
-        {"PERM_DEF_H=99999999999", &S::PERM_DEF_H, 100}, {"AUTOJUDG_FLY=0", &S::AUTOJUDG_FLY, 0},
-        {"AUTOJUDG_SPC=2", &S::AUTOJUDG_SPC, 1}, {"SELECTLIST=4", &S::listLayout, 4},
-        {"USERSEL=-1", &S::currentUser, 0}};
+    // Each case names the key whose value it checks (the line may be empty).
+    const struct { const char* line; std::string_view key; int want; } ints[] = {
+        {"", "QUIZCLASS", 1}, {"QUIZCLASS=4", "QUIZCLASS", 4}, {"QUIZCLASS=5", "QUIZCLASS", 1},
+        {"QUIZCLASS=-", "QUIZCLASS", 1}, {"USERSEL=99", "USERSEL", 99}, {"SORT=7", "SORT", 7},
+        {"USERSEL=100", "USERSEL", 0}, {"SELECTLIST=5", "SELECTLIST", 0}, {"DEBUG=-8", "DEBUG", -8},
+        {"", "PERM_ATK_L", 70}, {"PERM_ATK_L=0", "PERM_ATK_L", 100}, {"PERM_ATK_L=-5", "PERM_ATK_L", -5},
+        {"PERM_ATK_L=101", "PERM_ATK_L", 100}, {"PERM_ATK_L=", "PERM_ATK_L", 70}, {"", "PERM_DEF_L", 50},
+        {"PERM_ATK_L=abc", "PERM_ATK_L", 70}, {"PERM_ATK_L= 12abc", "PERM_ATK_L", 12}, {"SORT=8", "SORT", 0},
+        {"PERM_ATK_H=99", "PERM_ATK_H", 100}, {"PERM_DEF_H=999", "PERM_DEF_H", 999},
+        {"PERM_DEF_H=99999999999", "PERM_DEF_H", 100}, {"AUTOJUDG_FLY=0", "AUTOJUDG_FLY", 0},
+        {"AUTOJUDG_SPC=2", "AUTOJUDG_SPC", 1}, {"SELECTLIST=4", "SELECTLIST", 4},
+        {"USERSEL=-1", "USERSEL", 0}};
     for (const auto& c : ints)
-        EXPECT_EQ(withSetting(c.line).*c.field, c.want) << c.line;
-    const struct { const char* line; float S::*field; float want; } floats[] = {
-        {"VAL_FLY_WID_H=2.00", &S::VAL_FLY_WID_H, 2.0f}, {"VAL_FLY_WID_H=2.01", &S::VAL_FLY_WID_H, 1.17f},
-        {"VAL_FLY_WID_H=2.0000001", &S::VAL_FLY_WID_H, 2.0f}, {"VAL_FLY_WID_L=0.5", &S::VAL_FLY_WID_L, 0.5f},
-        {"VAL_FLY_WID_L=0.49", &S::VAL_FLY_WID_L, 0.90f}, {"VAL_TYP_SPC_L=1.5e0x", &S::VAL_TYP_SPC_L, 1.5f},
-        {"VAL_TYP_SPC_L=nan", &S::VAL_TYP_SPC_L, 1.0f}, {"VAL_TYP_SPC_L=1e999", &S::VAL_TYP_SPC_L, 1.0f},
-        {"VAL_FLY_NOM_H=x", &S::VAL_FLY_NOM_H, 1.56f}, {"", &S::VAL_FLY_ELE_L, 1.09f}};
+        EXPECT_EQ(valueOf(integerSettings(withSetting(c.line)), c.key), c.want) << c.line;
+    const struct { const char* line; std::string_view key; float want; } floats[] = {
+        {"VAL_FLY_WID_H=2.00", "VAL_FLY_WID_H", 2.0f}, {"VAL_FLY_WID_H=2.01", "VAL_FLY_WID_H", 1.17f},
+        {"VAL_FLY_WID_H=2.0000001", "VAL_FLY_WID_H", 2.0f}, {"VAL_FLY_WID_L=0.5", "VAL_FLY_WID_L", 0.5f},
+        {"VAL_FLY_WID_L=0.49", "VAL_FLY_WID_L", 0.90f}, {"VAL_TYP_SPC_L=1.5e0x", "VAL_TYP_SPC_L", 1.5f},
+        {"VAL_TYP_SPC_L=nan", "VAL_TYP_SPC_L", 1.0f}, {"VAL_TYP_SPC_L=1e999", "VAL_TYP_SPC_L", 1.0f},
+        {"VAL_FLY_NOM_H=x", "VAL_FLY_NOM_H", 1.56f}, {"", "VAL_FLY_ELE_L", 1.09f}};
     for (const auto& c : floats)
-        EXPECT_EQ(withSetting(c.line).*c.field, c.want) << c.line;
+        EXPECT_EQ(valueOf(decimalSettings(withSetting(c.line)), c.key), c.want) << c.line;
     const std::pair<const char*, std::uint64_t> flags[] = {{"zz", 0}, {"1fz", 0x1F}, {"-1", ~0u}, {"123456789A", ~0u}};
     for (const auto& [text, want] : flags)
         EXPECT_EQ(withSetting(std::string("INFORMATIONFLAG=") + text).informationFlags, want) << text;
@@ -82,8 +97,8 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     s.currentClass = 3;
     s.informationFlags = 0x1'0000'00ABull;
     s.monsterFilePath = "C:\\HRV\\\x8F\x62.csv";
-    s.PERM_ATK_L = -5;
-    s.VAL_FLY_WID_H = 2.0f;
+    s.config.tolerances.PERM_ATK_L = -5;
+    s.config.thresholds.VAL_FLY_WID_H = 2.0f;
     s.profiles[42] = {14, 6, 999, 888, 77, 9999, "Me"};
     ASSERT_TRUE(saveSettings(s, file));
     const std::string saved = *readWholeFile(file);
@@ -91,7 +106,7 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     EXPECT_NE(saved.find("[USER5]\nATACK=1500\nDEFENSE=100\nWEAPON=3\n"), std::string::npos);
     // Load, save, load: the same values, and saving them again the same bytes.
     const Settings back = loadSettings(file);
-    EXPECT_EQ(std::tuple(back.monsterFilePath, back.currentClass, back.PERM_ATK_L, back.VAL_FLY_WID_H),
+    EXPECT_EQ(std::tuple(back.monsterFilePath, back.currentClass, back.config.tolerances.PERM_ATK_L, back.config.thresholds.VAL_FLY_WID_H),
               std::tuple(s.monsterFilePath, 3, -5, 2.0f));
     EXPECT_EQ(std::tuple(fields(back.profiles[42]), back.profiles[5].WEAPON), std::tuple(fields(s.profiles[42]), 3));
     ASSERT_TRUE(saveSettings(back, file));
@@ -100,14 +115,73 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     EXPECT_FALSE(saveSettings(s, dir.path()));       // there, but not a readable file
 }
 
-TEST(ProgramPath, SettingsFileBesideTheProgramOrPerUser)
+TEST(SettingsFile, SettingsFileBesideTheProgramOrPerUser)
 {
     kestrel::testing::TempDir dir;
-    const std::filesystem::path d = dir.path();
-    EXPECT_EQ(settingsFilePath((d / "kestrel").string()), (d / "kestrel.ini").string());
-    EXPECT_EQ(settingsFilePath((d / "HRV.exe").string()), (d / "HRV.ini").string());
-    ::setenv("XDG_CONFIG_HOME", (d / "config").c_str(), 1);
-    EXPECT_EQ(settingsFilePath("/nonexistent-folder/kestrel"), (d / "config/kestrel/kestrel.ini").string());
+    using std::filesystem::path;
+    const path d = dir.path();
+    EXPECT_EQ(path(settingsFilePath((d / "kestrel").string())), d / "kestrel.ini");
+    EXPECT_EQ(path(settingsFilePath((d / "HRV.exe").string())), d / "HRV.ini");
+    const std::string config = (d / "config").string();
+#ifdef _WIN32
+    _putenv_s("APPDATA", config.c_str());
+#else
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+#endif
+    EXPECT_EQ(path(settingsFilePath("/nonexistent-folder/kestrel")), d / "config" / "kestrel" / "kestrel.ini");
     EXPECT_TRUE(std::filesystem::is_directory(d / "config" / "kestrel"));
-    EXPECT_EQ(std::filesystem::path(executablePath()).filename(), "test_settings_file");
+    EXPECT_EQ(path(executablePath()).stem(), "test_settings_file");
+}
+
+TEST(FilePaths, JapaneseFolderForSettingsAndDefinitionFile)
+{
+    // The folder データソース (ソ ends in the byte of "\" in code page 932):
+    // the settings file is written into it and read back, and its MONSTERFILE,
+    // kept in code page 932, leads to the definition file beside it.
+    kestrel::testing::TempDir dir;
+    const std::string name = "\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\xE3\x82\xBD\xE3\x83\xBC\xE3\x82\xB9";
+    ASSERT_TRUE(std::filesystem::create_directory(pathFromUtf8(dir.path() + "/" + name)));
+    const std::string csv = dir.write(name + "/m.csv", "HRVTNP14122700\r\n0,A,2,\x8F\x62,F,120,5,50,40,\r\n");
+    const std::string ini = dir.path() + "/" + name + "/\xE8\xA8\xAD\xE5\xAE\x9A.ini";  // 設定.ini
+    Settings s;
+    s.monsterFilePath = settingsPathOf(csv);
+    ASSERT_TRUE(saveSettings(s, ini));
+    ASSERT_TRUE(saveSettings(s, ini));  // replacing the file it wrote
+    const Settings back = loadSettings(ini);
+    EXPECT_NE(back.monsterFilePath.find("\x83\x5C"), std::string::npos);
+    EXPECT_EQ(pathFromUtf8(fileSystemPath(back.monsterFilePath)), pathFromUtf8(csv));
+    auto catalogue = std::make_unique<Catalogue>();
+    loadMonsterFile(*catalogue, fileSystemPath(back.monsterFilePath), nullptr);
+    EXPECT_EQ(catalogue->monsterCount, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pathFromUtf8(dir.path() + "/" + name)), {}), 2);
+}
+
+// A definition file path that code page 932 cannot hold lives in its own key:
+// read only when it is whole UTF-8, written only once used, emptied afterwards,
+// and never touching MONSTERFILE.
+TEST(SettingsFile, Utf8DefinitionPathKey)
+{
+    const std::string korean = "/home/p/\xEB\xAA\xAC\xEC\x8A\xA4\xED\x84\xB0.csv";  // 몬스터.csv
+    const struct { std::string file; std::string want; } reads[] = {
+        {"[KESTREL]\r\nMONSTERFILE_UTF8=" + korean + "\r\n", korean},
+        {"[KESTREL]\r\nMONSTERFILE_UTF8=/p/\x83\x82.csv\r\n", ""},  // code page 932 bytes: no UTF-8 path
+        {"[KESTREL]\r\nMONSTERFILE_UTF8=/" + std::string(5000, 'a') + "\r\n", ""},
+        {"[SETTING]\r\nMONSTERFILE_UTF8=" + korean + "\r\n", ""},  // only in its own section
+    };
+    for (const auto& c : reads)
+        EXPECT_EQ(parseSettings(c.file).monsterFileUtf8, c.want) << c.file;
+
+    const std::string original = "[SETTING]\r\nMONSTERFILE=C:\\old.csv\r\n";
+    Settings s = parseSettings(original);
+    EXPECT_EQ(IniFile::parse(renderSettings(s, original)).value("KESTREL", "MONSTERFILE_UTF8"), std::nullopt);
+    s.monsterFileUtf8 = korean;
+    const std::string withKey = renderSettings(s, original);
+    const Settings back = parseSettings(withKey);
+    EXPECT_EQ(back.monsterFileUtf8, korean);
+    EXPECT_EQ(back.monsterFilePath, "C:\\old.csv");
+    s.monsterFileUtf8.clear();
+    s.monsterFilePath = "C:\\new.csv";
+    const IniFile cleared = IniFile::parse(renderSettings(s, withKey));
+    EXPECT_EQ(cleared.value("KESTREL", "MONSTERFILE_UTF8"), std::optional<std::string>(""));
+    EXPECT_EQ(cleared.value("SETTING", "MONSTERFILE"), std::optional<std::string>("C:\\new.csv"));
 }

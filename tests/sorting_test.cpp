@@ -1,6 +1,6 @@
 #include "engine/sorting.h"
 
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 
 #include <gtest/gtest.h>
 

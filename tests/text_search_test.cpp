@@ -1,6 +1,6 @@
 #include "engine/text_search.h"
 
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ std::string search(Catalogue& catalogue, ObservationState& state, const std::str
     return left;
 }
 
-TEST(SplitSearchText, SeparatorsWordLimitAtSignsAndSlotBytes) {
+TEST(TextSearch, SeparatorsWordLimitAtSignsAndSlotBytes) {
     // Count, name search, then every slot up to the last one in use.
     const std::pair<std::string, std::string> cases[] = {
         {"  a" FULL_SPACE FULL_SPACE "bb  c ", "3:a|bb|c"},

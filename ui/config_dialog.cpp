@@ -63,32 +63,31 @@ float ratio(const Controls& controls, int id, float recommended)
     return value >= 0.5f && value <= 2.0f ? value : recommended;
 }
 
+// The edits of the four tolerances and the eight thresholds, in reading order.
+struct ToleranceField {
+    int id;
+    std::int32_t Tolerances::*value;
+    bool high;  // a high tolerance (100..999) rather than a low one
+};
+constexpr ToleranceField kToleranceFields[] = {
+    {kAttackTolLow, &Tolerances::PERM_ATK_L, false},
+    {kAttackTolHigh, &Tolerances::PERM_ATK_H, true},
+    {kDefenseTolLow, &Tolerances::PERM_DEF_L, false},
+    {kDefenseTolHigh, &Tolerances::PERM_DEF_H, true},
+};
+
+struct RatioField {
+    int id;
+    float JudgementThresholds::*value;
+};
+constexpr RatioField kRatioFields[] = {
+    {kSpecialLow, &JudgementThresholds::VAL_TYP_SPC_L}, {kSpecialHigh, &JudgementThresholds::VAL_TYP_SPC_H},
+    {kNormalLow, &JudgementThresholds::VAL_FLY_NOM_L},  {kNormalHigh, &JudgementThresholds::VAL_FLY_NOM_H},
+    {kElementLow, &JudgementThresholds::VAL_FLY_ELE_L}, {kElementHigh, &JudgementThresholds::VAL_FLY_ELE_H},
+    {kWindLow, &JudgementThresholds::VAL_FLY_WID_L},    {kWindHigh, &JudgementThresholds::VAL_FLY_WID_H},
+};
+
 }  // namespace
-
-ConfigValues configValuesOf(const Settings& s)
-{
-    return ConfigValues{s.PERM_ATK_L,    s.PERM_ATK_H,    s.PERM_DEF_L,    s.PERM_DEF_H,    s.AUTOJUDG_SPC,
-                        s.AUTOJUDG_FLY,  s.VAL_TYP_SPC_L, s.VAL_TYP_SPC_H, s.VAL_FLY_NOM_L, s.VAL_FLY_NOM_H,
-                        s.VAL_FLY_ELE_L, s.VAL_FLY_ELE_H, s.VAL_FLY_WID_L, s.VAL_FLY_WID_H};
-}
-
-void applyConfigValues(Settings& s, const ConfigValues& v)
-{
-    s.PERM_ATK_L = v.PERM_ATK_L;
-    s.PERM_ATK_H = v.PERM_ATK_H;
-    s.PERM_DEF_L = v.PERM_DEF_L;
-    s.PERM_DEF_H = v.PERM_DEF_H;
-    s.AUTOJUDG_SPC = v.AUTOJUDG_SPC;
-    s.AUTOJUDG_FLY = v.AUTOJUDG_FLY;
-    s.VAL_TYP_SPC_L = v.VAL_TYP_SPC_L;
-    s.VAL_TYP_SPC_H = v.VAL_TYP_SPC_H;
-    s.VAL_FLY_NOM_L = v.VAL_FLY_NOM_L;
-    s.VAL_FLY_NOM_H = v.VAL_FLY_NOM_H;
-    s.VAL_FLY_ELE_L = v.VAL_FLY_ELE_L;
-    s.VAL_FLY_ELE_H = v.VAL_FLY_ELE_H;
-    s.VAL_FLY_WID_L = v.VAL_FLY_WID_L;
-    s.VAL_FLY_WID_H = v.VAL_FLY_WID_H;
-}
 
 std::string ConfigSetting::caption() const
 {
@@ -157,18 +156,10 @@ std::vector<ControlSpec> ConfigSetting::controls() const
 
 void ConfigSetting::onInit(Controls& controls)
 {
-    controls.setText(kAttackTolLow, std::to_string(values.PERM_ATK_L));
-    controls.setText(kAttackTolHigh, std::to_string(values.PERM_ATK_H));
-    controls.setText(kDefenseTolLow, std::to_string(values.PERM_DEF_L));
-    controls.setText(kDefenseTolHigh, std::to_string(values.PERM_DEF_H));
-    controls.setText(kSpecialLow, formatRatio(values.VAL_TYP_SPC_L));
-    controls.setText(kSpecialHigh, formatRatio(values.VAL_TYP_SPC_H));
-    controls.setText(kNormalLow, formatRatio(values.VAL_FLY_NOM_L));
-    controls.setText(kNormalHigh, formatRatio(values.VAL_FLY_NOM_H));
-    controls.setText(kElementLow, formatRatio(values.VAL_FLY_ELE_L));
-    controls.setText(kElementHigh, formatRatio(values.VAL_FLY_ELE_H));
-    controls.setText(kWindLow, formatRatio(values.VAL_FLY_WID_L));
-    controls.setText(kWindHigh, formatRatio(values.VAL_FLY_WID_H));
+    for (const ToleranceField& f : kToleranceFields)
+        controls.setText(f.id, std::to_string(values.tolerances.*f.value));
+    for (const RatioField& f : kRatioFields)
+        controls.setText(f.id, formatRatio(values.thresholds.*f.value));
     controls.setEnabled(kWindHigh, false);
     controls.setChecked(kSpecialOn, values.AUTOJUDG_SPC != 0);
     controls.setChecked(kSpecialOff, values.AUTOJUDG_SPC == 0);
@@ -192,20 +183,14 @@ void ConfigSetting::onOk(Controls& controls)
     // of the dialog are dropped, and the flag stays for the caller.
     if (resetRequested)
         return;
-    values.PERM_ATK_L = tolerance(controls, kAttackTolLow, false, 70);
-    values.PERM_ATK_H = tolerance(controls, kAttackTolHigh, true, 100);
-    values.PERM_DEF_L = tolerance(controls, kDefenseTolLow, false, 50);
-    values.PERM_DEF_H = tolerance(controls, kDefenseTolHigh, true, 100);
+    // An empty or out-of-range field gives the value of a fresh settings file.
+    const ConfigValues defaults;
+    for (const ToleranceField& f : kToleranceFields)
+        values.tolerances.*f.value = tolerance(controls, f.id, f.high, defaults.tolerances.*f.value);
     values.AUTOJUDG_SPC = controls.checked(kSpecialOn) ? 1 : 0;
     values.AUTOJUDG_FLY = controls.checked(kFloatingOn) ? 1 : 0;
-    values.VAL_TYP_SPC_L = ratio(controls, kSpecialLow, 1.00f);
-    values.VAL_TYP_SPC_H = ratio(controls, kSpecialHigh, 1.20f);
-    values.VAL_FLY_NOM_L = ratio(controls, kNormalLow, 1.30f);
-    values.VAL_FLY_NOM_H = ratio(controls, kNormalHigh, 1.56f);
-    values.VAL_FLY_ELE_L = ratio(controls, kElementLow, 1.09f);
-    values.VAL_FLY_ELE_H = ratio(controls, kElementHigh, 1.30f);
-    values.VAL_FLY_WID_L = ratio(controls, kWindLow, 0.90f);
-    values.VAL_FLY_WID_H = ratio(controls, kWindHigh, 1.17f);
+    for (const RatioField& f : kRatioFields)
+        values.thresholds.*f.value = ratio(controls, f.id, defaults.thresholds.*f.value);
     resetRequested = false;
 }
 

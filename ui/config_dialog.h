@@ -3,7 +3,7 @@
 // ratio thresholds, the tolerances of the two damage tests, and the reset of
 // the one-time information messages.
 
-#include "settings/settings_file.h"
+#include "engine/config_values.h"
 #include "ui/controls.h"
 
 #include <cstdint>
@@ -22,27 +22,6 @@ inline constexpr int kAttackTolLow = 1129, kAttackTolHigh = 1112;
 inline constexpr int kDefenseTolLow = 1130, kDefenseTolHigh = 1114;
 inline constexpr int kInformationReset = 3;
 }  // namespace config_id
-
-// The fourteen values the dialog edits, named as in the settings.
-struct ConfigValues {
-    std::int32_t PERM_ATK_L = 70;
-    std::int32_t PERM_ATK_H = 100;
-    std::int32_t PERM_DEF_L = 50;
-    std::int32_t PERM_DEF_H = 100;
-    std::int32_t AUTOJUDG_SPC = 1;
-    std::int32_t AUTOJUDG_FLY = 1;
-    float VAL_TYP_SPC_L = 1.00f;
-    float VAL_TYP_SPC_H = 1.20f;
-    float VAL_FLY_NOM_L = 1.30f;
-    float VAL_FLY_NOM_H = 1.56f;
-    float VAL_FLY_ELE_L = 1.09f;
-    float VAL_FLY_ELE_H = 1.30f;
-    float VAL_FLY_WID_L = 0.90f;
-    float VAL_FLY_WID_H = 1.17f;
-};
-
-ConfigValues configValuesOf(const Settings& settings);
-void applyConfigValues(Settings& settings, const ConfigValues& values);
 
 class ConfigSetting : public DialogLogic {
 public:

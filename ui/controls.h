@@ -8,7 +8,7 @@
 // (the window logic relies on this re-entry). Setting a check state raises no
 // notification; only a user's click does.
 
-#include "catalogue/monster_loader.h"  // MessageIcon
+#include "catalogue/message_icon.h"
 
 #include <optional>
 #include <string>
@@ -41,6 +41,7 @@ struct ListColumn {
     std::string header;  // code page 932
     int width;           // pixels
     Align align;
+    std::string toolTip = {};  // code page 932: what the column's markers mean; empty for none
 };
 
 enum class MessageButtons { Ok, YesNoCancel };
@@ -52,6 +53,7 @@ public:
     virtual ~ControlEvents() = default;
     virtual void onTextChanged(int id) = 0;  // an edit's text changed (typed or set)
     virtual void onClicked(int id) = 0;      // a button, check box, radio or clickable static
+    virtual void onHeaderClicked(int /*id*/, int /*column*/) {}  // a list's column header
 };
 
 class Controls;
@@ -116,10 +118,17 @@ public:
     virtual bool runModal(std::string_view caption, DialogLogic& dialog) = 0;
 
     virtual void setTitle(std::string_view title) = 0;
-    // A notice that does not stop the user (no modal box).
+    // A notice that does not stop the user (no modal box); an empty text takes
+    // the notice away.
     virtual void showNotice(std::string_view text) = 0;
     // The About box.
     virtual void showAbout(std::string_view caption, const std::vector<std::string>& lines) = 0;
+    // A long text to read (lines ended by "\n"), in a scrollable box with an OK
+    // button; a window system without one shows it in a message box.
+    virtual void showReport(std::string_view caption, std::string_view text)
+    {
+        messageBox(text, caption, MessageButtons::Ok, MessageIcon::Information);
+    }
 };
 
 }  // namespace kestrel::ui

@@ -2,10 +2,10 @@
 
 #include "engine/elimination.h"
 #include "engine/next_observation.h"
-#include "engine/normaliser.h"
+#include "text/normaliser.h"
 #include "engine/text_search.h"
 #include "ui/hint_texts.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
 #include <algorithm>

@@ -40,8 +40,8 @@ std::string toleranceQuestion()
     std::snprintf(text, sizeof text,
                   "Ver2.4後期におけるモンスターのステータス(攻撃力、守備力)変更に対応するための許容範囲を、"
                   "推奨値に変更してもよろしいですか？\n\n攻撃力：%3d%%～%3d%%\n\n守備力：%3d%%～%3d%%",
-                  static_cast<int>(t.attackLow), static_cast<int>(t.attackHigh), static_cast<int>(t.defenseLow),
-                  static_cast<int>(t.defenseHigh));
+                  static_cast<int>(t.PERM_ATK_L), static_cast<int>(t.PERM_ATK_H), static_cast<int>(t.PERM_DEF_L),
+                  static_cast<int>(t.PERM_DEF_H));
     return sjis(text);
 }
 

@@ -2,7 +2,8 @@
 // The one-time information messages: their texts and the tolerances that the
 // start-up question recommends.
 
-#include <cstdint>
+#include "engine/config_values.h"
+
 #include <string>
 
 namespace kestrel::ui {
@@ -10,15 +11,9 @@ namespace kestrel::ui {
 // The caption of every information message box.
 inline constexpr const char* kInformationCaption = "INFORMATION";
 
-// Damage tolerances (percent) recommended after the game's status update:
-// attack low/high, defense low/high.
-struct Tolerances {
-    std::int32_t attackLow;
-    std::int32_t attackHigh;
-    std::int32_t defenseLow;
-    std::int32_t defenseHigh;
-};
-inline constexpr Tolerances kRecommendedTolerances = {70, 100, 50, 100};
+// The damage tolerances recommended after the game's status update: those of a
+// fresh settings file.
+inline constexpr Tolerances kRecommendedTolerances{};
 
 // The message that asks whether to take over the recommended tolerances.
 inline constexpr int kToleranceQuestion = 1;

@@ -3,6 +3,7 @@
 
 #include "ui/list_view.h"
 
+#include "ui/list_header.h"
 #include "ui/texts.h"
 
 #include <algorithm>
@@ -48,7 +49,7 @@ std::vector<ListColumn> toColumns(const std::array<ColumnText, N>& table)
     std::vector<ListColumn> columns;
     columns.reserve(N);
     for (const ColumnText& c : table)
-        columns.push_back(ListColumn{sjis(c.utf8), c.width, c.align});
+        columns.push_back(ListColumn{sjis(c.utf8), c.width, c.align, headerToolTip(sjis(c.utf8))});
     return columns;
 }
 

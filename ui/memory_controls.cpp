@@ -172,7 +172,17 @@ bool MemoryControls::runModal(std::string_view caption, DialogLogic& dialog)
 
 void MemoryControls::setTitle(std::string_view title) { title_.assign(title); }
 
-void MemoryControls::showNotice(std::string_view text) { notices_.emplace_back(text); }
+void MemoryControls::showNotice(std::string_view text)
+{
+    currentNotice_ = text;
+    if (!text.empty())
+        notices_.emplace_back(text);
+}
+
+void MemoryControls::showReport(std::string_view caption, std::string_view text)
+{
+    shown_.push_back({std::string(text), std::string(caption), MessageButtons::Ok, MessageIcon::Information});
+}
 
 void MemoryControls::showAbout(std::string_view, const std::vector<std::string>&) { ++aboutShown_; }
 
@@ -230,6 +240,17 @@ bool MemoryControls::click(int id)
         }
         // The handler may re-create or rewrite controls: no reference is used after it.
         if (events_) events_->onClicked(id);
+        return true;
+    });
+}
+
+bool MemoryControls::clickHeader(int id, int column)
+{
+    return userAction([&] {
+        const Control* control = find(id);
+        if (!control || !control->enabled || control->item.kind != ControlKind::List) return false;
+        if (column < 0 || column >= static_cast<int>(control->columns.size())) return false;
+        if (events_) events_->onHeaderClicked(id, column);
         return true;
     });
 }

@@ -54,12 +54,15 @@ public:
     void setTitle(std::string_view title) override;
     void showNotice(std::string_view text) override;
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
+    // Recorded among the shown messages, without taking an answer.
+    void showReport(std::string_view caption, std::string_view text) override;
 
     // User actions; each returns false when the control does not exist, is
     // disabled or is of a kind that does not take the action.
     bool type(int id, std::string_view text);  // replaces an edit's whole text
     bool key(int id, char c);                  // appends one character to an edit
     bool click(int id);
+    bool clickHeader(int id, int column);  // a column header of a list
 
     // Runs a focus request posted outside any user action (during start-up, say)
     // now, as the window system does once the call that posted it is over.
@@ -83,6 +86,8 @@ public:
     const std::vector<std::vector<std::string>>& rows(int id) const;
     std::deque<ShownMessage>& shownMessages() { return shown_; }
     const std::vector<std::string>& notices() const { return notices_; }
+    // The notice on show now; empty once an empty notice has taken it away.
+    const std::string& currentNotice() const { return currentNotice_; }
     int aboutShown() const { return aboutShown_; }
     // Captions of the modal dialogs opened so far, in order.
     const std::vector<std::string>& dialogsRun() const { return dialogsRun_; }
@@ -114,6 +119,7 @@ private:
     std::deque<DialogScript> dialogs_;
     std::deque<ShownMessage> shown_;
     std::vector<std::string> notices_;
+    std::string currentNotice_;
     std::vector<std::string> dialogsRun_;
     int aboutShown_ = 0;
 };

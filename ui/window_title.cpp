@@ -2,11 +2,13 @@
 
 #include "ui/texts.h"
 
+#include "kestrel_version.h"
+
 namespace kestrel::ui {
 
 namespace {
 constexpr const char* kProgramTitle = "ミルトポクイズ お助けツール";
-constexpr const char* kVersion = "2.7";
+constexpr const char* kVersion = KESTREL_VERSION;
 }  // namespace
 
 std::string windowTitle(std::int32_t debugLevel)

@@ -1,6 +1,7 @@
 // The program on Windows: one native window on the main window's logic,
-// `kestrel [FILE]`.
+// `kestrel [FILE]`, `kestrel --help`, `kestrel --version`.
 
+#include "app/arguments.h"
 #include "platform/command_line.h"
 #include "platform/file_names.h"
 #include "platform/program_path.h"
@@ -10,21 +11,33 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <vector>
 
 int main(int argc, char** argv)
 {
+    // The arguments as the user typed them, from the UTF-16 command line.
+    const auto arguments = kestrel::app::parseArguments(kestrel::commandLineArguments(argc, argv));
+    switch (arguments.action) {
+    case kestrel::app::Arguments::Action::Help:
+        kestrel::ui::win32::showProgramMessage(kestrel::app::usageText(), false);
+        return 0;
+    case kestrel::app::Arguments::Action::Version:
+        kestrel::ui::win32::showProgramMessage(kestrel::app::versionText(), false);
+        return 0;
+    case kestrel::app::Arguments::Action::Error:
+        kestrel::ui::win32::showProgramMessage("kestrel: " + arguments.message + " (kestrel --help)", true);
+        return 2;
+    case kestrel::app::Arguments::Action::Run:
+        break;
+    }
     // Numbers are written with '.' whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
     kestrel::ui::win32::MainWindowOptions options;
     options.settingsPath = kestrel::settingsFilePath(kestrel::executablePath());
-    // The first argument is a definition file, relative to the folder the
-    // program was started in.
-    const std::vector<std::string> arguments = kestrel::commandLineArguments(argc, argv);
-    if (!arguments.empty() && !arguments.front().empty()) {
+    // A file named relative to the folder the program was started in.
+    if (!arguments.file.empty()) {
         std::error_code error;
-        const std::filesystem::path file = std::filesystem::absolute(kestrel::pathFromUtf8(arguments.front()), error);
-        options.definitionFile = error ? arguments.front() : kestrel::utf8FromPath(file);
+        const std::filesystem::path file = std::filesystem::absolute(kestrel::pathFromUtf8(arguments.file), error);
+        options.definitionFile = error ? arguments.file : kestrel::utf8FromPath(file);
     }
     return kestrel::ui::win32::runMainWindow(options);
 }

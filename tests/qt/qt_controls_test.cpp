@@ -1,7 +1,7 @@
-// The control set on Qt widgets, offscreen: the same user stories played on it
-// and on the in-memory set must leave the same event logs.
+// The control set on Qt widgets, offscreen: the rules every control set keeps,
+// and the list model, code page 932 crossing and modal dialogs of this one.
 
-#include "ui/memory_controls.h"
+#include "support/control_set_contract.h"
 #include "ui/qt/candidate_table_model.h"
 #include "ui/qt/qt_controls.h"
 
@@ -21,105 +21,38 @@
 #include <type_traits>
 #include <vector>
 
+namespace kestrel::testing {
+
+// The user's actions on Qt widgets go through real mouse and key events.
+template <>
+struct ControlDriver<ui::QtControls> {
+    using C = ui::QtControls;
+    static void prepare(C& c)
+    {
+        for (int id : {10, 11, 12, 20, 21, 30, 31, 32, 40})
+            c.widget(id)->resize(c.widget(id)->sizeHint());  // in place of a layout
+        c.show();
+    }
+    static void click(C& c, int id) { QTest::mouseClick(c.widget(id), Qt::LeftButton); }
+    static void key(C& c, int id, char ch)
+    {
+        if (ch == '+')
+            QTest::keyClick(c.widget(id), Qt::Key_Plus, Qt::KeypadModifier);
+        else
+            QTest::keyClick(c.widget(id), ch);
+    }
+    static bool hasFocus(C& c, int id) { return c.focusWidget() == c.widget(id); }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(QtControls, ControlSetContract, ui::QtControls);
+
+}  // namespace kestrel::testing
+
 namespace kestrel::ui {
 namespace {
 
 using K = ControlKind;
 using Log = std::vector<std::string>;
-
-// User actions on either set; the Qt ones go through real mouse and key events.
-void click(MemoryControls& c, int id) { c.click(id); }
-void click(QtControls& c, int id) { QTest::mouseClick(c.widget(id), Qt::LeftButton); }
-void key(MemoryControls& c, int id, char ch) { c.key(id, ch); }
-void key(QtControls& c, int id, char ch)
-{
-    if (ch == '+')
-        QTest::keyClick(c.widget(id), Qt::Key_Plus, Qt::KeypadModifier);
-    else
-        QTest::keyClick(c.widget(id), ch);
-}
-bool hasFocus(MemoryControls& c, int id) { return c.focus() == id; }
-bool hasFocus(QtControls& c, int id) { return c.focusWidget() == c.widget(id); }
-
-template <typename C>
-struct Window : ControlEvents {
-    C c;
-    Log log;
-    std::function<void(int)> onText = [](int) {}, onClick = [](int) {};
-    Window()
-    {
-        c.create({{10, K::Edit, "a"}, {11, K::Edit, ""}, {12, K::Static, "s"}, {20, K::CheckBox, "c"},
-                  {21, K::PushCheck, "p"}, {30, K::Radio, "r", 1}, {31, K::Radio, "r", 1}, {32, K::PushRadio, "q", 2},
-                  {40, K::Button, "b"}, {50, K::List, ""}},
-                 *this);
-        if constexpr (std::is_same_v<C, QtControls>) {
-            for (int id : {10, 11, 12, 20, 21, 30, 31, 32, 40})
-                c.widget(id)->resize(c.widget(id)->sizeHint());  // in place of a layout
-            c.show();
-        }
-    }
-    void onTextChanged(int id) override { log.push_back("T" + std::to_string(id) + "=" + c.text(id)), onText(id); }
-    void onClicked(int id) override { log.push_back("C" + std::to_string(id) + "+-"[!c.checked(id)]), onClick(id); }
-};
-
-template <typename C>
-Log editStory()
-{
-    Window<C> w;
-    int depth = 0;
-    w.onText = [&](int id) {
-        const std::string text = w.c.text(id);
-        if (!text.empty() && text.back() == '+')
-            w.c.setText(id, "7");  // a handler rewriting the edit being typed in
-        else if (++depth < 4)
-            w.c.setText(id == 10 ? 11 : 10, text + "x");  // each edit writes the other
-    };
-    w.c.setText(10, "\x8F\x62");  // 獣
-    w.c.setText(11, w.c.text(11)), w.c.setText(12, "z");  // unchanged text notifies; a static does not
-    key(w.c, 11, '1'), key(w.c, 11, '+');
-    w.c.setEnabled(10, false), key(w.c, 10, '1');
-    w.log.push_back(w.c.text(10) + "|" + w.c.text(11) + "|" + w.c.text(12));
-    return w.log;
-}
-
-TEST(QtControls, EditsNotifyAtOnceReEnterAndTakeKeysLikeTheMemorySet)
-{
-    const Log qt = editStory<QtControls>();
-    EXPECT_EQ(qt, editStory<MemoryControls>());
-    EXPECT_EQ(qt, (Log{"T10=\x8F\x62", "T11=\x8F\x62x", "T10=\x8F\x62xx", "T11=\x8F\x62xxx", "T11=\x8F\x62xxx",
-                       "T11=\x8F\x62xxx1", "T11=\x8F\x62xxx1+", "T11=7", "\x8F\x62xx|7|z"}));
-}
-
-template <typename C>
-Log clickStory()
-{
-    Window<C> w;
-    w.c.setChecked(31, true), w.c.setChecked(32, true), w.c.setChecked(20, true);  // no events
-    for (int id : {20, 21, 30, 40, 12, 30})
-        click(w.c, id);
-    w.log.push_back(std::to_string(w.c.checked(30)) + std::to_string(w.c.checked(31)) + std::to_string(w.c.checked(32)));
-    w.c.setChecked(30, false), w.c.setEnabled(20, false), w.c.setEnabled(30, false);
-    click(w.c, 20), click(w.c, 30);  // disabled: nothing
-    w.log.push_back(std::to_string(w.c.checked(30) + w.c.checked(31)) + std::to_string(w.c.enabled(20)));
-    // A posted focus request waits for the outermost handler, a nested click included.
-    w.c.setEnabled(20, true), w.c.setFocus(11);
-    w.onClick = [&](int id) {
-        w.c.postFocus(10);
-        if (id == 40) click(w.c, 20);
-        w.log.push_back(hasFocus(w.c, 10) ? "focus too early" : "waits");
-    };
-    click(w.c, 40);
-    w.log.push_back(hasFocus(w.c, 10) ? "focused" : "not focused");
-    return w.log;
-}
-
-TEST(QtControls, ClicksToggleBeforeTheHandlerRadiosExcludeByHandAndFocusWaitsLikeTheMemorySet)
-{
-    const Log qt = clickStory<QtControls>();
-    EXPECT_EQ(qt, clickStory<MemoryControls>());
-    EXPECT_EQ(qt, (Log{"C20-", "C21+", "C30+", "C40-", "C12-", "C30+", "101", "00", "C40-", "C20+",
-                       "waits", "waits", "focused"}));
-}
 
 struct Fill : ControlEvents {
     QtControls c;
@@ -170,7 +103,7 @@ TEST(QtControls, AFillIsOneModelResetEndedAfterTheHandlerAndKeepsTheColumnWidths
 
 TEST(QtControls, TextsCrossAsCodePage932)
 {
-    Window<QtControls> w;
+    testing::ContractWindow<QtControls> w;
     w.c.setTitle("\x83\x7E\x83\x8B\x83\x67");  // ミルト
     EXPECT_EQ(w.c.windowTitle(), QString::fromUtf8("ミルト"));
     w.c.setText(12, "\x8F\x62"), w.c.setText(10, "\x81");  // 獣; a lone lead byte forms no character

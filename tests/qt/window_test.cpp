@@ -3,7 +3,7 @@
 // and its two dialogs (every control shown whole, none on top of another).
 
 #include "support/monster_files.h"
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractItemModel>

@@ -1,5 +1,7 @@
 #include "tests/support/monster_files.h"
 
+#include "platform/file_names.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -153,7 +155,7 @@ std::string sampleFilePath()
 
 std::string readFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(pathFromUtf8(path), std::ios::binary);
     return in ? std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) : std::string();
 }
 
@@ -167,7 +169,7 @@ TempDir::TempDir()
     for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
         fs::path candidate = base / ("kestrel-test-" + std::to_string(device()) + "-" + std::to_string(++counter));
         if (fs::create_directory(candidate, ec))
-            path_ = candidate.string();
+            path_ = utf8FromPath(candidate);
     }
 }
 
@@ -175,13 +177,13 @@ TempDir::~TempDir()
 {
     std::error_code ec;
     if (!path_.empty())
-        std::filesystem::remove_all(path_, ec);
+        std::filesystem::remove_all(pathFromUtf8(path_), ec);
 }
 
 std::string TempDir::write(const std::string& name, std::string_view bytes) const
 {
-    std::string file = (std::filesystem::path(path_) / name).string();
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::string file = utf8FromPath(pathFromUtf8(path_) / pathFromUtf8(name));
+    std::ofstream out(pathFromUtf8(file), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return file;
 }

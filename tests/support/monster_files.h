@@ -38,7 +38,7 @@ std::string sampleFilePath();
 std::string readFileBytes(const std::string& path);
 
 // A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes away.
+// in it when the object goes away. Its paths are UTF-8, as the program's are.
 class TempDir {
 public:
     TempDir();

@@ -1,10 +1,10 @@
-// The control set on Win32 common controls: the same user stories played on it
-// and on the in-memory set must leave the same event logs. User actions are
-// the messages a real mouse or keyboard delivers: a click goes to the enabled
-// child under the pointer, keys go to the control with the focus through the
-// program's own message loop rules.
+// The control set on Win32 common controls, under wine: the rules every control
+// set keeps, and the list, code page 932 crossing, keyboard and modal windows of
+// this one. User actions are the messages a real mouse or keyboard delivers: a
+// click goes to the enabled child under the pointer, keys go to the control
+// with the focus through the program's own message loop rules.
 
-#include "ui/memory_controls.h"
+#include "support/control_set_contract.h"
 #include "ui/win32/win32_controls.h"
 #include "ui/win32/win32_host.h"
 
@@ -14,7 +14,6 @@
 
 #include <functional>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace kestrel::ui::win32 {
@@ -68,119 +67,49 @@ void keyOn(HWND target, UINT virtualKey)
 
 UINT virtualKeyOf(char c) { return c == '+' ? VK_ADD : static_cast<UINT>(VkKeyScanW(static_cast<wchar_t>(c)) & 0xFF); }
 
-struct MemorySet {
-    MemoryControls c;
-    void click(int id) { c.click(id); }
-    void key(int id, char ch) { c.key(id, ch); }
-    bool hasFocus(int id) const { return c.focus() == id; }
-    void show() {}
-};
+}  // namespace
+}  // namespace kestrel::ui::win32
 
-struct Win32Set {
-    HostWindow host{nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0};
-    Win32Controls& c = host.controls();
-    void click(int id) { clickAt(c.handle(id)); }
-    void key(int id, char ch) { keyOn(c.handle(id), virtualKeyOf(ch)); }
-    bool hasFocus(int id) const { return GetFocus() == c.handle(id); }
-    // In place of a layout: one control a line.
-    void show()
+namespace kestrel::testing {
+
+// The user's actions on Win32 controls are the messages a real mouse and
+// keyboard deliver (see clickAt and keyOn).
+template <>
+struct ControlDriver<ui::win32::Win32Controls> {
+    using C = ui::win32::Win32Controls;
+    // In place of a layout: one control a line, in a shown window.
+    static void prepare(C& c)
     {
         int y = 4;
         for (int id : c.ids()) {
             MoveWindow(c.handle(id), 8, y, 160, 22, FALSE);
             y += 26;
         }
-        SetWindowPos(host.window(), nullptr, 0, 0, 300, y + 60, SWP_NOMOVE | SWP_NOZORDER);
-        ShowWindow(host.window(), SW_SHOW);
-        SetForegroundWindow(host.window());
-        pump();
+        SetWindowPos(c.host(), nullptr, 0, 0, 300, y + 60, SWP_NOMOVE | SWP_NOZORDER);
+        ShowWindow(c.host(), SW_SHOW);
+        SetForegroundWindow(c.host());
+        ui::win32::pump();
     }
+    static void click(C& c, int id) { ui::win32::clickAt(c.handle(id)); }
+    static void key(C& c, int id, char ch) { ui::win32::keyOn(c.handle(id), ui::win32::virtualKeyOf(ch)); }
+    static bool hasFocus(C& c, int id) { return GetFocus() == c.handle(id); }
 };
 
-template <typename S>
-struct Window : ControlEvents {
-    S s;
-    decltype(s.c)& c = s.c;
-    Log log;
-    std::function<void(int)> onText = [](int) {}, onClick = [](int) {};
-    Window()
-    {
-        c.create({{10, K::Edit, "a"}, {11, K::Edit, ""}, {12, K::Static, "s"}, {20, K::CheckBox, "c"},
-                  {21, K::PushCheck, "p"}, {30, K::Radio, "r", 1}, {31, K::Radio, "r", 1}, {32, K::PushRadio, "q", 2},
-                  {40, K::Button, "b"}, {50, K::List, ""}},
-                 *this);
-        s.show();
-    }
-    void onTextChanged(int id) override { log.push_back("T" + std::to_string(id) + "=" + c.text(id)), onText(id); }
-    void onClicked(int id) override { log.push_back("C" + std::to_string(id) + "+-"[!c.checked(id)]), onClick(id); }
-};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32Controls, ControlSetContract, ui::win32::Win32Controls);
 
-template <typename S>
-Log editStory()
-{
-    Window<S> w;
-    int depth = 0;
-    w.onText = [&](int id) {
-        const std::string text = w.c.text(id);
-        if (!text.empty() && text.back() == '+')
-            w.c.setText(id, "7");  // a handler rewriting the edit being typed in
-        else if (++depth < 4)
-            w.c.setText(id == 10 ? 11 : 10, text + "x");  // each edit writes the other
-    };
-    w.c.setText(10, "\x8F\x62");  // 獣
-    w.c.setText(11, w.c.text(11)), w.c.setText(12, "z");  // unchanged text notifies; a static does not
-    w.s.key(11, '1'), w.s.key(11, '+');  // '+' from the keypad
-    w.c.setEnabled(10, false), w.s.key(10, '1');
-    w.log.push_back(w.c.text(10) + "|" + w.c.text(11) + "|" + w.c.text(12));
-    return w.log;
-}
+}  // namespace kestrel::testing
 
-TEST(Win32Controls, EditsNotifyAtOnceReEnterAndTakeKeysLikeTheMemorySet)
-{
-    const Log win = editStory<Win32Set>();
-    EXPECT_EQ(win, editStory<MemorySet>());
-    EXPECT_EQ(win, (Log{"T10=\x8F\x62", "T11=\x8F\x62x", "T10=\x8F\x62xx", "T11=\x8F\x62xxx", "T11=\x8F\x62xxx",
-                        "T11=\x8F\x62xxx1", "T11=\x8F\x62xxx1+", "T11=7", "\x8F\x62xx|7|z"}));
-}
+namespace kestrel::ui::win32 {
+namespace {
 
-template <typename S>
-Log clickStory()
-{
-    Window<S> w;
-    w.c.setChecked(31, true), w.c.setChecked(32, true), w.c.setChecked(20, true);  // no events
-    for (int id : {20, 21, 30, 40, 12, 30})
-        w.s.click(id);
-    w.log.push_back(std::to_string(w.c.checked(30)) + std::to_string(w.c.checked(31)) + std::to_string(w.c.checked(32)));
-    w.c.setChecked(30, false), w.c.setEnabled(20, false), w.c.setEnabled(30, false);
-    w.s.click(20), w.s.click(30);  // disabled: nothing
-    w.log.push_back(std::to_string(w.c.checked(30) + w.c.checked(31)) + std::to_string(w.c.enabled(20)));
-    // A posted focus request waits for the outermost handler, a nested click included.
-    w.c.setEnabled(20, true), w.c.setFocus(11);
-    w.onClick = [&](int id) {
-        w.c.postFocus(10);
-        if (id == 40)
-            w.s.click(20);
-        w.log.push_back(w.s.hasFocus(10) ? "focus too early" : "waits");
-    };
-    w.s.click(40);
-    w.log.push_back(w.s.hasFocus(10) ? "focused" : "not focused");
-    return w.log;
-}
-
-TEST(Win32Controls, ClicksToggleBeforeTheHandlerRadiosExcludeByHandAndFocusWaitsLikeTheMemorySet)
-{
-    const Log win = clickStory<Win32Set>();
-    EXPECT_EQ(win, clickStory<MemorySet>());
-    EXPECT_EQ(win, (Log{"C20-", "C21+", "C30+", "C40-", "C12-", "C30+", "101", "00", "C40-", "C20+", "waits",
-                        "waits", "focused"}));
-}
+using Window = testing::ContractWindow<Win32Controls>;
 
 TEST(Win32Controls, ARadioTakingTheFocusByKeyboardIsNoClickButSpaceIs)
 {
-    Window<Win32Set> w;
+    Window w;
     w.c.setFocus(21);
     keyOn(w.c.handle(21), VK_TAB);  // Tab onto the unchecked radio 30
-    EXPECT_TRUE(w.s.hasFocus(30));
+    EXPECT_EQ(GetFocus(), w.c.handle(30));
     EXPECT_TRUE(w.log.empty());
     keyOn(w.c.handle(30), VK_SPACE);
     EXPECT_EQ(w.log, (Log{"C30+"}));
@@ -201,7 +130,7 @@ int rowsShown(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITE
 
 TEST(Win32Controls, AFillIsOneUpdateAfterTheHandlerAndNewColumnsKeepTheRowsAndTheWidthsTheUserSet)
 {
-    Window<Win32Set> w;
+    Window w;
     HWND list = w.c.handle(50);
     int shownInHandler = -1;
     w.onClick = [&](int) {
@@ -211,7 +140,7 @@ TEST(Win32Controls, AFillIsOneUpdateAfterTheHandlerAndNewColumnsKeepTheRowsAndTh
             w.c.appendRow(50, {"\x8F\x62" + std::to_string(i), std::to_string(i)});
         shownInHandler = rowsShown(list);
     };
-    w.s.click(40);
+    testing::ControlDriver<Win32Controls>::click(w.c, 40);
     EXPECT_EQ(shownInHandler, 0);
     EXPECT_EQ(rowsShown(list), 1000);
     EXPECT_EQ(cell(list, 999, 1), L"999");
@@ -241,9 +170,9 @@ std::wstring windowText(HWND window)
 
 TEST(Win32Controls, TextsCrossAsCodePage932)
 {
-    Window<Win32Set> w;
+    Window w;
     w.c.setTitle("\x83\x7E\x83\x8B\x83\x67");  // ミルト
-    EXPECT_EQ(windowText(w.s.host.window()), L"ミルト");
+    EXPECT_EQ(windowText(w.c.host()), L"ミルト");
     w.c.setText(12, "\x8F\x62"), w.c.setText(10, "\x81");  // 獣; a lone lead byte forms no character
     EXPECT_EQ(windowText(w.c.handle(12)), L"獣");
     EXPECT_EQ(w.c.text(10), "\x81");  // read back as written while shown unchanged
@@ -267,7 +196,7 @@ TEST(Win32Controls, TextsCrossAsCodePage932)
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = w.s.host.window();
+    tool.hwnd = w.c.host();
     tool.uId = reinterpret_cast<UINT_PTR>(w.c.handle(20));
     tool.lpszText = tip;
     SendMessageW(tips, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
@@ -311,7 +240,7 @@ struct Dialog : DialogLogic {
 
 TEST(Win32Controls, ModalDialogsAndMessageBoxesCloseOnlyByTheirButtonsAndEscape)
 {
-    Window<Win32Set> w;
+    Window w;
     Dialog d;
     bool openAfterEnter = false;
     whenModal([&](HWND box) {
@@ -326,7 +255,7 @@ TEST(Win32Controls, ModalDialogsAndMessageBoxesCloseOnlyByTheirButtonsAndEscape)
     whenModal([](HWND box) { clickAt(GetDlgItem(box, 3)); });
     EXPECT_TRUE(w.c.runModal("Config", d));
     EXPECT_EQ(d.log, (Log{"C1", "ok 512", "C3", "ok 5"}));
-    EXPECT_TRUE(IsWindowEnabled(w.s.host.window()));  // the owner works again
+    EXPECT_TRUE(IsWindowEnabled(w.c.host()));  // the owner works again
 
     using A = MessageAnswer;
     const std::pair<MessageButtons, UINT> asked[] = {

@@ -80,7 +80,7 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const
     // the rows as they are now.
     if (!index.isValid() || index.column() >= columnCount())
         return {};
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)  // the view shows the tip only for a cut cell
         return toQString(cell(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole)
         return alignmentOf(columns_[static_cast<std::size_t>(index.column())].align).toInt();
@@ -96,6 +96,8 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
         return toQString(column.header);
     if (role == Qt::TextAlignmentRole)
         return alignmentOf(column.align).toInt();
+    if (role == Qt::ToolTipRole && !column.toolTip.empty())
+        return toQString(column.toolTip);
     return {};
 }
 

@@ -5,10 +5,9 @@
 // bottom strip. Sizes are those of the original window at about twice its
 // dialog units.
 
-#include "engine/text_search.h"
 #include "ui/hint_panel.h"
 #include "ui/list_view.h"
-#include "ui/main_window_ids.h"
+#include "ui/main_window/ids.h"
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>
@@ -288,9 +287,10 @@ void skillButtons(const Bands& b, QVBoxLayout* root)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
-    constexpr int kPerLine = kSkillButtonCount / 2;
-    for (int k = 0; k < kSkillButtonCount; ++k) {
-        if (QWidget* w = b.at(kSkillButtonIds[k])) {
+    constexpr int kCount = static_cast<int>(id::kSkillButtons.size());
+    constexpr int kPerLine = kCount / 2;
+    for (int k = 0; k < kCount; ++k) {
+        if (QWidget* w = b.at(id::kSkillButtons[k])) {
             w->setMinimumWidth(96);
             w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             grid->addWidget(w, k / kPerLine, k % kPerLine);

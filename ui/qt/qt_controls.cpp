@@ -1,6 +1,7 @@
 #include "ui/qt/qt_controls.h"
 
 #include "ui/qt/candidate_table_model.h"
+#include "ui/qt/cell_tooltips.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
 
@@ -169,6 +170,14 @@ void QtControls::create(const std::vector<ControlSpec>& items, ControlEvents& ev
             break;
         case ControlKind::List:
             control->view = listView(this, control->model);
+            showWholeTextOfCutCells(*control->view);
+            control->view->horizontalHeader()->setSectionsClickable(true);
+            connect(control->view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, id](int column) {
+                dispatch([this, id, column] {
+                    if (events_)
+                        events_->onHeaderClicked(id, column);
+                });
+            });
             break;
         }
         if (control->button) {
@@ -383,7 +392,7 @@ void QtControls::setTitle(std::string_view title) { window()->setWindowTitle(toQ
 void QtControls::showNotice(std::string_view text)
 {
     notice_->setText(toQString(text));
-    notice_->show();
+    notice_->setVisible(!text.empty());
 }
 
 QWidget* QtControls::widget(int id) const

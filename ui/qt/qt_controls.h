@@ -50,6 +50,7 @@ public:
     void setTitle(std::string_view title) override;
     void showNotice(std::string_view text) override;
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
+    void showReport(std::string_view caption, std::string_view text) override;
 
     // The widget created for a control identifier (nullptr for an unknown one),
     // for the layouts.

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace kestrel::ui {
@@ -144,6 +145,24 @@ void QtControls::showAbout(std::string_view caption, const std::vector<std::stri
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
     connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     layout->addWidget(buttons);
+    box.exec();
+}
+
+void QtControls::showReport(std::string_view caption, std::string_view text)
+{
+    endPendingResets();
+    QDialog box(window());
+    box.setWindowTitle(toQString(caption));
+    auto* layout = new QVBoxLayout(&box);
+    auto* view = new QPlainTextEdit(toQString(text), &box);
+    view->setObjectName(QStringLiteral("report"));
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(buttons);
+    box.resize(720, 420);
     box.exec();
 }
 

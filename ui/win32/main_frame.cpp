@@ -1,6 +1,7 @@
 #include "ui/win32/main_frame.h"
 
-#include "ui/main_window.h"
+#include "ui/main_window/window.h"
+#include "ui/win32/keyboard.h"
 #include "ui/win32/screenshots.h"
 #include "ui/win32/win32_font.h"
 #include "ui/win32/win32_host.h"
@@ -18,8 +19,10 @@ namespace kestrel::ui::win32 {
 
 namespace {
 
-constexpr UINT kAboutCommand = 0x0010;  // the About item of the window menu
-constexpr UINT kOpenFileMessage = WM_APP + 0x4C;
+// The window menu's items of our own.
+constexpr UINT kAboutCommand = 0x0010;
+constexpr UINT kKeyListCommand = 0x0020;
+constexpr UINT kCheckFileCommand = 0x0030;
 
 bool isDefinitionFile(const std::wstring& path)
 {
@@ -44,7 +47,7 @@ public:
         : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
     {
         applyDpi(dpiOf(window()));
-        addAboutItem();
+        addMenuItems();
     }
 
     // The logic behind the window, once it has created its controls: lays them
@@ -56,19 +59,13 @@ public:
             return;
         controls().setFont(font_);
         prepareMainWindow(controls(), dpi_);
+        installKeyboard(controls());
         const SIZE client = mainWindowSize(units_);
         RECT frame{0, 0, client.cx, client.cy};
         AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
         SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         layOut();
-    }
-
-    // A definition file given by path, as if chosen with "Refer...".
-    void openLater(const std::string& path)
-    {
-        pendingFile_ = path;
-        PostMessageW(window(), kOpenFileMessage, 0, 0);
     }
 
 protected:
@@ -98,23 +95,11 @@ protected:
             return 0;
         }
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == kAboutCommand) {
-                if (dialog_ != nullptr) {
-                    dialog_->onAboutCommand();
-                    controls().flush();
-                }
+            if (runMenuCommand(static_cast<UINT>(wParam & 0xFFF0)))
                 return 0;
-            }
             break;
         case WM_DROPFILES:
             onDrop(reinterpret_cast<HDROP>(wParam));
-            return 0;
-        case kOpenFileMessage:
-            if (dialog_ != nullptr && !pendingFile_.empty()) {
-                dialog_->openDefinitionFile(pendingFile_);
-                controls().flush();
-            }
-            pendingFile_.clear();
             return 0;
         default:
             break;
@@ -149,14 +134,43 @@ private:
         InvalidateRect(window(), nullptr, TRUE);
     }
 
-    void addAboutItem()
+    // The key list and the definition file check, then About, at the end of
+    // the window menu (Windows has no other menu for them).
+    void addMenuItems()
     {
-        const std::string text = aboutMenuText();
         HMENU menu = GetSystemMenu(window(), FALSE);
-        if (text.empty() || menu == nullptr)
+        if (menu == nullptr)
             return;
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutCommand, wideFromCp932(text).c_str());
+        AppendMenuW(menu, MF_STRING, kKeyListCommand, L"キー操作");
+        AppendMenuW(menu, MF_STRING, kCheckFileCommand, L"定義ファイルの確認");
+        if (const std::string about = aboutMenuText(); !about.empty())
+            AppendMenuW(menu, MF_STRING, kAboutCommand, wideFromCp932(about).c_str());
+    }
+
+    bool runMenuCommand(UINT command)
+    {
+        if (command != kAboutCommand && command != kKeyListCommand && command != kCheckFileCommand)
+            return false;
+        if (dialog_ == nullptr)
+            return true;
+        if (command == kAboutCommand)
+            dialog_->onAboutCommand();
+        else if (command == kKeyListCommand)
+            dialog_->onKeyListCommand();
+        else
+            dialog_->onCheckDefinitionFile();
+        controls().flush();
+        return true;
+    }
+
+    // The shortcut table's keys click their controls as a click would.
+    bool shortcut(UINT key) override
+    {
+        if (dialog_ == nullptr)
+            return false;
+        const int id = shortcutFor(key);
+        return id != 0 && controls().clickAsUser(id);
     }
 
     // The first .csv file among those dropped.
@@ -183,10 +197,14 @@ private:
     int dpi_ = 96;
     HFONT font_ = nullptr;
     BaseUnits units_{6, 13};
-    std::string pendingFile_;
 };
 
 }  // namespace
+
+void showProgramMessage(const std::string& utf8, bool error)
+{
+    MessageBoxW(nullptr, wideFromUtf8(utf8).c_str(), L"kestrel", MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+}
 
 int runMainWindow(const MainWindowOptions& options)
 {
@@ -198,12 +216,11 @@ int runMainWindow(const MainWindowOptions& options)
     {
         CKestrelDlg dialog(frame.controls(), options.settingsPath);
         frame.attach(&dialog);
-        dialog.OnInitDialog();
+        // A file argument is the only definition file loaded at start.
+        dialog.OnInitDialog(options.definitionFile);
         frame.controls().flush();
         ShowWindow(frame.window(), SW_SHOWNORMAL);
         UpdateWindow(frame.window());
-        if (!options.definitionFile.empty())
-            frame.openLater(options.definitionFile);
         if (const std::wstring folder = environment(L"KESTREL_SCREENSHOT"); !folder.empty())
             takeScreenshotsLater(frame.controls(), utf8FromWide(folder));
         status = runMessageLoop();

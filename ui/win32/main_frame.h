@@ -13,6 +13,10 @@ struct MainWindowOptions {
     std::string definitionFile;  // opened once the window is up when not empty (UTF-8 path)
 };
 
+// A message for the user when there is no window (a program without a
+// console): the usage, the version, a wrong argument.
+void showProgramMessage(const std::string& utf8, bool error);
+
 // Shows the window and runs it until the user closes it; the exit status.
 // With the environment variable KESTREL_SCREENSHOT naming a folder, saves
 // pictures of the window there instead and ends.

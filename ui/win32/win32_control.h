@@ -14,6 +14,8 @@ namespace kestrel::ui::win32 {
 struct Control {
     ControlSpec item;
     HWND window = nullptr;
+    // The group frame a text is shown as, once the layout asks for one.
+    HWND frame = nullptr;
     // The last text written, as given and as shown: read back as given while the
     // window still shows it, so bytes that form no character survive.
     std::string written;
@@ -26,6 +28,9 @@ struct Control {
     int selfWrites = 0;
     // Inside the window's WM_SETFOCUS (a radio's BN_CLICKED then is not a click).
     int focusChanging = 0;
+    // A click leaves the keyboard focus where it was (with the window that had it).
+    bool keepsFocus = false;
+    HWND focusBefore = nullptr;
     // The list's rows; the window shows how many once the pending update ends.
     std::vector<std::vector<std::string>> rows;
     bool updatePending = false;

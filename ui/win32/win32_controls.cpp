@@ -65,6 +65,18 @@ LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (control->item.kind == ControlKind::Edit && (wParam == L'\r' || wParam == L'\n'))
             return 0;
         break;
+    case WM_LBUTTONDOWN:
+        control->focusBefore = GetFocus();
+        break;
+    case WM_LBUTTONUP: {
+        // The click's handler may re-create the controls: only copies are used after it.
+        const bool keepsFocus = control->keepsFocus;
+        const HWND before = control->focusBefore;
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if (keepsFocus && before != nullptr && before != window && IsWindow(before) && GetFocus() == window)
+            SetFocus(before);
+        return result;
+    }
     case WM_GETDLGCODE:
         // The edits take the characters of the keypad's operators themselves.
         if (control->item.kind == ControlKind::Edit)
@@ -76,7 +88,47 @@ LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+constexpr const wchar_t* kOwnHostClass = L"KestrelControls";
+
+// A host window that only passes its messages on to the control set it holds.
+LRESULT CALLBACK ownHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* controls = reinterpret_cast<Win32Controls*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    LRESULT result = 0;
+    if (controls != nullptr && controls->handleMessage(message, wParam, lParam, result))
+        return result;
+    if (message == WM_CLOSE) {
+        ShowWindow(window, SW_HIDE);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND createOwnHost()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW cls{};
+        cls.cbSize = sizeof cls;
+        cls.lpfnWndProc = ownHostProc;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        cls.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        cls.lpszClassName = kOwnHostClass;
+        return RegisterClassExW(&cls) != 0;
+    }();
+    (void)registered;
+    return CreateWindowExW(WS_EX_CONTROLPARENT, kOwnHostClass, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
 }  // namespace
+
+Win32Controls::Win32Controls() : Win32Controls(createOwnHost())
+{
+    ownsHost_ = true;
+    SetWindowLongPtrW(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
 
 Win32Controls::Win32Controls(HWND host) : host_(host)
 {
@@ -93,8 +145,10 @@ Win32Controls::~Win32Controls()
 {
     for (const auto& [id, control] : controls_) {
         RemoveWindowSubclass(control->window, controlProc, kSubclassId);
-        if (IsWindow(control->window))
-            DestroyWindow(control->window);
+        for (HWND window : {control->window, control->frame}) {
+            if (window != nullptr && IsWindow(window))
+                DestroyWindow(window);
+        }
     }
     for (HWND window : retired_) {
         if (IsWindow(window))
@@ -102,6 +156,10 @@ Win32Controls::~Win32Controls()
     }
     if (toolTips_ != nullptr && IsWindow(toolTips_))
         DestroyWindow(toolTips_);
+    if (ownsHost_) {
+        SetWindowLongPtrW(host_, GWLP_USERDATA, 0);
+        DestroyWindow(host_);
+    }
 }
 
 Control* Win32Controls::find(int id) const
@@ -158,6 +216,10 @@ void Win32Controls::create(const std::vector<ControlSpec>& items, ControlEvents&
         RemoveWindowSubclass(control->window, controlProc, kSubclassId);
         ShowWindow(control->window, SW_HIDE);
         retired_.push_back(control->window);
+        if (control->frame != nullptr) {
+            ShowWindow(control->frame, SW_HIDE);
+            retired_.push_back(control->frame);
+        }
     }
     controls_.clear();
     order_.clear();
@@ -299,6 +361,22 @@ void Win32Controls::onButtonClicked(Control& control)
         afterClick_(id);
 }
 
+bool Win32Controls::clickAsUser(int id)
+{
+    Control* control = find(id);
+    if (!control || control->item.kind == ControlKind::Edit || control->item.kind == ControlKind::List ||
+        !enabled(id) || !IsWindowVisible(control->window))
+        return false;
+    onButtonClicked(*control);
+    return true;
+}
+
+void Win32Controls::keepFocusOnClick(int id)
+{
+    if (Control* control = find(id))
+        control->keepsFocus = true;
+}
+
 void Win32Controls::uncheckGroup(int group, int except)
 {
     if (group == 0)
@@ -430,16 +508,37 @@ void Win32Controls::setTitle(std::string_view title)
 void Win32Controls::showNotice(std::string_view text)
 {
     SetWindowTextW(notice_, wideFromCp932(text).c_str());
-    ShowWindow(notice_, SW_SHOWNA);
+    ShowWindow(notice_, text.empty() ? SW_HIDE : SW_SHOWNA);
 }
 
 void Win32Controls::setFont(HFONT font)
 {
     font_ = font;
-    for (const auto& [id, control] : controls_)
+    for (const auto& [id, control] : controls_) {
         SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (control->frame != nullptr)
+            SendMessageW(control->frame, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
     SendMessageW(notice_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     SendMessageW(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void Win32Controls::showAsFrame(int id, RECT pixels)
+{
+    Control* control = find(id);
+    if (!control)
+        return;
+    if (control->frame == nullptr) {
+        control->frame = CreateWindowExW(0, L"BUTTON", control->shown.c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0,
+                                         0, 0, 0, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (control->frame == nullptr)
+            return;
+        SendMessageW(control->frame, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    ShowWindow(control->window, SW_HIDE);
+    // Beneath the controls it frames.
+    SetWindowPos(control->frame, HWND_BOTTOM, pixels.left, pixels.top, pixels.right - pixels.left,
+                 pixels.bottom - pixels.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 HWND Win32Controls::owner() const { return GetAncestor(host_, GA_ROOT); }

@@ -33,6 +33,8 @@ public:
 
     // The controls become children of host.
     explicit Win32Controls(HWND host);
+    // The controls get a hidden top-level window of their own as host.
+    Win32Controls();
     ~Win32Controls() override;
     Win32Controls(const Win32Controls&) = delete;
     Win32Controls& operator=(const Win32Controls&) = delete;
@@ -75,6 +77,14 @@ public:
     ControlKind kind(int id) const;
     // The line where notices appear (hidden until the first); the layout places it.
     HWND noticeLine() const { return notice_; }
+    // What a user's click does, for a key that stands for one: nothing while
+    // the control is disabled or hidden; false then.
+    bool clickAsUser(int id);
+    // A click on the control leaves the keyboard focus where it was.
+    void keepFocusOnClick(int id);
+    // Shows a text as the caption of a group frame at pixels (the text itself
+    // is hidden).
+    void showAsFrame(int id, RECT pixels);
     // The font every control draws with (owned by the caller).
     void setFont(HFONT font);
     // Screen dots per inch, for the list's column widths (given at 96).
@@ -115,6 +125,7 @@ private:
     HFONT font_ = nullptr;
     int dpi_ = 96;
     std::function<void(int)> afterClick_;
+    bool ownsHost_ = false;
 };
 
 }  // namespace kestrel::ui::win32

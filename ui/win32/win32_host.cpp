@@ -24,10 +24,22 @@ void registerClass()
     (void)registered;
 }
 
+// A window of ours: the program's hosts, or a control set's own.
 bool isHost(HWND window)
 {
     wchar_t name[32] = {};
-    return window != nullptr && GetClassNameW(window, name, 32) > 0 && std::wcscmp(name, kHostClass) == 0;
+    return window != nullptr && GetClassNameW(window, name, 32) > 0 &&
+           (std::wcscmp(name, kHostClass) == 0 || std::wcscmp(name, L"KestrelControls") == 0);
+}
+
+bool isPushButton(HWND window)
+{
+    wchar_t name[16] = {};
+    if (window == nullptr || GetClassNameW(window, name, 16) == 0 || _wcsicmp(name, L"Button") != 0)
+        return false;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR type = style & BS_TYPEMASK;
+    return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && (style & BS_PUSHLIKE) == 0;
 }
 
 }  // namespace
@@ -77,14 +89,29 @@ bool preTranslate(MSG& message)
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (!isHost(root))
         return false;
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        wchar_t name[32] = {};
+        GetClassNameW(root, name, 32);
+        auto* host = std::wcscmp(name, kHostClass) == 0
+                         ? reinterpret_cast<HostWindow*>(GetWindowLongPtrW(root, GWLP_USERDATA))
+                         : nullptr;
+        if (host != nullptr && host->shortcut(static_cast<UINT>(message.wParam)))
+            return true;
+    }
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
         // Escape closes the window as its close box does.
         PostMessageW(root, WM_CLOSE, 0, 0);
         return true;
     }
-    // Enter goes to the control alone: no window ends with it, no button is
-    // pressed by it.
-    if (message.wParam == VK_RETURN && message.message == WM_KEYDOWN)
+    // Enter presses the push button that has the focus, and nothing else: no
+    // window ends with it, an edit takes it as nothing.
+    if (message.wParam == VK_RETURN && message.message == WM_KEYDOWN) {
+        if (!isPushButton(message.hwnd))
+            return false;
+        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    if (message.wParam == L'\r' && message.message == WM_CHAR)
         return false;
     return IsDialogMessageW(root, &message) != FALSE;
 }

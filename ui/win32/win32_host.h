@@ -27,6 +27,11 @@ protected:
     virtual LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void onClose() {}
 
+public:
+    // A key pressed anywhere in the window (virtual-key code, the modifiers
+    // as GetKeyState reads them); true when it stood for something.
+    virtual bool shortcut(UINT /*key*/) { return false; }
+
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Where the controls of a window go, in pixels, from dialog units measured with
-// the window's font.
+// The toolkit-neutral layouts of ui/window_layout.h on Win32 windows: dialog
+// units become pixels with the window's font, as MapDialogRect does.
 
 #include "ui/win32/win32_controls.h"
 #include "ui/win32/win32_font.h"
@@ -19,8 +19,5 @@ void prepareMainWindow(Win32Controls& controls, int dpi);
 SIZE mainWindowSize(BaseUnits units);
 SIZE mainWindowMinimum(BaseUnits units);
 void layOutMainWindow(Win32Controls& controls, SIZE client, BaseUnits units);
-
-// Places a control at a rectangle in pixels.
-void place(Win32Controls& controls, int id, RECT pixels);
 
 }  // namespace kestrel::ui::win32

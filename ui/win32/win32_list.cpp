@@ -120,6 +120,16 @@ bool Win32Controls::onNotify(const NMHDR& header, LRESULT& result)
     const Control* control = findWindow(header.hwndFrom);
     if (control == nullptr || control->item.kind != ControlKind::List)
         return false;
+    if (header.code == LVN_COLUMNCLICK) {
+        const int id = control->item.id;
+        const int column = reinterpret_cast<const NMLISTVIEW*>(&header)->iSubItem;
+        dispatch([this, id, column] {
+            if (events_)
+                events_->onHeaderClicked(id, column);
+        });
+        result = 0;
+        return true;
+    }
     if (header.code != LVN_GETDISPINFOW)
         return false;
     LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;

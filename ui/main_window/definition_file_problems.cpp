@@ -1,0 +1,61 @@
+// What the window says about a definition file that does not keep to its
+// layout: a garbage file is refused with a message box, a file with problems
+// loads and the notice line names how many lines and the first of them; the
+// check item of the help menu lists them all.
+
+#include "ui/main_window/window.h"
+
+#include "catalogue/definition_check.h"
+#include "platform/file_names.h"
+#include "ui/texts.h"
+
+#include <string>
+
+namespace kestrel::ui {
+
+void CKestrelDlg::tellDefinitionFileProblems()
+{
+    if (isGarbage(loadReport_)) {
+        clearCatalogue(*catalogue_);
+        controls_.messageBox(sjis("このファイルは定義ファイルとして読めません。テキストでないか、"
+                                  "見出しにも各行にも定義ファイルの形が見当たりません。\n\n") +
+                                 settingsPathOf(definitionFilePath()) + sjis("\n\n「Refer...」で定義ファイルを選んでください。"),
+                             "", MessageButtons::Ok, MessageIcon::Error);
+        return;
+    }
+    const LoadWarning* first = firstWarning(loadReport_);
+    if (first == nullptr) {
+        if (definitionNoticeShown_)
+            controls_.showNotice("");  // the notice was about the file loaded before
+        definitionNoticeShown_ = false;
+        return;
+    }
+    const int lines = linesOutsideLayout(loadReport_);
+    std::string text;
+    if (lines > 0)
+        text = sjis("定義ファイルの ") + std::to_string(lines) + sjis(" 行が形から外れています。最初は ") +
+               std::to_string(first->line) + sjis(" 行目: ") + first->what;
+    else
+        text = sjis("定義ファイルに注意点があります: ") + first->what;
+    controls_.showNotice(text + sjis("（一覧: ヘルプ → 定義ファイルの確認）"));
+    definitionNoticeShown_ = true;
+}
+
+void CKestrelDlg::onCheckDefinitionFile()
+{
+    const std::string caption = sjis("定義ファイルの確認");
+    if (!loadReport_.opened) {
+        controls_.messageBox(sjis("定義ファイルが読み込まれていません。「Refer...」で選んでください。"), caption,
+                             MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
+    std::string text;
+    for (const std::string& line : checkReportLines(settingsPathOf(definitionFilePath()), loadReport_,
+                                                    catalogue_->monsterCount))
+        text += line + "\n";
+    if (isGarbage(loadReport_))
+        text += sjis("定義ファイルの形ではないため読み込んでいません。\n");
+    controls_.showReport(caption, text);
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,350 @@
+// The main window: start-up, the refresh cycle, the settings and the labels.
+
+#include "ui/main_window/window.h"
+
+#include "catalogue/field_parsing.h"
+#include "catalogue/monster_loader.h"
+#include "engine/candidate_filter.h"
+#include "engine/damage_model.h"
+#include "engine/range_display.h"
+#include "engine/sorting.h"
+#include "engine/text_search.h"
+#include "platform/cp932.h"
+#include "platform/file_names.h"
+#include "ui/hint_panel.h"
+#include "ui/keyboard.h"
+#include "ui/list_view.h"
+#include "ui/main_window/control_set.h"
+#include "ui/main_window/ids.h"
+#include "ui/texts.h"
+#include "ui/window_title.h"
+
+#include <utility>
+
+namespace kestrel::ui {
+
+namespace {
+
+std::int32_t numberIn(const std::string& text)
+{
+    return leadingInteger(text).value_or(0);
+}
+
+void showRange(Controls& controls, const std::array<int, 5>& ids, const RangeTexts& texts)
+{
+    controls.setText(ids[0], texts.low);
+    controls.setText(ids[1], texts.separator);
+    controls.setText(ids[2], texts.high);
+    controls.setText(ids[3], texts.average);
+    controls.setText(ids[4], texts.percentage);
+}
+
+}  // namespace
+
+CKestrelDlg::CKestrelDlg(Controls& controls, std::string settingsPath)
+    : controls_(controls), settingsPath_(std::move(settingsPath)), catalogue_(std::make_unique<Catalogue>())
+{
+    controls_.create(mainWindowControls(), *this);
+}
+
+CKestrelDlg::~CKestrelDlg()
+{
+    saveSettings();
+}
+
+void CKestrelDlg::OnInitDialog()
+{
+    OnInitDialog(std::string());
+}
+
+void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
+{
+    setTitle();
+    resetObservations();
+    settings_ = loadSettings(settingsPath_);
+    if (!definitionFile.empty()) {
+        rememberDefinitionFile(definitionFile);
+        saveSettings();
+    }
+    state_.currentClass = settings_.currentClass;
+    state_.currentUser = settings_.currentUser;
+    state_.listLayout = settings_.listLayout;
+    loadDefinitionFile();
+    computeExpectedDamage();
+    setTitle();
+    showPathLabel();
+    focusPrimaryInput();
+    controls_.postFocus(id::kDealtLow);
+
+    for (int radio : id::kClassRadios)
+        controls_.setChecked(radio, false);
+    const int classIndex = state_.currentClass >= 1 && state_.currentClass <= 3 ? state_.currentClass - 1 : 3;
+    controls_.setChecked(id::kClassRadios[classIndex], true);
+    for (int radio : id::kSortRadios)
+        controls_.setChecked(radio, false);
+    if (settings_.sortKey >= 0 && settings_.sortKey <= 6)
+        controls_.setChecked(id::kSortRadios[settings_.sortKey], true);
+    for (int radio : id::kLayoutRadios)
+        controls_.setChecked(radio, false);
+    controls_.setChecked(id::kLayoutRadios[effectiveLayout(state_.listLayout)], true);
+
+    showInformation(0);
+    showInformation(1);
+    showInformation(2);
+    controls_.setText(id::kUserNo, std::to_string(state_.currentUser + 1));
+
+    applySort();
+    resetObservations();
+    state_.refreshSuppressed = 0;
+    buildColumns(controls_, state_);
+    updateUserLabels();
+    refresh();
+    updateObservationLabels();
+    if (state_.currentClass != 0)
+        applySkillLabels(state_.currentClass);
+    for (int id : id::kDebugStatics)
+        controls_.setText(id, "");
+}
+
+void CKestrelDlg::openDefinitionFile(const std::string& path)
+{
+    rememberDefinitionFile(path);
+    showPathLabel();
+    saveSettings();
+    loadDefinitionFile();
+    computeExpectedDamage();
+    applySort();
+    resetObservations();
+    updateObservationLabels();
+    state_.refreshSuppressed = 0;
+    updateUserLabels();
+    refresh();
+}
+
+void CKestrelDlg::onAboutCommand()
+{
+    controls_.showAbout(aboutCaption(), aboutLines());
+}
+
+void CKestrelDlg::onKeyListCommand()
+{
+    controls_.showReport(sjis("キー操作"), shortcutListText());
+}
+
+// The filter reads the window's boxes and edits as they stand now.
+FilterInputs CKestrelDlg::filterInputs() const
+{
+    FilterInputs in;
+    in.floating = controls_.checked(id::kFloatingBox);
+    in.metal = controls_.checked(id::kMetalBox);
+    in.size = controls_.checked(id::kSizeBox);
+    in.mpDrain = controls_.checked(id::kMpDrainBox);
+    in.anger = controls_.checked(id::kAngerBox);
+    in.push = controls_.checked(id::kPushBox);
+    in.hpAtLeast = controls_.checked(id::kHpAtLeastBox);
+    in.hpAtMost = controls_.checked(id::kHpAtMostBox);
+    in.mpAtLeast = controls_.checked(id::kMpAtLeastBox);
+    in.mpAtMost = controls_.checked(id::kMpAtMostBox);
+    in.familyExclusion = controls_.checked(id::kExcludeBox);
+    in.familyConfirmation = controls_.checked(id::kConfirmBox);
+    in.dealtDamage = controls_.checked(id::kDealtBox);
+    in.takenDamage = controls_.checked(id::kTakenBox);
+    in.textSearch = controls_.checked(id::kSearchBox);
+    in.tolerance = controls_.checked(id::kToleranceBox);
+    in.dealtLow = numberIn(controls_.text(id::kDealtLow));
+    in.dealtHigh = numberIn(controls_.text(id::kDealtHigh));
+    in.takenLow = numberIn(controls_.text(id::kTakenLow));
+    in.takenHigh = numberIn(controls_.text(id::kTakenHigh));
+    in.searchText = controls_.text(id::kSearchEdit);
+    in.tolerances = settings_.config.tolerances;
+    const PlayerProfile* profile = currentProfile();
+    in.ORBUMLV = profile ? profile->ORBUMLV : 0;
+    in.WEIGHT = profile ? profile->WEIGHT : 0;
+    return in;
+}
+
+void CKestrelDlg::refresh()
+{
+    kestrel::refresh(*catalogue_, state_, filterInputs());
+    if (state_.refreshSuppressed == 1)
+        return;
+    showRanges();
+    fillList(controls_, *catalogue_, state_, settings_.debugLevel);
+    updateHints();
+}
+
+// The hint panel follows every refresh, locked list or not.
+void CKestrelDlg::updateHints()
+{
+    const FilterInputs inputs = filterInputs();
+    const PlayerProfile* profile = currentProfile();
+    showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr});
+}
+
+void CKestrelDlg::showRanges()
+{
+    const RangeDisplay display = updateRangeDisplay(state_);
+    showRange(controls_, id::kAttackRange, display.attack);
+    showRange(controls_, id::kDefenseRange, display.defense);
+    showRange(controls_, id::kBonusDefenseRange, display.bonusDefense);
+}
+
+// Writes the settings file; a failure is told once per run, without a modal box.
+void CKestrelDlg::saveSettings()
+{
+    settings_.currentClass = state_.currentClass;
+    settings_.currentUser = state_.currentUser;
+    settings_.listLayout = state_.listLayout;
+    if (kestrel::saveSettings(settings_, settingsPath_) || saveFailureShown_)
+        return;
+    saveFailureShown_ = true;
+    controls_.showNotice(sjis("設定を保存できませんでした。変更は保存されません: ") + settingsPathOf(settingsPath_));
+}
+
+void CKestrelDlg::resetObservations()
+{
+    state_.refreshSuppressed = 1;
+    for (std::string& text : damageTexts_)
+        text.clear();
+    for (int edit : {id::kDealtLow, id::kDealtHigh, id::kSpecialLow, id::kSpecialHigh, id::kMoonsaultLow,
+                     id::kMoonsaultHigh, id::kTakenLow, id::kTakenHigh})
+        controls_.setText(edit, "");
+    for (int ratio : id::kRatioStatics)
+        controls_.setText(ratio, "----");
+    controls_.setText(id::kSpecialVerdict, "");
+    controls_.setText(id::kMoonsaultVerdict, "");
+    for (int edit : {id::kHpAtLeastEdit, id::kHpAtMostEdit, id::kMpAtLeastEdit, id::kMpAtMostEdit, id::kSearchEdit})
+        controls_.setText(edit, "");
+
+    controls_.setChecked(id::kListLock, false);
+    for (int k = 0; k < kFamilyCount; ++k) {
+        controls_.setChecked(id::kConfirmRow[k], false);
+        controls_.setChecked(id::kExcludeRow[k], false);
+    }
+    for (int box : {id::kConfirmBox, id::kExcludeBox, id::kHpAtLeastBox, id::kHpAtMostBox, id::kMpAtLeastBox,
+                    id::kMpAtMostBox, id::kFloatingBox, id::kMetalBox, id::kSizeBox, id::kMpDrainBox, id::kAngerBox,
+                    id::kPushBox})
+        controls_.setChecked(box, false);
+
+    kestrel::resetObservations(state_);
+    for (int separator : {id::kAttackRange[1], id::kDefenseRange[1], id::kBonusDefenseRange[1]})
+        controls_.setText(separator, sjis("～"));
+    focusPrimaryInput();
+}
+
+void CKestrelDlg::loadDefinitionFile()
+{
+    loadReport_ = loadMonsterFile(*catalogue_, definitionFilePath(),
+                                  [this](const LoaderMessage& message) {
+                                      controls_.messageBox(message.text, message.caption, MessageButtons::Ok,
+                                                           message.icon);
+                                  });
+    tellDefinitionFileProblems();
+}
+
+void CKestrelDlg::computeExpectedDamage()
+{
+    const PlayerProfile* profile = currentProfile();
+    kestrel::computeExpectedDamage(*catalogue_, profile ? profile->ATACK : 0, profile ? profile->DEFENSE : 0);
+}
+
+// Sorts the table by the saved key (family runs by HP for 系統順), then refreshes.
+void CKestrelDlg::applySort()
+{
+    kestrel::applySort(*catalogue_, settings_.sortKey, settings_.debugLevel);
+    refresh();
+}
+
+void CKestrelDlg::applySkillLabels(std::int32_t quizClass)
+{
+    static_assert(id::kSkillButtons.size() == kSkillButtonCount);
+    for (int k = 0; k < kSkillButtonCount; ++k)
+        if (const char* label = skillButtonLabel(quizClass, k))
+            controls_.setText(id::kSkillButtons[k], label);
+}
+
+void CKestrelDlg::updateObservationLabels()
+{
+    auto twoValued = [&](int button, std::int32_t value, const char* no, const char* yes) {
+        controls_.setText(button, sjis(value == -1 ? "不明" : value == 0 ? no : yes));
+    };
+    twoValued(id::kMetalButton, state_.observedMetal, "NO", "YES");
+    twoValued(id::kFloatingButton, state_.observedFloating, "NO", "YES");
+    twoValued(id::kSizeButton, state_.observedSize, "普通", "大きい");
+    twoValued(id::kMpDrainButton, state_.observedMpDrain, "吸えない", "吸えた");
+    twoValued(id::kPushButton, state_.observedPush, "押せた", "押せない");
+    if (state_.observedAnger >= 0 && state_.observedAnger <= 2) {
+        const char* anger[] = {"不明", "怒った", "怒らない"};
+        controls_.setText(id::kAngerButton, sjis(anger[state_.observedAnger]));
+    }
+    controls_.setText(id::kSearchBox, sjis(state_.listLayout == 2 ? "豆検索" : "特技検索"));
+    controls_.setChecked(id::kToleranceBox, state_.toleranceEnabled != 0);
+}
+
+// A WEAPON outside the weapon table (15 or 16) shows no weapon and no special attack.
+void CKestrelDlg::updateUserLabels()
+{
+    const PlayerProfile* profile = currentProfile();
+    if (!profile)
+        return;
+    const WeaponRow* weapon = weaponRow(profile->WEAPON);
+    controls_.setText(id::kWeaponName, weapon ? weapon->name : "");
+    controls_.setText(id::kUserAttack, sjis("攻") + std::to_string(profile->ATACK));
+    controls_.setText(id::kUserDefense, sjis("守") + std::to_string(profile->DEFENSE));
+    controls_.setText(id::kUserName, profile->USERNAME);
+    controls_.setText(id::kSpecialName, weapon ? weapon->specialAttack : "");
+    const bool weightSet = profile->WEIGHT <= 1000;
+    controls_.setEnabled(id::kPushBox, weightSet);
+    controls_.setEnabled(id::kPushButton, weightSet);
+}
+
+void CKestrelDlg::showPathLabel()
+{
+    // A path that code page 932 cannot hold is shown as near as it can.
+    const std::string path =
+        settings_.monsterFileUtf8.empty() ? settings_.monsterFilePath : settingsPathOf(settings_.monsterFileUtf8);
+    controls_.setText(id::kPath, path.empty() ? sjis("設定してください →") : std::string(fileNameOf(path)));
+}
+
+// A path that survives the trip through code page 932 goes into MONSTERFILE as
+// it always did; any other is kept whole in UTF-8 beside it, so the next start
+// still finds the file, and MONSTERFILE keeps the last path it could hold.
+void CKestrelDlg::rememberDefinitionFile(const std::string& path)
+{
+    const std::string held = settingsPathOf(path);
+    if (fileSystemPath(held) == path || !isValidUtf8(path)) {
+        settings_.monsterFilePath = held;
+        settings_.monsterFileUtf8.clear();
+    } else {
+        settings_.monsterFileUtf8 = path;
+    }
+}
+
+std::string CKestrelDlg::definitionFilePath() const
+{
+    return settings_.monsterFileUtf8.empty() ? fileSystemPath(settings_.monsterFilePath) : settings_.monsterFileUtf8;
+}
+
+void CKestrelDlg::setTitle()
+{
+    controls_.setTitle(windowTitle(settings_.debugLevel));
+}
+
+int CKestrelDlg::primaryInput() const
+{
+    return state_.listLayout == 2 ? id::kSearchEdit : id::kDealtLow;
+}
+
+void CKestrelDlg::focusPrimaryInput()
+{
+    controls_.setFocus(primaryInput());
+}
+
+const PlayerProfile* CKestrelDlg::currentProfile() const
+{
+    if (state_.currentUser < 0 || state_.currentUser >= kProfileCount)
+        return nullptr;
+    return &settings_.profiles[static_cast<std::size_t>(state_.currentUser)];
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,40 @@
+#include "ui/qt/keyboard.h"
+
+#include "ui/keyboard.h"
+#include "ui/main_window/control_set.h"
+#include "ui/qt/qt_controls.h"
+#include "ui/qt/qt_text.h"
+
+#include <QAbstractButton>
+#include <QKeySequence>
+#include <QShortcut>
+
+namespace kestrel::ui {
+
+void installKeyboard(QtControls& controls, QWidget& window)
+{
+    // Such a control is reached by Tab but never takes the focus by a click,
+    // so the edit the player typed in keeps it.
+    for (const ControlSpec& item : mainWindowControls())
+        if (QWidget* widget = controls.widget(item.id); widget && clickKeepsFocus(item))
+            widget->setFocusPolicy(Qt::TabFocus);
+
+    for (const Shortcut& shortcut : mainWindowShortcuts()) {
+        auto* button = qobject_cast<QAbstractButton*>(controls.widget(shortcut.id));
+        if (button == nullptr)
+            continue;
+        const QKeySequence keys(QString::fromStdString(shortcut.keys), QKeySequence::PortableText);
+        auto* key = new QShortcut(keys, &window);
+        key->setObjectName(QStringLiteral("shortcut%1").arg(shortcut.id));
+        key->setContext(Qt::WindowShortcut);
+        // As a click: nothing happens while the control is disabled or hidden.
+        QObject::connect(key, &QShortcut::activated, button, [button] {
+            if (button->isEnabled() && button->isVisible())
+                button->click();
+        });
+        const QString tip = toQString(shortcut.what) + QStringLiteral("（%1）").arg(keys.toString(QKeySequence::NativeText));
+        button->setToolTip(button->toolTip().isEmpty() ? tip : button->toolTip() + QLatin1Char('\n') + tip);
+    }
+}
+
+}  // namespace kestrel::ui

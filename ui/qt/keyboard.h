@@ -1,0 +1,15 @@
+#pragma once
+// The main window's keyboard on Qt: the focus policy of the controls a click
+// leaves the focus alone for, and the shortcut table as window-wide shortcuts,
+// each also shown in its control's tooltip.
+
+class QWidget;
+
+namespace kestrel::ui {
+
+class QtControls;
+
+// window is the top-level widget the shortcuts belong to (it may be controls).
+void installKeyboard(QtControls& controls, QWidget& window);
+
+}  // namespace kestrel::ui
