@@ -104,15 +104,21 @@ namespace {
 
 using Window = testing::ContractWindow<Win32Controls>;
 
-TEST(Win32Controls, ARadioTakingTheFocusByKeyboardIsNoClickButSpaceIs)
+// Tab onto a radio only moves the focus, Space clicks it; Enter presses the
+// push button that has the focus and does nothing in an edit.
+TEST(Win32Controls, TheKeyboardClicksOnlyWhatTheKeyMeans)
 {
     Window w;
     w.c.setFocus(21);
-    keyOn(w.c.handle(21), VK_TAB);  // Tab onto the unchecked radio 30
+    keyOn(w.c.handle(21), VK_TAB);  // onto the unchecked radio 30
     EXPECT_EQ(GetFocus(), w.c.handle(30));
     EXPECT_TRUE(w.log.empty());
     keyOn(w.c.handle(30), VK_SPACE);
-    EXPECT_EQ(w.log, (Log{"C30+"}));
+    keyOn(w.c.handle(40), VK_RETURN);
+    keyOn(w.c.handle(21), VK_RETURN);  // a push-like toggle is no push button
+    keyOn(w.c.handle(11), VK_RETURN);
+    EXPECT_EQ(w.log, (Log{"C30+", "C40-"}));
+    EXPECT_EQ(w.c.text(11), "");
 }
 
 std::wstring cell(HWND list, int row, int column)

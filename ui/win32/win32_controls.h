@@ -61,6 +61,7 @@ public:
     void setTitle(std::string_view title) override;
     void showNotice(std::string_view text) override;
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
+    void showReport(std::string_view caption, std::string_view text) override;
 
     // A message the host window received; true (with its result) when it was
     // one of the controls'.

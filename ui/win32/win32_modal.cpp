@@ -199,3 +199,53 @@ void Win32Controls::showAbout(std::string_view caption, const std::vector<std::s
 }
 
 }  // namespace kestrel::ui::win32
+
+namespace kestrel::ui::win32 {
+
+// A long text in a read-only field that scrolls, with an OK button.
+void Win32Controls::showReport(std::string_view caption, std::string_view text)
+{
+    endPendingUpdates();
+    HWND root = owner();
+    DialogWindow box(root);
+    SetWindowTextW(box.window(), wideFromCp932(caption).c_str());
+    const int dpi = dpiOf(root);
+    HFONT font = uiFont(dpi);
+    const BaseUnits u = baseUnitsOf(font);
+    // Windows' edit fields break lines at "\r\n".
+    std::wstring lines;
+    for (wchar_t c : wideFromCp932(text)) {
+        if (c == L'\n')
+            lines += L"\r\n";
+        else
+            lines.push_back(c);
+    }
+    const SIZE client{duToX(320, u), duToY(220, u)};
+    HWND field = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", lines.c_str(),
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                                     ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                                 duToX(7, u), duToY(7, u), client.cx - duToX(14, u), client.cy - duToY(32, u),
+                                 box.window(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    Win32Controls& child = box.controls();
+    child.setFont(font);
+    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    struct Ok : DialogLogic {
+        std::vector<ControlSpec> controls() const override { return {{kIdOk, ControlKind::Button, "OK"}}; }
+        void onInit(Controls&) override {}
+        void onOk(Controls&) override {}
+    } ok;
+    child.create(ok.controls(), ok);
+    MoveWindow(child.handle(kIdOk), client.cx - duToX(57, u), client.cy - duToY(21, u), duToX(50, u), duToY(14, u),
+               FALSE);
+    child.setAfterClick([&box](int id) { box.done = box.done || id == kIdOk; });
+    placeOver(box.window(), root, client);
+    EnableWindow(root, FALSE);
+    ShowWindow(box.window(), SW_SHOW);
+    SetFocus(child.handle(kIdOk));
+    runMessageLoop(box.done);
+    EnableWindow(root, TRUE);
+    SetActiveWindow(root);
+    ShowWindow(box.window(), SW_HIDE);
+}
+
+}  // namespace kestrel::ui::win32
