@@ -62,13 +62,14 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     setTitle();
     resetObservations();
     settings_ = loadSettings(settingsPath_);
+    // Before anything is saved: saving writes these back from the state.
+    state_.currentClass = settings_.currentClass;
+    state_.currentUser = settings_.currentUser;
+    state_.listLayout = settings_.listLayout;
     if (!definitionFile.empty()) {
         rememberDefinitionFile(definitionFile);
         saveSettings();
     }
-    state_.currentClass = settings_.currentClass;
-    state_.currentUser = settings_.currentUser;
-    state_.listLayout = settings_.listLayout;
     loadDefinitionFile();
     computeExpectedDamage();
     setTitle();
