@@ -75,7 +75,7 @@ void floatingGroup(WindowLayout& out)
         r.put(l.firstLabel, 150).put(l.firstLabel - 1, 18).put(l.low, 30, C).put(l.firstLabel - 2, 10);
         r.put(l.firstLabel - 3, 8, C).put(l.firstLabel - 4, 18).put(l.high, 30, C).put(l.firstLabel - 5, 10);
         if (l.marker)
-            r.put(l.firstLabel - 6, 24);
+            r.put(l.firstLabel - 6, 70);
     }
 }
 

@@ -2,7 +2,7 @@
 // rows, HP/MP comparisons with Config, the user block, the four damage rows,
 // the observation buttons, the search lines, the skill buttons, the result
 // line, the list (which takes the spare room), the bottom strip and the notice
-// line. 519 x 422 dialog units, as the window always was.
+// line; 536 x 422 dialog units at first (see window_layout.h).
 
 #include "ui/window_layout.h"
 
@@ -119,9 +119,9 @@ void skillButtons(WindowLayout& out, int width)
     }
 }
 
-void range(Row& r, int caption, const std::array<int, 5>& statics)
+void range(Row& r, int caption, int captionWidth, const std::array<int, 5>& statics)
 {
-    r.put(caption, 40).spacing(0);
+    r.put(caption, captionWidth).spacing(0);
     r.put(statics[0], 24, R).put(statics[1], 6, C).put(statics[2], 24).put(statics[3], 36, C).put(statics[4], 24);
     r.spacing(2);
 }
@@ -130,26 +130,26 @@ void resultLine(WindowLayout& out)
 {
     Row(out, kMargin, 215, 14).put(id::kReset, 34);
     Row r(out, kMargin + 38, 216, kLine);
-    range(r, 1087, id::kAttackRange);
+    range(r, 1087, 40, id::kAttackRange);
     r.gap(2);
-    range(r, 1111, id::kDefenseRange);
+    range(r, 1111, 40, id::kDefenseRange);
     r.put(1163, 4, C);
-    range(r, 1162, id::kBonusDefenseRange);
+    range(r, 1162, 26, id::kBonusDefenseRange);
 }
 
 void bottomStrip(WindowLayout& out, int width, int y)
 {
     Row r(out, kMargin, y, kLine);
     r.put(id::kListLock, 46).gap(4);
-    const int sortWidths[] = {34, 34, 34, 26, 26, 40, 40};
+    const int sortWidths[] = {34, 34, 34, 28, 28, 42, 42};
     int i = 0;
     for (int key : {0, 1, 4, 2, 3, 5, 6})  // left to right as the window always had them
         r.put(id::kSortRadios[static_cast<std::size_t>(key)], sortWidths[i++]);
     r.gap(4);
-    const int layoutWidths[] = {26, 26, 26, 40};
+    const int layoutWidths[] = {26, 26, 26, 42};
     for (int k = 0; k < 4; ++k)
         r.put(id::kLayoutRadios[static_cast<std::size_t>(k)], layoutWidths[k]);
-    Row(out, std::max(r.x(), width - kMargin - 80), y, kLine).put(1039, 40).put(kIdCandidateCount, 20, R).put(1041, 16);
+    Row(out, std::max(r.x() + 4, width - kMargin - 76), y, kLine).put(1039, 40).put(kIdCandidateCount, 16, R).put(1041, 16);
 }
 
 }  // namespace

@@ -30,9 +30,12 @@ struct WindowLayout {
     std::vector<Placement> items;
 };
 
-inline constexpr int kMainWindowWidth = 519;
+// The original window was 519 x 422 dialog units; today's Japanese UI fonts
+// draw a kanji two average characters wide (8 units), and the bottom strip
+// needs 536 units for its texts to show whole.
+inline constexpr int kMainWindowWidth = 536;
 inline constexpr int kMainWindowHeight = 422;
-inline constexpr int kMainWindowMinWidth = 519;
+inline constexpr int kMainWindowMinWidth = 536;
 inline constexpr int kMainWindowMinHeight = 340;
 
 // The main window in a client area of width × height (raised to the minimum).

@@ -33,11 +33,12 @@ void settle()
     }
 }
 
-// The window as it is on the screen, frame included, as a 24-bit BMP file.
+// The window's client area as it is on the screen, as a 24-bit BMP file.
 void save(HWND window, const std::wstring& file)
 {
     RECT bounds{};
-    GetWindowRect(window, &bounds);
+    GetClientRect(window, &bounds);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0)

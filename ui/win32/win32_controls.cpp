@@ -202,7 +202,8 @@ HWND Win32Controls::createWindow(const ControlSpec& item)
     if (window != nullptr && font_ != nullptr)
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (window != nullptr && item.kind == ControlKind::List) {
-        const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP;
+        // No grid: the trivia layout sets its blocks apart with lines of its own.
+        const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP;
         SendMessageW(window, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     }
     return window;

@@ -40,8 +40,6 @@ void applyStyle(HWND window, ControlKind kind, const layout::Placement& place)
         style |= place.align == Align::Right ? SS_RIGHT : place.align == Align::Centre ? SS_CENTER : SS_LEFT;
         if (place.rect.height <= kTallestSingleLine)
             style |= SS_CENTERIMAGE;  // one line, in the middle of its height
-        if (place.sunken)
-            style |= SS_SUNKEN;
     } else if (kind == ControlKind::Edit) {
         style &= ~static_cast<LONG_PTR>(ES_CENTER | ES_RIGHT);
         style |= place.align == Align::Right ? ES_RIGHT : place.align == Align::Centre ? ES_CENTER : ES_LEFT;
@@ -49,6 +47,10 @@ void applyStyle(HWND window, ControlKind kind, const layout::Placement& place)
         return;
     }
     SetWindowLongPtrW(window, GWL_STYLE, style);
+    if (place.sunken) {
+        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_STATICEDGE);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
 }
 
 // Every control with a place goes there; every other one is hidden.

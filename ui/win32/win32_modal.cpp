@@ -46,7 +46,8 @@ std::wstring titleOf(HWND window)
 class DialogWindow : public HostWindow {
 public:
     explicit DialogWindow(HWND owner)
-        : HostWindow(owner, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT)
+        // No WS_CLIPCHILDREN: the window paints the inside of its group frames.
+        : HostWindow(owner, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT)
     {
     }
     bool done = false;
