@@ -1,38 +1,16 @@
 #include "ui/win32/main_frame.h"
 
+#include "ui/win32/main_frame_window.h"
+
 #include "ui/main_window/window.h"
-#include "ui/win32/keyboard.h"
 #include "ui/win32/screenshots.h"
-#include "ui/win32/win32_font.h"
-#include "ui/win32/win32_host.h"
-#include "ui/win32/win32_layout.h"
 #include "ui/win32/win32_text.h"
-#include "ui/window_title.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
-
-#include <cwctype>
-#include <memory>
 
 namespace kestrel::ui::win32 {
 
 namespace {
-
-// The window menu's items of our own.
-constexpr UINT kAboutCommand = 0x0010;
-constexpr UINT kKeyListCommand = 0x0020;
-constexpr UINT kCheckFileCommand = 0x0030;
-
-bool isDefinitionFile(const std::wstring& path)
-{
-    if (path.size() < 4)
-        return false;
-    std::wstring extension = path.substr(path.size() - 4);
-    for (wchar_t& c : extension)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return extension == L".csv";
-}
 
 std::wstring environment(const wchar_t* name)
 {
@@ -40,164 +18,6 @@ std::wstring environment(const wchar_t* name)
     const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
     return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
 }
-
-class MainFrame : public HostWindow {
-public:
-    MainFrame()
-        : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
-    {
-        applyDpi(dpiOf(window()));
-        addMenuItems();
-    }
-
-    // The logic behind the window, once it has created its controls: lays them
-    // out and routes the About item and dropped files to it. nullptr detaches.
-    void attach(CKestrelDlg* dialog)
-    {
-        dialog_ = dialog;
-        if (dialog_ == nullptr)
-            return;
-        controls().setFont(font_);
-        prepareMainWindow(controls(), dpi_);
-        installKeyboard(controls());
-        const SIZE client = mainWindowSize(units_);
-        RECT frame{0, 0, client.cx, client.cy};
-        AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
-        SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        layOut();
-    }
-
-protected:
-    LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        switch (message) {
-        case WM_SIZE:
-            layOut();
-            return 0;
-        case WM_GETMINMAXINFO: {
-            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            RECT frame{0, 0, 0, 0};
-            const SIZE least = mainWindowMinimum(units_);
-            frame.right = least.cx, frame.bottom = least.cy;
-            AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
-            limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
-            return 0;
-        }
-        case WM_DPICHANGED: {
-            applyDpi(HIWORD(wParam));
-            controls().setFont(font_);
-            prepareMainWindow(controls(), dpi_);
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-            layOut();
-            return 0;
-        }
-        case WM_SYSCOMMAND:
-            if (runMenuCommand(static_cast<UINT>(wParam & 0xFFF0)))
-                return 0;
-            break;
-        case WM_DROPFILES:
-            onDrop(reinterpret_cast<HDROP>(wParam));
-            return 0;
-        default:
-            break;
-        }
-        return HostWindow::message(message, wParam, lParam);
-    }
-
-    // The close box, Escape and Alt+F4 end the program; the logic saves as it
-    // goes and once more when it is taken down.
-    void onClose() override
-    {
-        ShowWindow(window(), SW_HIDE);
-        PostQuitMessage(0);
-    }
-
-private:
-    void applyDpi(int dpi)
-    {
-        dpi_ = dpi;
-        font_ = uiFont(dpi);
-        units_ = baseUnitsOf(font_);
-        controls().setDpi(dpi);
-    }
-
-    void layOut()
-    {
-        if (dialog_ == nullptr)
-            return;
-        RECT client{};
-        GetClientRect(window(), &client);
-        layOutMainWindow(controls(), {client.right, client.bottom}, units_);
-        InvalidateRect(window(), nullptr, TRUE);
-    }
-
-    // The key list and the definition file check, then About, at the end of
-    // the window menu (Windows has no other menu for them).
-    void addMenuItems()
-    {
-        HMENU menu = GetSystemMenu(window(), FALSE);
-        if (menu == nullptr)
-            return;
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kKeyListCommand, L"キー操作");
-        AppendMenuW(menu, MF_STRING, kCheckFileCommand, L"定義ファイルの確認");
-        if (const std::string about = aboutMenuText(); !about.empty())
-            AppendMenuW(menu, MF_STRING, kAboutCommand, wideFromCp932(about).c_str());
-    }
-
-    bool runMenuCommand(UINT command)
-    {
-        if (command != kAboutCommand && command != kKeyListCommand && command != kCheckFileCommand)
-            return false;
-        if (dialog_ == nullptr)
-            return true;
-        if (command == kAboutCommand)
-            dialog_->onAboutCommand();
-        else if (command == kKeyListCommand)
-            dialog_->onKeyListCommand();
-        else
-            dialog_->onCheckDefinitionFile();
-        controls().flush();
-        return true;
-    }
-
-    // The shortcut table's keys click their controls as a click would.
-    bool shortcut(UINT key) override
-    {
-        if (dialog_ == nullptr)
-            return false;
-        const int id = shortcutFor(key);
-        return id != 0 && controls().clickAsUser(id);
-    }
-
-    // The first .csv file among those dropped.
-    void onDrop(HDROP drop)
-    {
-        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-        std::wstring chosen;
-        for (UINT i = 0; i < count && chosen.empty(); ++i) {
-            const UINT length = DragQueryFileW(drop, i, nullptr, 0);
-            std::wstring path(length + 1, L'\0');
-            path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
-            if (isDefinitionFile(path))
-                chosen = path;
-        }
-        DragFinish(drop);
-        if (chosen.empty() || dialog_ == nullptr)
-            return;
-        SetForegroundWindow(window());
-        dialog_->openDefinitionFile(utf8FromWide(chosen));
-        controls().flush();
-    }
-
-    CKestrelDlg* dialog_ = nullptr;
-    int dpi_ = 96;
-    HFONT font_ = nullptr;
-    BaseUnits units_{6, 13};
-};
 
 }  // namespace
 
