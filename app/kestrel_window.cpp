@@ -36,7 +36,12 @@ QString fromCp932(const std::string& text)
 KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
 {
     setCentralWidget(controls_);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrel.svg")));
+    // The start-up messages open over the window, never before it.
+    controls_->setWindowShownBeforeModals(true);
+    // The program's icon when it has one already: reading the picture again costs
+    // a few milliseconds of the start.
+    const QIcon programIcon = QApplication::windowIcon();
+    setWindowIcon(programIcon.isNull() ? QIcon(QStringLiteral(":/icons/kestrel.svg")) : programIcon);
     setAcceptDrops(true);
     addHelpItems();
     addAboutItem();

@@ -3,6 +3,7 @@
 #include "app/arguments.h"
 #include "app/kestrel_window.h"
 #include "app/screenshot.h"
+#include "app/startup_timing.h"
 
 #include "platform/program_path.h"
 #include "ui/main_window/window.h"
@@ -51,7 +52,9 @@ int main(int argc, char* argv[])
             return 0;
         }
     }
+    kestrel::app::markStartupPhase("main");
     QApplication app(argc, argv);
+    kestrel::app::markStartupPhase("application");
     // QApplication has taken its own options out of argv; what is left is ours.
     const auto arguments = kestrel::app::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (arguments.action == kestrel::app::Arguments::Action::Error) {
@@ -68,15 +71,22 @@ int main(int argc, char* argv[])
     const QString definitionFile = QFile::decodeName(QByteArray::fromStdString(arguments.file));
 
     kestrel::app::KestrelWindow window;
+    kestrel::app::markStartupPhase("window");
     int status = 0;
     {
         kestrel::ui::CKestrelDlg dialog(window.controls(),
                                         kestrel::settingsFilePath(kestrel::executablePath()));
         window.attach(&dialog);
+        kestrel::app::markStartupPhase("layout");
         // A file argument is the only definition file loaded at start.
         dialog.OnInitDialog(definitionFile.isEmpty() ? std::string() : kestrel::app::KestrelWindow::pathForLogic(definitionFile));
         window.controls().flush();
+        kestrel::app::markStartupPhase("init");
+        // Shown here at the latest: a start-up message shows it first, at the
+        // place the logic restored, so that the message opens over it.
         window.show();
+        kestrel::app::markStartupPhase("shown");
+        kestrel::app::quitAfterFirstFrame(window);
         kestrel::app::takeScreenshotsIfAsked(window);
         status = QApplication::exec();
         window.attach(nullptr);

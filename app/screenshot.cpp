@@ -1,10 +1,12 @@
 // Pictures of the window for the documentation, taken by driving the window
 // through its widgets as a player would: type a damage, click the four layout
-// radios, open the two dialogs.
+// radios, rest the mouse on a value button and on a cut cell, open the two
+// dialogs and the file dialog.
 
 #include "app/screenshot.h"
 
 #include "app/kestrel_window.h"
+#include "ui/list_view.h"
 #include "ui/main_window/ids.h"
 #include "ui/qt/qt_controls.h"
 
@@ -13,8 +15,14 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QScreen>
+#include <QTableView>
 #include <QTimer>
+#include <QToolTip>
+
+#include <optional>
 
 namespace kestrel::app {
 
@@ -52,6 +60,75 @@ void saveDialog(KestrelWindow& window, int button, const QString& file)
     click(window, button);
 }
 
+// The tooltip on show, as a window of its own; nullptr when none is.
+QWidget* shownToolTip()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+// Rests the mouse on point of widget: its tooltip (if any) opens. True when one is on show.
+bool hover(QWidget& widget, const QPoint& point)
+{
+    QToolTip::hideText();
+    QHelpEvent event(QEvent::ToolTip, point, widget.mapToGlobal(point));
+    QApplication::sendEvent(&widget, &event);
+    return QToolTip::isVisible();
+}
+
+// A tooltip lives in a window of its own, so the picture is taken from the
+// screen: the pointed-at area and the tooltip, with some of the window round them.
+void saveToolTip(KestrelWindow& window, const QRect& pointedAt, const QString& file)
+{
+    settle();
+    QWidget* tip = shownToolTip();
+    QScreen* screen = window.screen();
+    if (tip == nullptr || screen == nullptr)
+        return;
+    const QRect area =
+        pointedAt.united(tip->geometry()).adjusted(-260, -140, 260, 140).intersected(window.frameGeometry());
+    screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+    QToolTip::hideText();
+}
+
+// Rests the mouse on the list's cells, row by row, until one shows its whole
+// text as a tooltip (a cell the view cuts); the rectangle it rests on.
+std::optional<QRect> hoverFirstCutCell(QTableView& view)
+{
+    const QAbstractItemModel& model = *view.model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        for (int column = 0; column < model.columnCount(); ++column) {
+            const QRect cell = view.visualRect(model.index(row, column));
+            if (cell.isValid() && view.viewport()->rect().contains(cell) && hover(*view.viewport(), cell.center()))
+                return QRect(view.viewport()->mapToGlobal(cell.topLeft()), cell.size());
+        }
+    return std::nullopt;
+}
+
+// A value button's tooltip (its live split and its shortcut), then a cut cell's
+// in the first layout that has one.
+void shootToolTips(KestrelWindow& window, const QString& folder)
+{
+    if (QWidget* button = window.controls().widget(ui::id::kMpDrainButton)) {
+        if (hover(*button, button->rect().center()))
+            saveToolTip(window, QRect(button->mapToGlobal(QPoint()), button->size()),
+                        folder + QStringLiteral("/tooltip-value-button.png"));
+    }
+    auto* view = qobject_cast<QTableView*>(window.controls().widget(ui::kIdList));
+    if (view == nullptr)
+        return;
+    for (int radio : ui::id::kLayoutRadios) {
+        click(window, radio);
+        settle();
+        if (const auto cell = hoverFirstCutCell(*view)) {
+            saveToolTip(window, *cell, folder + QStringLiteral("/tooltip-cut-cell.png"));
+            return;
+        }
+    }
+}
+
 void shoot(KestrelWindow& window, const QString& folder)
 {
     if (auto* dealt = qobject_cast<QLineEdit*>(window.controls().widget(ui::id::kDealtLow))) {
@@ -70,8 +147,10 @@ void shoot(KestrelWindow& window, const QString& folder)
         settle();
         window.grab().save(folder + QStringLiteral("/main-%1.png").arg(QLatin1String(layout.name)));
     }
+    shootToolTips(window, folder);
     saveDialog(window, ui::id::kChangeUser, folder + QStringLiteral("/dialog-user.png"));
     saveDialog(window, ui::id::kConfig, folder + QStringLiteral("/dialog-config.png"));
+    saveDialog(window, ui::id::kRefer, folder + QStringLiteral("/dialog-file.png"));
     window.close();
 }
 

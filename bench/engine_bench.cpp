@@ -1,17 +1,22 @@
 // Figures for the hot paths on a full table of 1024 generated monsters: loading,
-// expected damage, refresh with various observations, and the seven sorts.
+// expected damage, refresh with various observations, and the seven sorts, each
+// beside the literal exchange sort of whole records; the run ends with a table
+// of how many times faster each sort is than the literal one.
 
 #include "catalogue/monster_loader.h"
 #include "engine/candidate_filter.h"
 #include "engine/damage_model.h"
 #include "engine/sorting.h"
 #include "engine/text_search.h"
+#include "support/literal_sort.h"
 #include "support/monster_files.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <string>
 
 using namespace kestrel;
 
@@ -106,7 +111,8 @@ void BM_RefreshSkillAndNameSearch(benchmark::State& state)
 }
 BENCHMARK(BM_RefreshSkillAndNameSearch)->Unit(benchmark::kMicrosecond);
 
-void BM_Sort(benchmark::State& state)
+template <class Sort>
+void runSort(benchmark::State& state, Sort sort)
 {
     const auto key = static_cast<std::int32_t>(state.range(0));
     auto pristine = fullTable();
@@ -116,12 +122,67 @@ void BM_Sort(benchmark::State& state)
         catalogue->monsterTable = pristine->monsterTable;
         catalogue->monsterCount = pristine->monsterCount;
         state.ResumeTiming();
-        applySort(*catalogue, key, 0);
+        sort(*catalogue, key);
         benchmark::ClobberMemory();
     }
 }
+
+void BM_Sort(benchmark::State& state)
+{
+    runSort(state, [](Catalogue& c, std::int32_t key) { applySort(c, key, 0); });
+}
 BENCHMARK(BM_Sort)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+void BM_LiteralSort(benchmark::State& state)
+{
+    runSort(state, [](Catalogue& c, std::int32_t key) { kestrel::testing::literalApplySort(c, key, 0); });
+}
+BENCHMARK(BM_LiteralSort)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+// The console output, then the sorts against the literal one: the median CPU
+// times when there are repetitions, else the single figures.
+class SortRatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (!single && run.aggregate_name != "median")
+                continue;
+            const std::string& name = run.run_name.function_name;
+            if (name == "BM_Sort" || name == "BM_LiteralSort")
+                cpuMs_[name][run.run_name.args] = run.GetAdjustedCPUTime();
+        }
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto& ours = cpuMs_["BM_Sort"];
+        const auto& literal = cpuMs_["BM_LiteralSort"];
+        if (ours.empty() || literal.empty())
+            return;
+        std::printf("\nsort key   literal ms   sort ms   times faster\n");
+        for (const auto& [key, ms] : ours) {
+            const auto it = literal.find(key);
+            if (it != literal.end() && ms > 0)
+                std::printf("%-8s %10.3f %9.3f %12.1f\n", key.c_str(), it->second, ms, it->second / ms);
+        }
+    }
+
+private:
+    std::map<std::string, std::map<std::string, double>> cpuMs_;
+};
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    SortRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

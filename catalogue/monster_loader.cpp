@@ -6,12 +6,21 @@
 #include "platform/file_names.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <istream>
+#include <memory>
 #include <optional>
-#include <sstream>
 #include <system_error>
+#include <unordered_map>
 #include <filesystem>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace kestrel {
 
@@ -48,6 +57,18 @@ std::string_view untilNul(std::string_view field)
 
 std::int32_t integerOr(std::string_view field, std::int32_t fallback)
 {
+    // Most fields are empty or a few digits, perhaps after a minus sign.
+    if (field.empty())
+        return fallback;
+    const std::size_t start = !field.empty() && field[0] == '-' ? 1 : 0;
+    if (field.size() > start && field.size() - start <= 9) {
+        std::int32_t value = 0;
+        std::size_t i = start;
+        for (; i < field.size() && static_cast<unsigned char>(field[i] - '0') <= 9; ++i)
+            value = value * 10 + (field[i] - '0');
+        if (i == field.size())
+            return start == 0 ? value : -value;
+    }
     return leadingInteger(field).value_or(fallback);
 }
 
@@ -129,44 +150,123 @@ void fillBasicColumn(MonsterRecord& r, int column, std::string_view field, const
     }
 }
 
-void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field, const LineContext& ctx)
+// The extended layout's columns other than plain numbers.
+void fillExtendedTextColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field,
+                            const LineContext& ctx)
 {
-    if (column >= 14 && column <= 40) {
-        r.extraStats[column - 14] = integerOr(field, -1);
-        return;
-    }
     switch (column) {
     case 1: copyField(r.name, kNameSize, field, ctx, "name"); break;
     case 2: copyField(r.reading, kNameSize, field, ctx, "reading"); break;
     case 3: r.family = familyOf(field, ctx); break;
-    case 4: r.bookNumber = integerOr(field, 0); break;
-    case 6: r.hp = integerOr(field, -1); break;
-    case 7: r.mp = integerOr(field, -1); break;
-    case 8: r.attack = integerOr(field, -1); break;
-    case 9: r.defense = integerOr(field, -1); break;
-    case 10: r.weight = integerOr(field, -1); break;
     case 45: parseSkillList(r, field, ctx); break;
     case 46: c.triviaText1[c.monsterCount] = untilNul(field); break;
     case 47: c.triviaText2[c.monsterCount] = untilNul(field); break;
     case 48: c.locationText[c.monsterCount] = untilNul(field); break;
-    case 49: r.floating = integerOr(field, 0); break;
-    case 50: r.groundFlag = integerOr(field, 0); break;
-    case 51: r.translucentFlag = integerOr(field, 0); break;
-    case 52: r.metal = integerOr(field, 0); break;
-    case 53: r.mpDrain = integerOr(field, 0); break;
     case 54: r.noAnger = (!field.empty() && field[0] == '?') ? -1 : integerOr(field, 0); break;
-    case 55: r.size = integerOr(field, 0); break;
     case 56:
         r.typeLetter = typeLetterOfField(field);
         if (r.typeLetter == 0 && !field.empty())
             ctx.warn("type letter not recognised");
         break;
     case 75: r.quizClass = quizClassOf(field, ctx); break;
-    case 76: r.dealtSpread = integerOr(field, 0); break;
-    case 77: r.takenSpread = integerOr(field, 0); break;
     default: break;
     }
 }
+
+// Columns of the extended layout that nothing reads.
+bool unusedExtendedColumn(int column)
+{
+    return column == 0 || column == 5 || (column >= 11 && column <= 13) || (column >= 41 && column <= 44) ||
+           (column >= 57 && column <= 74) || column >= kExtendedColumns;
+}
+
+// The extended layout's columns that hold a plain number: the field it goes
+// to and the value of an empty or non-numeric field. The statistics columns
+// 14..40 go to extraStats.
+struct NumberColumn {
+    std::int32_t MonsterRecord::*field = nullptr;
+    std::int32_t fallback = 0;
+};
+
+constexpr std::array<NumberColumn, kExtendedColumns> numberColumns()
+{
+    std::array<NumberColumn, kExtendedColumns> columns{};
+    columns[4] = {&MonsterRecord::bookNumber, 0};
+    columns[6] = {&MonsterRecord::hp, -1};
+    columns[7] = {&MonsterRecord::mp, -1};
+    columns[8] = {&MonsterRecord::attack, -1};
+    columns[9] = {&MonsterRecord::defense, -1};
+    columns[10] = {&MonsterRecord::weight, -1};
+    columns[49] = {&MonsterRecord::floating, 0};
+    columns[50] = {&MonsterRecord::groundFlag, 0};
+    columns[51] = {&MonsterRecord::translucentFlag, 0};
+    columns[52] = {&MonsterRecord::metal, 0};
+    columns[53] = {&MonsterRecord::mpDrain, 0};
+    columns[55] = {&MonsterRecord::size, 0};
+    columns[76] = {&MonsterRecord::dealtSpread, 0};
+    columns[77] = {&MonsterRecord::takenSpread, 0};
+    return columns;
+}
+
+constexpr std::array<NumberColumn, kExtendedColumns> kNumberColumns = numberColumns();
+
+// A column of the extended layout; the hot ones (numbers) without a call.
+inline void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field,
+                               const LineContext& ctx)
+{
+    if (column >= 14 && column <= 40) {
+        r.extraStats[column - 14] = integerOr(field, -1);
+        return;
+    }
+    if (column < 0 || column >= kExtendedColumns)
+        return;
+    if (const NumberColumn& number = kNumberColumns[static_cast<std::size_t>(column)]; number.field != nullptr) {
+        r.*number.field = integerOr(field, number.fallback);
+        return;
+    }
+    if (!unusedExtendedColumn(column))
+        fillExtendedTextColumn(c, r, column, field, ctx);
+}
+
+// The commas of a line, front to back, found sixteen bytes at a time.
+class Commas {
+public:
+    explicit Commas(std::string_view line) : line_(line), bits_(commasFrom(0)) {}
+
+    // The position of the next comma; the line's length when there is none left.
+    std::size_t next()
+    {
+        while (bits_ == 0) {
+            chunk_ += 16;
+            if (chunk_ >= line_.size())
+                return line_.size();
+            bits_ = commasFrom(chunk_);
+        }
+        const std::size_t pos = chunk_ + static_cast<std::size_t>(std::countr_zero(bits_));
+        bits_ &= bits_ - 1;
+        return pos;
+    }
+
+private:
+    // Bit k set when byte at + k is a comma, for the sixteen bytes from at.
+    unsigned commasFrom(std::size_t at) const
+    {
+#if defined(__SSE2__) || defined(_M_X64)
+        if (at + 16 <= line_.size()) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line_.data() + at));
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(','))));
+        }
+#endif
+        unsigned bits = 0;
+        for (std::size_t k = 0; k < 16 && at + k < line_.size(); ++k)
+            bits |= line_[at + k] == ',' ? 1u << k : 0u;
+        return bits;
+    }
+
+    std::string_view line_;
+    std::size_t chunk_ = 0;
+    unsigned bits_;
+};
 
 // Parses one data line into the record at monsterCount (which is below the
 // table's capacity) and advances monsterCount. True when the line has at least
@@ -177,11 +277,10 @@ bool parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
     if (line.size() > kLineBytes)
         ctx.warn("line longer than " + std::to_string(kLineBytes) + " bytes");
     int column = 0;
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos <= line.size(); ++pos) {
-        if (pos < line.size() && line[pos] != ',')
-            continue;
-        std::string_view field = line.substr(start, pos - start);
+    Commas commas(line);
+    for (std::size_t start = 0; start <= line.size();) {
+        const std::size_t pos = commas.next();
+        std::string_view field(line.data() + start, pos - start);
         if (field.size() > kFieldBytes) {
             field = cutAtCharBoundary(field, kFieldBytes);
             if (column != 0)
@@ -207,8 +306,12 @@ bool parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
 
 // A skill that reads 仲間を呼ぶ (or any beginning of it, the empty skill included)
 // gets the monster's name in parentheses; then the search keys are stored.
+// Many monsters share a skill: each skill text is normalised once and its key
+// copied to the others (the fields past the key are zero in all of them).
 void finishRecords(Catalogue& c)
 {
+    std::unordered_map<std::string_view, const char*> keyOfSkill;
+    keyOfSkill.reserve(1024);
     for (int i = 0; i < c.monsterCount; ++i) {
         MonsterRecord& r = c.monsterTable[i];
         for (int k = 0; k < r.skillCount; ++k) {
@@ -216,11 +319,42 @@ void finishRecords(Catalogue& c)
             if (kCallFriends.substr(0, skill.size()) == skill && skill.size() <= kCallFriends.size()) {
                 std::string named = std::string(skill) + "(" + r.name + ")";
                 copyTextField(r.skills[k], kSkillSize, named);
+                skill = r.skills[k];
             }
-            normaliseText(r.skills[k], r.skillKeys[k], kSkillSize);
+            const auto [known, fresh] = keyOfSkill.try_emplace(skill, r.skillKeys[k]);
+            if (fresh)
+                normaliseText(r.skills[k], r.skillKeys[k], kSkillSize);
+            else
+                std::memcpy(r.skillKeys[k], known->second, kSkillSize);
         }
         normaliseText(r.reading, r.readingKey, kNameSize);
     }
+}
+
+// A file's bytes, in a buffer that nothing fills before the read does.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+};
+
+// The stream's bytes to its end: one read into a buffer one byte larger than
+// the size the file has (0 when it is not known), so that the end is seen at
+// once; should the file be longer by now, the room doubles until it is read.
+bool readWhole(std::istream& in, std::uintmax_t expected, FileBytes& bytes)
+{
+    std::size_t capacity = static_cast<std::size_t>(std::min<std::uintmax_t>(expected, PTRDIFF_MAX / 4)) + 1;
+    bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+    for (;;) {
+        in.read(bytes.data.get() + bytes.size, static_cast<std::streamsize>(capacity - bytes.size));
+        bytes.size += static_cast<std::size_t>(in.gcount());
+        if (!in)
+            break;
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity * 2);
+        std::memcpy(larger.get(), bytes.data.get(), bytes.size);
+        bytes.data = std::move(larger);
+        capacity *= 2;
+    }
+    return !in.bad();
 }
 
 std::string pathInCp932(const std::string& path)
@@ -340,30 +474,27 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
 
 LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const MessageSink& showMessage)
 {
-    clearCatalogue(catalogue);
     LoadReport report;
-    if (path.empty())
+    if (path.empty()) {
+        clearCatalogue(catalogue);
         return report;
+    }
     std::error_code ec;
-    std::string bytes;
+    FileBytes bytes;
     const std::filesystem::path file = pathFromUtf8(path);
     bool readable = !std::filesystem::is_directory(file, ec);
     if (readable) {
         std::ifstream in(file, std::ios::binary);
-        readable = static_cast<bool>(in);
-        if (readable) {
-            std::ostringstream buffer;
-            buffer << in.rdbuf();
-            readable = !in.bad();
-            bytes = std::move(buffer).str();
-        }
+        const std::uintmax_t size = std::filesystem::file_size(file, ec);
+        readable = in && readWhole(in, ec ? 0 : size, bytes);
     }
     if (!readable) {
+        clearCatalogue(catalogue);
         if (showMessage)
             showMessage({"File open error !! : " + pathInCp932(path), "", MessageIcon::None});
         return report;
     }
-    return loadMonsterBytes(catalogue, bytes, path, showMessage);
+    return loadMonsterBytes(catalogue, std::string_view(bytes.data.get(), bytes.size), path, showMessage);
 }
 
 }  // namespace kestrel

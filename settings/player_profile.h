@@ -25,6 +25,11 @@ struct PlayerProfile {
 // attack 1001 + n, defense 2001 + n, weight 3001 + n, name "User" n + 1.
 PlayerProfile defaultProfile(int n);
 
+// Whether the player has never set the profile's attack or defense: the
+// defaults lie above 1000 and 2000, beyond any value the game gives.
+constexpr bool attackUnset(const PlayerProfile& profile) { return profile.ATACK > 1000; }
+constexpr bool defenseUnset(const PlayerProfile& profile) { return profile.DEFENSE > 2000; }
+
 struct WeaponRow {
     const char* name;           // code page 932, fits 16 bytes
     std::int32_t targetFamily;  // family code - 1 (0..13)

@@ -19,6 +19,8 @@ constexpr std::string_view kSettingSection = "SETTING";
 constexpr std::string_view kKestrelSection = "KESTREL";
 constexpr std::string_view kMonsterFileUtf8 = "MONSTERFILE_UTF8";
 constexpr std::size_t kMaxPathBytes = 4096;
+constexpr std::string_view kWindowKey = "WINDOW";
+constexpr std::string_view kColumnsKeyPrefix = "COLUMNS_";
 
 bool isSpace(char c)
 {
@@ -207,6 +209,67 @@ float readFloat(const IniFile& ini, std::string_view key, std::string_view defau
     return (*value >= 0.5f && *value <= 2.0f) ? *value : fallback;
 }
 
+// A comma-separated list of 1 to maxCount decimal integers ("12,-3, 40"), each
+// held at the 32-bit limits; nullopt for anything else.
+std::optional<std::vector<std::int32_t>> integerList(std::string_view text, std::size_t maxCount)
+{
+    std::vector<std::int32_t> values;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        std::string_view item = skipSpace(text.substr(0, comma));
+        while (!item.empty() && isSpace(item.back()))
+            item.remove_suffix(1);
+        const std::string_view digits = !item.empty() && item.front() == '-' ? item.substr(1) : item;
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos ||
+            values.size() == maxCount)
+            return std::nullopt;
+        values.push_back(*parseDecimal(item));
+        if (comma == std::string_view::npos)
+            return values;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+std::string joinIntegers(const std::vector<std::int32_t>& values)
+{
+    std::string text;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text += (i ? "," : "") + std::to_string(values[i]);
+    return text;
+}
+
+std::string columnsKey(int layout)
+{
+    return std::string(kColumnsKeyPrefix) + std::to_string(layout);
+}
+
+// WINDOW: four integers, the place kept within reach of any screen layout and
+// the size within what a window can be; anything else is no place at all.
+std::optional<WindowGeometry> readWindow(const IniFile& ini)
+{
+    const auto text = ini.value(kKestrelSection, kWindowKey);
+    const auto values = text ? integerList(*text, 4) : std::nullopt;
+    if (!values || values->size() != 4)
+        return std::nullopt;
+    const auto& v = *values;
+    return WindowGeometry{std::clamp(v[0], -kMaxWindowOffset, kMaxWindowOffset),
+                          std::clamp(v[1], -kMaxWindowOffset, kMaxWindowOffset),
+                          std::clamp(v[2], kMinWindowSide, kMaxWindowSide),
+                          std::clamp(v[3], kMinWindowSide, kMaxWindowSide)};
+}
+
+// COLUMNS_<layout>: every width held between a grip and a few screens.
+std::vector<std::int32_t> readColumns(const IniFile& ini, int layout)
+{
+    const auto text = ini.value(kKestrelSection, columnsKey(layout));
+    auto values = text ? integerList(*text, kMaxStoredColumns) : std::nullopt;
+    if (!values)
+        return {};
+    for (std::int32_t& width : *values)
+        width = std::clamp(width, kMinColumnWidth, kMaxColumnWidth);
+    return *values;
+}
+
 std::string profileSection(int n)
 {
     return "USER" + std::to_string(n);
@@ -286,6 +349,9 @@ Settings parseSettings(std::string_view bytes)
     const std::string utf8Path = ini.valueOr(kKestrelSection, kMonsterFileUtf8, "");
     if (utf8Path.size() <= kMaxPathBytes && isValidUtf8(utf8Path) && utf8Path.find('\0') == std::string::npos)
         settings.monsterFileUtf8 = utf8Path;
+    settings.window = readWindow(ini);
+    for (int layout = 0; layout < kColumnLayoutCount; ++layout)
+        settings.columnWidths[static_cast<std::size_t>(layout)] = readColumns(ini, layout);
     for (const IntKey& key : kIntKeys)
         key.field(settings) = readInt(ini, kSettingSection, key.key, key.defaultText, key.accepted, key.fallback);
     for (const FloatKey& key : kFloatKeys)
@@ -309,6 +375,14 @@ std::string renderSettings(const Settings& settings, std::string_view currentByt
     // The section appears only once such a path has been chosen; later it is emptied.
     if (!settings.monsterFileUtf8.empty() || ini.value(kKestrelSection, kMonsterFileUtf8))
         ini.setValue(kKestrelSection, kMonsterFileUtf8, settings.monsterFileUtf8);
+    if (const auto& w = settings.window)
+        ini.setValue(kKestrelSection, kWindowKey, joinIntegers({w->x, w->y, w->width, w->height}));
+    // A layout back at its own widths empties its key, if it has one.
+    for (int layout = 0; layout < kColumnLayoutCount; ++layout) {
+        const auto& widths = settings.columnWidths[static_cast<std::size_t>(layout)];
+        if (!widths.empty() || ini.value(kKestrelSection, columnsKey(layout)))
+            ini.setValue(kKestrelSection, columnsKey(layout), joinIntegers(widths));
+    }
     for (const auto& [key, value] : integerSettings(settings)) {
         if (key != "DEBUG")  // DEBUG is set by editing the file only
             ini.setValue(kSettingSection, key, std::to_string(value));

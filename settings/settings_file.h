@@ -7,12 +7,29 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace kestrel {
+
+// The main window's place on the screen in pixels: its top-left corner and size.
+struct WindowGeometry {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    friend bool operator==(const WindowGeometry&, const WindowGeometry&) = default;
+};
+
+// The list layouts that have columns of their own (特技, 場所, まめ, ダメージ).
+inline constexpr int kColumnLayoutCount = 4;
+// Bounds a stored window or column takes whatever the file says.
+inline constexpr std::int32_t kMinWindowSide = 100, kMaxWindowSide = 16384, kMaxWindowOffset = 32000;
+inline constexpr std::int32_t kMinColumnWidth = 10, kMaxColumnWidth = 4000;
+inline constexpr std::size_t kMaxStoredColumns = 32;
 
 struct Settings {
     std::uint64_t informationFlags = 0;  // INFORMATIONFLAG (low 32 bits stored)
@@ -21,6 +38,12 @@ struct Settings {
     // page 932 cannot hold it; while set it is the file used, and MONSTERFILE
     // keeps the last path it could hold.
     std::string monsterFileUtf8;
+    // [KESTREL] WINDOW=x,y,width,height: where the main window was last; none
+    // until it has been saved (or when the stored value is no such list).
+    std::optional<WindowGeometry> window;
+    // [KESTREL] COLUMNS_<layout>=w1,w2,...: the list's column widths per layout;
+    // empty while the layout keeps its own widths.
+    std::array<std::vector<std::int32_t>, kColumnLayoutCount> columnWidths;
     std::int32_t debugLevel = 0;         // DEBUG (read, never written)
     std::int32_t currentClass = 1;       // QUIZCLASS
     std::int32_t currentUser = 0;        // USERSEL

@@ -69,3 +69,33 @@ TEST(MainWindow, FailedSettingsWriteIsToldOnce)
     EXPECT_TRUE(ok.controls.notices().empty());
     EXPECT_TRUE(std::filesystem::exists(ini));
 }
+
+// The list's column widths and the window's place live on from one run to the
+// next: per layout, only once changed, remembered widths that no longer fit a
+// layout's columns left aside.
+TEST(MainWindow, ColumnWidthsAndWindowPlaceOutliveTheRun)
+{
+    TempDir dir;
+    const std::string ini = dir.write(
+        "k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nSELECTLIST=1\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() +
+                     "\r\n[KESTREL]\r\nWINDOW=40,50,900,700\r\nCOLUMNS_0=1,2,3\r\n");
+    {
+        Window w(ini);
+        EXPECT_EQ(w.controls.windowRect(), (WindowRect{40, 50, 900, 700}));
+        ASSERT_TRUE(w.controls.resizeColumn(kIdList, 2, 500));  // 場所
+        w.controls.click(id::kLayoutRadios[0]);  // three widths for eight columns: its own
+        EXPECT_EQ(w.controls.columns(kIdList)[0].width, columnsOf(0)[0].width);
+        w.controls.click(id::kLayoutRadios[1]);
+        EXPECT_EQ(w.controls.columns(kIdList)[2].width, 500);
+        w.controls.setWindowRect({-5, 0, 1200, 800});
+    }
+    const kestrel::Settings saved = kestrel::loadSettings(ini);
+    EXPECT_EQ(saved.window, (kestrel::WindowGeometry{-5, 0, 1200, 800}));
+    const auto own = columnsOf(1);
+    EXPECT_EQ(saved.columnWidths[1], (std::vector<std::int32_t>{own[0].width, own[1].width, 500}));
+    EXPECT_TRUE(saved.columnWidths[0].empty());
+
+    Window again(ini);
+    EXPECT_EQ(again.controls.windowRect(), (WindowRect{-5, 0, 1200, 800}));
+    EXPECT_EQ(again.controls.columns(kIdList)[2].width, 500);
+}

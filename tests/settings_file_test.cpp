@@ -185,3 +185,56 @@ TEST(SettingsFile, Utf8DefinitionPathKey)
     EXPECT_EQ(cleared.value("KESTREL", "MONSTERFILE_UTF8"), std::optional<std::string>(""));
     EXPECT_EQ(cleared.value("SETTING", "MONSTERFILE"), std::optional<std::string>("C:\\new.csv"));
 }
+
+// The window's place and the list's column widths: whole lists of integers
+// only, held within bounds, written back as they were read, never beside the
+// original keys.
+TEST(SettingsFile, WindowAndColumnKeys)
+{
+    using W = std::optional<WindowGeometry>;
+    const struct { std::string value; W want; } windows[] = {
+        {"10,20,1040,860", WindowGeometry{10, 20, 1040, 860}},
+        {" -1920 , 5,800,600 ", WindowGeometry{-1920, 5, 800, 600}},
+        {"99999999,-99999999,5,99999999", WindowGeometry{32000, -32000, 100, 16384}},
+        {"10,20,1040", std::nullopt},
+        {"10,20,1040,860,7", std::nullopt},
+        {"10,20,,860", std::nullopt},
+        {"10,20,1040,860x", std::nullopt},
+        {"+10,20,1040,860", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : windows)
+        EXPECT_EQ(parseSettings("[KESTREL]\r\nWINDOW=" + c.value + "\r\n").window, c.want) << c.value;
+    EXPECT_EQ(parseSettings("[SETTING]\r\nWINDOW=1,2,300,400\r\n").window, std::nullopt);
+
+    using V = std::vector<std::int32_t>;
+    const struct { std::string value; V want; } columns[] = {
+        {"106,29,726", V{106, 29, 726}},
+        {"0,-5,100000", V{10, 10, 4000}},
+        {"106;29", V{}},
+        {"106,", V{}},
+    };
+    for (const auto& c : columns)
+        EXPECT_EQ(parseSettings("[KESTREL]\r\nCOLUMNS_1=" + c.value + "\r\n").columnWidths[1], c.want) << c.value;
+    std::string manyText = "20";
+    for (int i = 1; i < 33; ++i)
+        manyText += ",20";
+    EXPECT_TRUE(parseSettings("[KESTREL]\r\nCOLUMNS_0=" + manyText + "\r\n").columnWidths[0].empty());
+
+    const std::string original = "[SETTING]\r\nSELECTLIST=3\r\n[KESTREL]\r\nCOLUMNS_2=50,50,50,50,50\r\n";
+    Settings s = parseSettings(original);
+    EXPECT_EQ(IniFile::parse(renderSettings(s, original)).value("KESTREL", "WINDOW"), std::nullopt);
+    s.window = WindowGeometry{-8, 30, 1200, 700};
+    s.columnWidths[3] = {120, 40, 40};
+    s.columnWidths[2].clear();  // back at the layout's own widths
+    const std::string saved = renderSettings(s, original);
+    const IniFile ini = IniFile::parse(saved);
+    EXPECT_EQ(ini.value("KESTREL", "WINDOW"), std::optional<std::string>("-8,30,1200,700"));
+    EXPECT_EQ(ini.value("KESTREL", "COLUMNS_3"), std::optional<std::string>("120,40,40"));
+    EXPECT_EQ(ini.value("KESTREL", "COLUMNS_2"), std::optional<std::string>(""));
+    EXPECT_EQ(ini.value("KESTREL", "COLUMNS_0"), std::nullopt);
+    const Settings back = parseSettings(saved);
+    EXPECT_EQ(back.window, s.window);
+    EXPECT_EQ(back.columnWidths, s.columnWidths);
+    EXPECT_EQ(back.listLayout, 3);
+}

@@ -39,11 +39,10 @@ bool normaliseInto(std::string_view text, Emit&& emit)
             pos += 2;
             continue;
         }
-        std::string_view replacement(entry->replacement);
-        for (std::size_t i = 0; i < replacement.size(); ++i)
-            if (!emit(replacement.substr(i, 1)))
+        for (const char* byte = entry->replacement; *byte != '\0'; ++byte)
+            if (!emit(std::string_view(byte, 1)))
                 return false;
-        pos += std::strlen(entry->key);
+        pos += entry->key[2] == '\0' ? 2 : 4;  // one or two double-byte characters
     }
     return true;
 }
@@ -73,8 +72,8 @@ bool normaliseText(std::string_view source, char* dest, std::size_t capacity)
     bool fitted = normaliseInto(text, [&](std::string_view piece) {
         if (piece.size() > limit - used)
             return false;
-        std::memcpy(dest + used, piece.data(), piece.size());
-        used += piece.size();
+        for (char byte : piece)  // one or two bytes
+            dest[used++] = byte;
         return true;
     });
     dest[used] = '\0';

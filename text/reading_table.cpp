@@ -369,36 +369,71 @@ constexpr bool everyKeyReachable()
 static_assert(entriesWellFormed(), "malformed reading table entry");
 static_assert(everyKeyReachable(), "reading table key shadowed by an earlier one");
 
-// The table ordered by first character, entries with the same first character
-// in table order, so that a lookup visits exactly the entries a scan from the
-// top would try and in the same order.
-struct IndexSlot {
-    std::uint16_t firstChar;
-    std::uint16_t entry;
+// For each double-byte character, the entries whose key begins with it, in
+// table order, so that a lookup visits exactly the entries a scan from the top
+// would try and in the same order. Characters are found through their lead
+// byte's page of 256 trail bytes; lead bytes without any key share page 0.
+constexpr int kMaxKeysPerChar = 4;
+
+struct CharEntries {
+    std::uint8_t count;
+    std::uint16_t entry[kMaxKeysPerChar];
 };
 
-constexpr std::uint16_t charCode(const char* text)
+constexpr int countLeadBytes()
 {
-    return static_cast<std::uint16_t>((static_cast<unsigned char>(text[0]) << 8) | static_cast<unsigned char>(text[1]));
+    bool seen[256] = {};
+    int pages = 1;
+    for (const ReadingEntry& entry : readingTable) {
+        const auto lead = static_cast<unsigned char>(entry.key[0]);
+        pages += seen[lead] ? 0 : 1;
+        seen[lead] = true;
+    }
+    return pages;
 }
 
-constexpr std::array<IndexSlot, kReadingTableSize> buildIndex()
+constexpr int kPages = countLeadBytes();
+
+struct CharIndex {
+    std::array<std::uint8_t, 256> pageOfLead{};
+    std::array<std::array<std::uint16_t, 256>, kPages> slotOf{};  // 0: no key begins with it
+    std::array<CharEntries, kReadingTableSize + 1> slots{};
+};
+
+constexpr CharIndex buildIndex()
 {
-    std::array<IndexSlot, kReadingTableSize> index{};
-    for (std::size_t i = 0; i < readingTable.size(); ++i)
-        index[i] = {charCode(readingTable[i].key), static_cast<std::uint16_t>(i)};
-    // Insertion sort: stable, so equal first characters keep table order.
-    for (std::size_t i = 1; i < index.size(); ++i) {
-        IndexSlot slot = index[i];
-        std::size_t j = i;
-        for (; j > 0 && index[j - 1].firstChar > slot.firstChar; --j)
-            index[j] = index[j - 1];
-        index[j] = slot;
+    CharIndex index{};
+    int pages = 1;
+    int slots = 1;
+    for (std::size_t i = 0; i < readingTable.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(readingTable[i].key[0]);
+        const auto trail = static_cast<unsigned char>(readingTable[i].key[1]);
+        if (index.pageOfLead[lead] == 0)
+            index.pageOfLead[lead] = static_cast<std::uint8_t>(pages++);
+        std::uint16_t& slot = index.slotOf[index.pageOfLead[lead]][trail];
+        if (slot == 0)
+            slot = static_cast<std::uint16_t>(slots++);
+        CharEntries& entries = index.slots[slot];
+        entries.entry[entries.count++] = static_cast<std::uint16_t>(i);
     }
     return index;
 }
 
-constexpr std::array<IndexSlot, kReadingTableSize> kIndex = buildIndex();
+// At most kMaxKeysPerChar keys begin with one character.
+constexpr bool keysPerCharFit()
+{
+    for (const ReadingEntry& a : readingTable) {
+        int same = 0;
+        for (const ReadingEntry& b : readingTable)
+            same += a.key[0] == b.key[0] && a.key[1] == b.key[1] ? 1 : 0;
+        if (same > kMaxKeysPerChar)
+            return false;
+    }
+    return true;
+}
+static_assert(keysPerCharFit(), "too many reading keys begin with one character");
+
+constexpr CharIndex kIndex = buildIndex();
 
 }  // namespace
 
@@ -406,13 +441,13 @@ const ReadingEntry* findReading(std::string_view text)
 {
     if (text.size() < 2)
         return nullptr;
-    std::uint16_t code = charCode(text.data());
-    auto slot = std::lower_bound(kIndex.begin(), kIndex.end(), code,
-                                 [](const IndexSlot& s, std::uint16_t c) { return s.firstChar < c; });
-    for (; slot != kIndex.end() && slot->firstChar == code; ++slot) {
-        const ReadingEntry& entry = readingTable[slot->entry];
-        std::string_view key = fieldText(entry.key);
-        if (text.substr(0, key.size()) == key)
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const auto trail = static_cast<unsigned char>(text[1]);
+    const CharEntries& slot = kIndex.slots[kIndex.slotOf[kIndex.pageOfLead[lead]][trail]];
+    for (int k = 0; k < slot.count; ++k) {
+        const ReadingEntry& entry = readingTable[slot.entry[k]];
+        // The first character matches; a two-character key needs the second one too.
+        if (entry.key[2] == '\0' || (text.size() >= 4 && text[2] == entry.key[2] && text[3] == entry.key[3]))
             return &entry;
     }
     return nullptr;

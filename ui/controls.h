@@ -44,6 +44,15 @@ struct ListColumn {
     std::string toolTip = {};  // code page 932: what the column's markers mean; empty for none
 };
 
+// A window's place on the screen in pixels: its top-left corner and size.
+struct WindowRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const WindowRect&, const WindowRect&) = default;
+};
+
 enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
@@ -103,6 +112,16 @@ public:
     virtual void setColumns(int id, const std::vector<ListColumn>& columns) = 0;
     virtual void deleteAllRows(int id) = 0;
     virtual void appendRow(int id, const std::vector<std::string>& cells) = 0;
+    // The widths a list's columns have now (the user may have resized them);
+    // empty where the window system tells none.
+    virtual std::vector<int> columnWidths(int /*id*/) const { return {}; }
+
+    // The place of the window the controls are in; nullopt where the window
+    // system tells none or the window has never been on screen.
+    virtual std::optional<WindowRect> windowRect() const { return std::nullopt; }
+    // Puts that window at rect, or as near as the screens there are let the
+    // player reach it.
+    virtual void setWindowRect(const WindowRect& /*rect*/) {}
 
     // Modal message box; returns the button that closed it. An empty caption
     // means the program's own title.

@@ -5,6 +5,7 @@
 #include "text/normaliser.h"
 #include "engine/text_search.h"
 #include "ui/hint_texts.h"
+#include "ui/keyboard.h"
 #include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
@@ -59,6 +60,33 @@ std::vector<std::string> whyGoneLines(Controls& controls, const HintSources& s, 
     return lines;
 }
 
+// What an unset attack or defense means for the damage tests, with the button
+// that sets them; empty while both are set.
+std::string unsetProfileLine(const PlayerProfile* profile)
+{
+    if (profile == nullptr)
+        return {};
+    const bool attack = attackUnset(*profile), defense = defenseUnset(*profile);
+    if (!attack && !defense)
+        return {};
+    const char* what = attack && defense ? "攻撃力と守備力が未設定: ダメージ"
+                       : attack          ? "攻撃力が未設定: 与ダメ"
+                                         : "守備力が未設定: 被ダメ";
+    return sjis(what) + sjis("では正しく絞り込めません → 「変更」で設定");
+}
+
+// A damage observation is no advice while the profile value it rests on is unset.
+bool adviceUsable(Observation observation, const PlayerProfile* profile)
+{
+    if (profile == nullptr)
+        return true;
+    if (observation == Observation::dealtDamage)
+        return !attackUnset(*profile);
+    if (observation == Observation::takenDamage)
+        return !defenseUnset(*profile);
+    return true;
+}
+
 }  // namespace
 
 void addHintPanelControls(std::vector<ControlSpec>& items)
@@ -80,8 +108,10 @@ void showHints(Controls& controls, const HintSources& s)
         const Elimination elimination = explainElimination(s.catalogue, s.state, s.inputs);
         const std::int32_t target = s.weapon ? s.weapon->targetFamily : -1;
         const AdviceContext context{s.catalogue, s.state, s.inputs, elimination, target};
+        if (std::string line = unsetProfileLine(s.profile); !line.empty())
+            advice.push_back(std::move(line));
         for (const Advice& a : adviseNextObservation(context)) {
-            if (advice.size() < kIdAdviceLines.size())
+            if (advice.size() < kIdAdviceLines.size() && adviceUsable(a.observation, s.profile))
                 advice.push_back(adviceLine(a, s.weapon ? s.weapon->specialAttack : nullptr, target));
         }
         if (elimination.candidates.size() <= static_cast<std::size_t>(kNearMissListSize)) {
@@ -102,7 +132,7 @@ void showHints(Controls& controls, const HintSources& s)
     fillLines(controls, kIdNearMissLines, nearMisses);
     fillLines(controls, kIdWhyGoneLines, whyGone);
     for (std::size_t t = 0; t < std::size(kButtonTips); ++t)
-        controls.setToolTip(kButtonTips[t].button, tips[t]);
+        controls.setToolTip(kButtonTips[t].button, toolTipWithShortcut(kButtonTips[t].button, tips[t]));
 }
 
 }  // namespace kestrel::ui

@@ -2,7 +2,8 @@
 // The hint panel beside the candidate list: the three best next observations,
 // the near misses once the list is short, and the "なぜ消えた?" field that tells
 // for each monster whose name begins with the typed text what removed it. The
-// value buttons' tooltips show each answer's live count. It only reads the state.
+// value buttons' tooltips show each answer's live count above their shortcut.
+// It only reads the state.
 
 #include "catalogue/catalogue.h"
 #include "engine/filter_inputs.h"
@@ -31,10 +32,13 @@ struct HintSources {
     const ObservationState& state;
     const FilterInputs& inputs;
     const WeaponRow* weapon;  // the profile's weapon; nullptr for none
+    const PlayerProfile* profile = nullptr;  // the current profile; nullptr for none
 };
 
 // Brings the whole panel and the value buttons' tooltips up to date; with no
-// monster loaded everything is empty.
+// monster loaded everything is empty. While the profile's attack or defense is
+// unset, the first advice line says so (a damage typed then empties the list)
+// and no damage observation is advised.
 void showHints(Controls& controls, const HintSources& sources);
 
 }  // namespace kestrel::ui

@@ -69,6 +69,25 @@ std::string shortcutListText()
     return text;
 }
 
+std::string shortcutToolTip(const Shortcut& shortcut)
+{
+    return shortcut.what + sjis("（") + shortcut.keys + sjis("）");
+}
+
+std::string toolTipWithShortcut(int id, const std::string& text)
+{
+    const Shortcut* shortcut = shortcutOf(id);
+    if (shortcut == nullptr)
+        return text;
+    return text.empty() ? shortcutToolTip(*shortcut) : text + "\n" + shortcutToolTip(*shortcut);
+}
+
+void showShortcutToolTips(Controls& controls)
+{
+    for (const Shortcut& shortcut : mainWindowShortcuts())
+        controls.setToolTip(shortcut.id, shortcutToolTip(shortcut));
+}
+
 bool clickKeepsFocus(const ControlSpec& item)
 {
     switch (item.kind) {

@@ -2,7 +2,8 @@
 // The main window at the keyboard: which controls a click leaves the focus
 // alone for (so digits typed next still reach the edit the player was in), and
 // the shortcut of every observation button, family button, RESET and layout
-// radio. Every window system takes its keys from this table.
+// radio. Every window system takes its keys from this table; the tooltips that
+// show them are set by the window logic, like every other text.
 //
 // The keys never type anything into an edit: Alt+digit for the observation
 // buttons, Alt+letter for the confirm row and Alt+Shift+letter for the exclude
@@ -29,6 +30,13 @@ const std::vector<Shortcut>& mainWindowShortcuts();
 const Shortcut* shortcutOf(int id);
 // The key list of the help menu: one "keys<TAB>what" line each (code page 932).
 std::string shortcutListText();
+// The tooltip line of a shortcut: "what（keys）" (code page 932).
+std::string shortcutToolTip(const Shortcut& shortcut);
+// A control's tooltip: text (empty for none), then the line of its shortcut when
+// it has one.
+std::string toolTipWithShortcut(int id, const std::string& text);
+// Gives every shortcut control its shortcut line as tooltip.
+void showShortcutToolTips(Controls& controls);
 
 // Whether a click on this control leaves the keyboard focus where it was: the
 // radio buttons, the family rows, the observation value buttons and RESET.

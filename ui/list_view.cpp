@@ -147,10 +147,14 @@ std::string skillsCell(const MonsterRecord& record, std::int32_t searchWordCount
     return cell;
 }
 
-void buildColumns(Controls& controls, const ObservationState& state)
+void buildColumns(Controls& controls, const ObservationState& state, const std::vector<std::int32_t>& widths)
 {
     controls.setText(kIdCandidateCount, std::to_string(state.candidateCount));
-    controls.setColumns(kIdList, columnsOf(state.listLayout));
+    std::vector<ListColumn> columns = columnsOf(state.listLayout);
+    if (widths.size() == columns.size())
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            columns[i].width = widths[i];
+    controls.setColumns(kIdList, columns);
 }
 
 void fillList(Controls& controls, const Catalogue& catalogue, const ObservationState& state, std::int32_t debugLevel)

@@ -34,8 +34,9 @@ std::string skillsCell(const MonsterRecord& record, std::int32_t searchWordCount
 std::vector<std::vector<std::string>> candidateRows(const Catalogue& catalogue, const ObservationState& state,
                                                     std::int32_t debugLevel);
 
-// Shows the count and puts the columns of the current layout into the list.
-void buildColumns(Controls& controls, const ObservationState& state);
+// Shows the count and puts the columns of the current layout into the list,
+// with the remembered widths when there are as many as the layout has columns.
+void buildColumns(Controls& controls, const ObservationState& state, const std::vector<std::int32_t>& widths = {});
 // Shows the count and, unless the list is locked, replaces the rows.
 void fillList(Controls& controls, const Catalogue& catalogue, const ObservationState& state,
               std::int32_t debugLevel);

@@ -99,6 +99,24 @@ void MemoryControls::setColumns(int id, const std::vector<ListColumn>& columns)
     }
 }
 
+std::vector<int> MemoryControls::columnWidths(int id) const
+{
+    std::vector<int> widths;
+    if (const Control* control = find(id))
+        for (const ListColumn& column : control->columns)
+            widths.push_back(column.width);
+    return widths;
+}
+
+bool MemoryControls::resizeColumn(int id, int column, int width)
+{
+    Control* control = find(id);
+    if (!control || column < 0 || static_cast<std::size_t>(column) >= control->columns.size())
+        return false;
+    control->columns[static_cast<std::size_t>(column)].width = width;
+    return true;
+}
+
 void MemoryControls::setToolTip(int id, std::string_view text)
 {
     if (Control* control = find(id)) control->toolTip = text;

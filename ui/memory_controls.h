@@ -46,6 +46,10 @@ public:
     void setColumns(int id, const std::vector<ListColumn>& columns) override;
     void deleteAllRows(int id) override;
     void appendRow(int id, const std::vector<std::string>& cells) override;
+    std::vector<int> columnWidths(int id) const override;
+    // Held as set: there are no screens to fit it on.
+    std::optional<WindowRect> windowRect() const override { return windowRect_; }
+    void setWindowRect(const WindowRect& rect) override { windowRect_ = rect; }
     MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
                              MessageIcon icon) override;
     std::optional<std::string> chooseFile(std::string_view filterDescription, std::string_view pattern,
@@ -63,6 +67,7 @@ public:
     bool key(int id, char c);                  // appends one character to an edit
     bool click(int id);
     bool clickHeader(int id, int column);  // a column header of a list
+    bool resizeColumn(int id, int column, int width);  // drags a column's edge
 
     // Runs a focus request posted outside any user action (during start-up, say)
     // now, as the window system does once the call that posted it is over.
@@ -122,6 +127,7 @@ private:
     std::string currentNotice_;
     std::vector<std::string> dialogsRun_;
     int aboutShown_ = 0;
+    std::optional<WindowRect> windowRect_;
 };
 
 }  // namespace kestrel::ui

@@ -2,8 +2,8 @@
 #   platform -> text -> catalogue -> engine -> settings -> ui -> ui/qt, ui/win32
 # A layer includes only its own headers and those of the layers below it; the
 # programs (app, cli, scenario) include any layer below them. Qt headers belong
-# to ui/qt, app and the Qt tests; Windows headers to ui/win32, platform and the
-# Win32 tests.
+# to ui/qt, app, the Qt tests and the benchmarks; Windows headers to ui/win32,
+# platform and the Win32 tests.
 #
 #   cmake -DSOURCE_DIR=<repository> -P check_includes.cmake
 
@@ -73,7 +73,7 @@ foreach(root ${roots})
         math(EXPR faults "${faults} + 1")
       endif()
       if(header MATCHES "^Q[A-Za-z]*(/|$)" AND NOT layer MATCHES "^(ui/qt|app)$"
-         AND NOT file MATCHES "^tests/qt/")
+         AND NOT file MATCHES "^(tests/qt|bench)/")
         message(SEND_ERROR "${file}: includes the Qt header ${header} outside ui/qt and app")
         math(EXPR faults "${faults} + 1")
       endif()

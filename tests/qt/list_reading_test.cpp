@@ -25,6 +25,7 @@ struct Window : MainWindowFixture {
     QString tipAt(int row, int column)
     {
         QToolTip::hideText();
+        view->viewport()->repaint();  // a cell's text is cut as it is painted
         const QRect cell = view->visualRect(view->model()->index(row, column));
         QHelpEvent event(QEvent::ToolTip, cell.center(), view->viewport()->mapToGlobal(cell.center()));
         QApplication::sendEvent(view->viewport(), &event);

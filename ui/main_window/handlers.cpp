@@ -180,7 +180,7 @@ void CKestrelDlg::onLayoutChosen(std::int32_t layout)
 {
     state_.listLayout = layout;
     saveSettings();
-    buildColumns(controls_, state_);
+    showColumns();
     updateObservationLabels();
     refresh();
     focusPrimaryInput();
@@ -199,7 +199,7 @@ void CKestrelDlg::onTriviaLayoutChosen()
     applySkillLabels(4);
     state_.listLayout = 2;
     saveSettings();
-    buildColumns(controls_, state_);
+    showColumns();
     updateObservationLabels();
     refresh();
 }

@@ -45,10 +45,12 @@ CKestrelDlg::CKestrelDlg(Controls& controls, std::string settingsPath)
     : controls_(controls), settingsPath_(std::move(settingsPath)), catalogue_(std::make_unique<Catalogue>())
 {
     controls_.create(mainWindowControls(), *this);
+    showShortcutToolTips(controls_);
 }
 
 CKestrelDlg::~CKestrelDlg()
 {
+    rememberWindowPlace();
     saveSettings();
 }
 
@@ -62,6 +64,7 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     setTitle();
     resetObservations();
     settings_ = loadSettings(settingsPath_);
+    restoreWindowPlace();
     // Before anything is saved: saving writes these back from the state.
     state_.currentClass = settings_.currentClass;
     state_.currentUser = settings_.currentUser;
@@ -97,7 +100,7 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     applySort();
     resetObservations();
     state_.refreshSuppressed = 0;
-    buildColumns(controls_, state_);
+    showColumns();
     updateUserLabels();
     refresh();
     updateObservationLabels();
@@ -179,7 +182,7 @@ void CKestrelDlg::updateHints()
 {
     const FilterInputs inputs = filterInputs();
     const PlayerProfile* profile = currentProfile();
-    showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr});
+    showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr, profile});
 }
 
 void CKestrelDlg::showRanges()
@@ -196,10 +199,45 @@ void CKestrelDlg::saveSettings()
     settings_.currentClass = state_.currentClass;
     settings_.currentUser = state_.currentUser;
     settings_.listLayout = state_.listLayout;
+    rememberColumnWidths();
     if (kestrel::saveSettings(settings_, settingsPath_) || saveFailureShown_)
         return;
     saveFailureShown_ = true;
     controls_.showNotice(sjis("設定を保存できませんでした。変更は保存されません: ") + settingsPathOf(settingsPath_));
+}
+
+void CKestrelDlg::showColumns()
+{
+    rememberColumnWidths();
+    shownLayout_ = effectiveLayout(state_.listLayout);
+    buildColumns(controls_, state_, settings_.columnWidths[static_cast<std::size_t>(shownLayout_)]);
+}
+
+void CKestrelDlg::rememberColumnWidths()
+{
+    if (shownLayout_ < 0 || shownLayout_ >= kColumnLayoutCount)
+        return;
+    const std::vector<int> widths = controls_.columnWidths(kIdList);
+    const std::vector<ListColumn> own = columnsOf(shownLayout_);
+    if (widths.size() != own.size())
+        return;  // the window system tells none
+    bool changed = false;
+    for (std::size_t i = 0; i < own.size(); ++i)
+        changed = changed || widths[i] != own[i].width;
+    auto& kept = settings_.columnWidths[static_cast<std::size_t>(shownLayout_)];
+    kept.assign(changed ? widths.begin() : widths.end(), widths.end());
+}
+
+void CKestrelDlg::restoreWindowPlace()
+{
+    if (const auto& w = settings_.window)
+        controls_.setWindowRect({w->x, w->y, w->width, w->height});
+}
+
+void CKestrelDlg::rememberWindowPlace()
+{
+    if (const auto rect = controls_.windowRect())
+        settings_.window = WindowGeometry{rect->x, rect->y, rect->width, rect->height};
 }
 
 void CKestrelDlg::resetObservations()

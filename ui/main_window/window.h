@@ -65,6 +65,14 @@ private:
     void showRanges();
     void updateHints();
     void saveSettings();
+    // The list's columns of the current layout, at their remembered widths.
+    void showColumns();
+    // The widths of the columns on show, kept in the settings (nothing while
+    // they are the layout's own).
+    void rememberColumnWidths();
+    // The window's place, as saved and as it is now.
+    void restoreWindowPlace();
+    void rememberWindowPlace();
     void resetObservations();
     void loadDefinitionFile();
     void tellDefinitionFileProblems();
@@ -139,6 +147,8 @@ private:
     // 1096, 1133, 1134, 1153, 1155, 1156.
     std::array<std::string, 8> damageTexts_;
     bool saveFailureShown_ = false;
+    // The layout whose columns the list shows; -1 before the first.
+    std::int32_t shownLayout_ = -1;
 };
 
 }  // namespace kestrel::ui

@@ -42,6 +42,7 @@ void CandidateTableModel::setColumns(const std::vector<ListColumn>& columns)
 {
     beginPendingReset();
     columns_ = columns;
+    texts_.clear();  // laid out for the old columns
 }
 
 void CandidateTableModel::deleteAllRows()
@@ -56,12 +57,37 @@ void CandidateTableModel::appendRow(const std::vector<std::string>& cells)
     rows_.push_back(cells);
 }
 
-std::string CandidateTableModel::cell(int row, int column) const
+std::string_view CandidateTableModel::cellText(int row, int column) const
 {
     if (row < 0 || column < 0 || static_cast<std::size_t>(row) >= rows_.size())
         return {};
     const std::vector<std::string>& cells = rows_[static_cast<std::size_t>(row)];
-    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : std::string();
+    return static_cast<std::size_t>(column) < cells.size() ? std::string_view(cells[static_cast<std::size_t>(column)])
+                                                            : std::string_view();
+}
+
+std::string CandidateTableModel::cell(int row, int column) const
+{
+    return std::string(cellText(row, column));
+}
+
+const CellText* CandidateTableModel::laidOutCell(int row, int column, int width, const QFont& font) const
+{
+    const std::string_view text = cellText(row, column);
+    return text.empty() ? nullptr : &texts_.laidOut(column, text, width, font);
+}
+
+bool CandidateTableModel::elided(int row, int column) const
+{
+    const CellText* text = texts_.find(column, cellText(row, column));
+    return text != nullptr && text->elided;
+}
+
+Qt::Alignment CandidateTableModel::cellAlignment(int column) const
+{
+    if (column < 0 || column >= columnCount())
+        return alignmentOf(Align::Left);
+    return alignmentOf(columns_[static_cast<std::size_t>(column)].align);
 }
 
 int CandidateTableModel::rowCount(const QModelIndex& parent) const
@@ -84,6 +110,8 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const
         return toQString(cell(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole)
         return alignmentOf(columns_[static_cast<std::size_t>(index.column())].align).toInt();
+    if (role == kElidedRole)
+        return elided(index.row(), index.column());
     return {};
 }
 

@@ -3,13 +3,17 @@
 // columns (the rows stay), deletes every row and appends rows one by one; the first change
 // begins a model reset that stays open until endPendingReset(), so that a fill
 // of any size reaches the view as a single reset. Cells stay code page 932 and
-// are converted when the view asks for them (only the visible ones).
+// are converted when the view asks for them (only the visible ones); for
+// painting, each distinct text is laid out once for its column's width and kept
+// (see CellTexts), so a refill paints without shaping texts again.
 
 #include "ui/controls.h"
+#include "ui/qt/cell_texts.h"
 
 #include <QAbstractTableModel>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrel::ui {
@@ -17,6 +21,10 @@ namespace kestrel::ui {
 class CandidateTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // data() with this role: whether the cell's text was cut with "…" when it
+    // was last painted (false for a cell not painted at its column's width).
+    static constexpr int kElidedRole = Qt::UserRole + 1;
+
     using QAbstractTableModel::QAbstractTableModel;
 
     // Replaces every column; the rows stay until they are deleted.
@@ -32,6 +40,13 @@ public:
     // A cell as the logic gave it; empty outside the rows or beyond the row's cells.
     std::string cell(int row, int column) const;
 
+    // The cell's text laid out for a room width pixels wide in font; nullptr for
+    // an empty cell or one outside the rows.
+    const CellText* laidOutCell(int row, int column, int width, const QFont& font) const;
+    // Whether the cell's text was cut with "…" when it was last painted.
+    bool elided(int row, int column) const;
+    Qt::Alignment cellAlignment(int column) const;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -39,10 +54,13 @@ public:
 
 private:
     void beginPendingReset();
+    // The cell's bytes, without a copy; empty outside the rows.
+    std::string_view cellText(int row, int column) const;
 
     std::vector<ListColumn> columns_;
     std::vector<std::vector<std::string>> rows_;
     bool resetPending_ = false;
+    mutable CellTexts texts_;
 };
 
 }  // namespace kestrel::ui

@@ -1,8 +1,8 @@
 #include "ui/qt/cell_tooltips.h"
 
-#include <QApplication>
+#include "ui/qt/candidate_table_model.h"
+
 #include <QHelpEvent>
-#include <QStyle>
 #include <QTableView>
 #include <QToolTip>
 
@@ -22,7 +22,8 @@ protected:
         const auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = view_.indexAt(help->pos());
         const QString text = index.isValid() ? index.data(Qt::ToolTipRole).toString() : QString();
-        if (text.isEmpty() || !isCut(index, text)) {
+        // Only a cell painted cut with "…" shows its whole text.
+        if (text.isEmpty() || !index.data(CandidateTableModel::kElidedRole).toBool()) {
             QToolTip::hideText();
             event->ignore();
             return true;
@@ -32,14 +33,6 @@ protected:
     }
 
 private:
-    // The room the style leaves for a cell's text against the width the text needs.
-    bool isCut(const QModelIndex& index, const QString& text) const
-    {
-        const int margin = view_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view_) + 1;
-        const int room = view_.visualRect(index).width() - 2 * margin;
-        return view_.fontMetrics().horizontalAdvance(text) > room;
-    }
-
     QTableView& view_;
 };
 

@@ -3,7 +3,6 @@
 #include "ui/keyboard.h"
 #include "ui/main_window/control_set.h"
 #include "ui/qt/qt_controls.h"
-#include "ui/qt/qt_text.h"
 
 #include <QAbstractButton>
 #include <QKeySequence>
@@ -32,8 +31,6 @@ void installKeyboard(QtControls& controls, QWidget& window)
             if (button->isEnabled() && button->isVisible())
                 button->click();
         });
-        const QString tip = toQString(shortcut.what) + QStringLiteral("（%1）").arg(keys.toString(QKeySequence::NativeText));
-        button->setToolTip(button->toolTip().isEmpty() ? tip : button->toolTip() + QLatin1Char('\n') + tip);
     }
 }
 

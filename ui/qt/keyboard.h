@@ -1,7 +1,7 @@
 #pragma once
 // The main window's keyboard on Qt: the focus policy of the controls a click
-// leaves the focus alone for, and the shortcut table as window-wide shortcuts,
-// each also shown in its control's tooltip.
+// leaves the focus alone for, and the shortcut table as window-wide shortcuts
+// (the window logic shows them in the controls' tooltips).
 
 class QWidget;
 

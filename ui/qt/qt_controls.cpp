@@ -2,18 +2,24 @@
 
 #include "ui/qt/candidate_table_model.h"
 #include "ui/qt/cell_tooltips.h"
+#include "ui/qt/cell_delegate.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
+#include "ui/window_placement.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 
 namespace kestrel::ui {
 
 namespace {
+
+WindowRect toWindowRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 bool isRadio(ControlKind kind) { return kind == ControlKind::Radio || kind == ControlKind::PushRadio; }
 
@@ -30,6 +36,7 @@ QTableView* listView(QWidget* parent, CandidateTableModel*& model)
     auto* view = new QTableView(parent);
     model = new CandidateTableModel(view);
     view->setModel(model);
+    view->setItemDelegate(new CellDelegate(view));
     view->setSortingEnabled(false);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -247,6 +254,9 @@ void QtControls::endPendingResets()
         QHeaderView* header = control->view->horizontalHeader();
         for (std::size_t i = 0; i < control->widths.size() && static_cast<int>(i) < header->count(); ++i)
             header->resizeSection(static_cast<int>(i), control->widths[i]);
+        // The view would lay the new rows out from a timer, after painting them
+        // once already; a list that grew would then be painted twice.
+        control->view->doItemsLayout();
     }
 }
 
@@ -385,6 +395,45 @@ void QtControls::appendRow(int id, const std::vector<std::string>& cells)
     control->model->appendRow(cells);
     if (depth_ == 0)
         flushLaterIfPending();
+}
+
+std::vector<int> QtControls::columnWidths(int id) const
+{
+    const Control* control = find(id);
+    if (!control || !control->view)
+        return {};
+    // While a reset is pending the header has not yet taken the widths it gets back.
+    const QHeaderView* header = control->view->horizontalHeader();
+    if (control->model->resetPending() || header->count() != static_cast<int>(control->widths.size()))
+        return control->widths;
+    std::vector<int> widths;
+    for (int i = 0; i < header->count(); ++i)
+        widths.push_back(header->sectionSize(i));
+    return widths;
+}
+
+std::optional<WindowRect> QtControls::windowRect() const
+{
+    const QWidget* top = window();
+    // A window never shown has no place of its own yet.
+    if (!top->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        return std::nullopt;
+    QRect place = top->geometry();
+    if ((top->isMaximized() || top->isFullScreen()) && top->normalGeometry().isValid())
+        place = top->normalGeometry();
+    return WindowRect{place.x(), place.y(), place.width(), place.height()};
+}
+
+void QtControls::setWindowRect(const WindowRect& rect)
+{
+    std::vector<WindowRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(toWindowRect(primary->availableGeometry()));
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(toWindowRect(screen->availableGeometry()));
+    const WindowRect placed = placeOnScreens(rect, screens);
+    window()->setGeometry(placed.x, placed.y, placed.width, placed.height);
 }
 
 void QtControls::setTitle(std::string_view title) { window()->setWindowTitle(toQString(title)); }

@@ -42,6 +42,9 @@ public:
     void setColumns(int id, const std::vector<ListColumn>& columns) override;
     void deleteAllRows(int id) override;
     void appendRow(int id, const std::vector<std::string>& cells) override;
+    std::vector<int> columnWidths(int id) const override;
+    std::optional<WindowRect> windowRect() const override;
+    void setWindowRect(const WindowRect& rect) override;
     MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
                              MessageIcon icon) override;
     std::optional<std::string> chooseFile(std::string_view filterDescription, std::string_view pattern,
@@ -60,6 +63,10 @@ public:
     // Ends the list's pending model reset; runs after every outermost event
     // and must be called once after the start-up sequence.
     void flush();
+    // Whether a message box or dialog first shows the window the controls are
+    // in while it is still hidden (a program's window during its start-up), so
+    // that no box appears without its window behind it.
+    void setWindowShownBeforeModals(bool shown) { showBeforeModal_ = shown; }
 
 private:
     struct Control;
@@ -68,6 +75,8 @@ private:
     Control* find(int id) const;
     // Ends every list's pending model reset (before a nested event loop, too).
     void endPendingResets();
+    // Before a modal box or dialog: the pending resets end, the window shows.
+    void prepareModal();
     // Runs flush() from the event loop when something waits outside any event.
     void flushLaterIfPending();
 
@@ -77,6 +86,7 @@ private:
     QLabel* notice_ = nullptr;
     std::optional<int> postedFocus_;
     bool flushPosted_ = false;
+    bool showBeforeModal_ = false;
 };
 
 // Arranges the widgets of a window or dialog: the main window in its bands, the

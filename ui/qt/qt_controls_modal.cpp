@@ -40,10 +40,17 @@ QMessageBox::Icon iconOf(MessageIcon icon)
 
 }  // namespace
 
+void QtControls::prepareModal()
+{
+    endPendingResets();
+    if (showBeforeModal_ && !window()->isVisible())
+        window()->show();
+}
+
 MessageAnswer QtControls::messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
                                      MessageIcon icon)
 {
-    endPendingResets();
+    prepareModal();
     QMessageBox box(window());
     box.setWindowTitle(caption.empty() ? window()->windowTitle() : toQString(caption));
     box.setTextFormat(Qt::PlainText);
@@ -73,7 +80,7 @@ MessageAnswer QtControls::messageBox(std::string_view text, std::string_view cap
 std::optional<std::string> QtControls::chooseFile(std::string_view filterDescription, std::string_view pattern,
                                                   const std::string& initialPath)
 {
-    endPendingResets();
+    prepareModal();
     QString filter = toQString(filterDescription);
     if (!filter.contains(QLatin1Char('(')))
         filter += QStringLiteral(" (%1)").arg(toQString(pattern));
@@ -88,7 +95,7 @@ std::optional<std::string> QtControls::chooseFile(std::string_view filterDescrip
 
 bool QtControls::runModal(std::string_view caption, DialogLogic& dialog)
 {
-    endPendingResets();
+    prepareModal();
     QDialog box(window());
     box.setWindowTitle(toQString(caption));
     auto* layout = new QVBoxLayout(&box);
@@ -122,7 +129,7 @@ bool QtControls::runModal(std::string_view caption, DialogLogic& dialog)
 
 void QtControls::showAbout(std::string_view caption, const std::vector<std::string>& lines)
 {
-    endPendingResets();
+    prepareModal();
     QDialog box(window());
     box.setWindowTitle(toQString(caption));
     auto* layout = new QVBoxLayout(&box);
@@ -150,7 +157,7 @@ void QtControls::showAbout(std::string_view caption, const std::vector<std::stri
 
 void QtControls::showReport(std::string_view caption, std::string_view text)
 {
-    endPendingResets();
+    prepareModal();
     QDialog box(window());
     box.setWindowTitle(toQString(caption));
     auto* layout = new QVBoxLayout(&box);

@@ -58,8 +58,6 @@ void installKeyboard(Win32Controls& controls)
         if (clickKeepsFocus(item))
             controls.keepFocusOnClick(item.id);
     }
-    for (const Shortcut& shortcut : mainWindowShortcuts())
-        controls.setToolTip(shortcut.id, shortcut.what + "\x81\x69" + shortcut.keys + "\x81\x6A");  // （keys）
 }
 
 }  // namespace kestrel::ui::win32

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's keyboard on Win32: the controls a click leaves the focus
-// alone for, and the shortcut table's keys, each also shown in its control's
-// tooltip.
+// alone for, and the shortcut table's keys (the window logic shows them in the
+// controls' tooltips).
 
 #include "ui/win32/win32_controls.h"
 

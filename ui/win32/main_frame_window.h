@@ -101,12 +101,9 @@ protected:
     }
 
     // The close box, Escape and Alt+F4 end the program; the logic saves as it
-    // goes and once more when it is taken down.
-    void onClose() override
-    {
-        ShowWindow(window(), SW_HIDE);
-        PostQuitMessage(0);
-    }
+    // goes and once more, with the window's place, when it is taken down (the
+    // window is still on screen then).
+    void onClose() override { PostQuitMessage(0); }
 
 private:
     void applyDpi(int dpi)

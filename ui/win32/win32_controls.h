@@ -53,6 +53,9 @@ public:
     void setColumns(int id, const std::vector<ListColumn>& columns) override;
     void deleteAllRows(int id) override;
     void appendRow(int id, const std::vector<std::string>& cells) override;
+    std::vector<int> columnWidths(int id) const override;
+    std::optional<WindowRect> windowRect() const override;
+    void setWindowRect(const WindowRect& rect) override;
     MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
                              MessageIcon icon) override;
     std::optional<std::string> chooseFile(std::string_view filterDescription, std::string_view pattern,

@@ -1,0 +1,111 @@
+// The program's window at start-up and at the next start: the start-up
+// messages open over the window already on screen, and the window's place and
+// the list's column widths come back as the player left them.
+
+#include "support/monster_files.h"
+#include "ui/list_view.h"
+#include "ui/main_window/window.h"
+#include "ui/qt/qt_controls.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace kestrel::ui;
+
+namespace {
+
+// The window as the program builds it: the controls inside a main window, the
+// logic on them, started as the program starts it.
+struct ProgramWindow {
+    QMainWindow top;
+    QtControls* controls = new QtControls;
+    std::unique_ptr<CKestrelDlg> dialog;
+
+    explicit ProgramWindow(const std::string& settingsPath)
+    {
+        top.setCentralWidget(controls);
+        controls->setWindowShownBeforeModals(true);
+        dialog = std::make_unique<CKestrelDlg>(*controls, settingsPath);
+        layOutMainWindow(*controls);
+        dialog->OnInitDialog();
+        controls->flush();
+        top.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&top));
+    }
+    QHeaderView* header() const
+    {
+        return controls->findChild<QTableView*>(QStringLiteral("id%1").arg(kIdList))->horizontalHeader();
+    }
+};
+
+}  // namespace
+
+TEST(StartUp, MessagesOpenOverTheWindowAlreadyOnScreen)
+{
+    kestrel::testing::TempDir dir;
+    // No message acknowledged yet: the first start explains two topics.
+    const std::string ini =
+        dir.write("kestrel.ini", "[SETTING]\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n");
+    struct Seen {
+        bool windowShown;
+        bool overTheWindow;
+    };
+    std::vector<Seen> boxes;
+    QPointer<QWidget> last;
+    QMainWindow* top = nullptr;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr || box == last || top == nullptr)
+            return;
+        last = box;
+        boxes.push_back({top->isVisible(), box->parentWidget() == top});
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    answer.start(5);
+    QMainWindow window;
+    top = &window;
+    auto* controls = new QtControls;
+    window.setCentralWidget(controls);
+    controls->setWindowShownBeforeModals(true);
+    CKestrelDlg dialog(*controls, ini);
+    layOutMainWindow(*controls);
+    EXPECT_FALSE(window.isVisible());
+    dialog.OnInitDialog();
+    answer.stop();
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const Seen& seen : boxes)
+        EXPECT_TRUE(seen.windowShown && seen.overTheWindow);
+}
+
+TEST(StartUp, WindowPlaceAndColumnWidthsComeBackAtTheNextStart)
+{
+    kestrel::testing::TempDir dir;
+    const std::string ini = dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nSELECTLIST=1\r\nMONSTERFILE=" +
+                                                         kestrel::testing::sampleFilePath() + "\r\n");
+    QRect left;
+    {
+        ProgramWindow first(ini);
+        first.top.setGeometry(QRect(QPoint(23, 31), first.top.size()));
+        first.header()->resizeSection(1, 77);
+        QTest::qWait(20);
+        left = first.top.geometry();
+        ASSERT_EQ(left.topLeft(), QPoint(23, 31));
+        first.top.close();
+    }
+    ProgramWindow second(ini);
+    EXPECT_EQ(second.top.geometry(), left);
+    EXPECT_EQ(second.header()->sectionSize(1), 77);
+    EXPECT_EQ(second.header()->sectionSize(0), columnsOf(1)[0].width);
+}
