@@ -121,6 +121,37 @@ TEST(Win32Controls, TheKeyboardClicksOnlyWhatTheKeyMeans)
     EXPECT_EQ(w.c.text(11), "");
 }
 
+// The text of the tool (window, id) in any tooltip window of this thread.
+std::wstring toolTipOf(HWND window, UINT_PTR id)
+{
+    struct Search {
+        HWND window;
+        UINT_PTR id;
+        std::wstring text;
+    } search{window, id, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND tips, LPARAM data) {
+            wchar_t name[32] = {};
+            GetClassNameW(tips, name, 32);
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (std::wstring(name) != TOOLTIPS_CLASSW)
+                return TRUE;
+            wchar_t text[128] = {};
+            TOOLINFOW tool{};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.hwnd = s.window;
+            tool.uId = s.id;
+            tool.lpszText = text;
+            SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+            if (text[0] != L'\0')
+                s.text = text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
 std::wstring cell(HWND list, int row, int column)
 {
     wchar_t text[64] = {};
@@ -161,10 +192,14 @@ TEST(Win32Controls, AFillIsOneUpdateAfterTheHandlerAndNewColumnsKeepTheRowsAndTh
     EXPECT_EQ(rowsShown(list), 1);
     EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0), 70);
 
-    w.c.setColumns(50, {{"X", 30, Align::Left}, {"Y", 30, Align::Centre}});  // new columns alone keep the rows
+    // New columns alone keep the rows; a column's tooltip is its header's.
+    w.c.setColumns(50, {{"X", 30, Align::Left}, {"Y", 30, Align::Centre, "\x8F\x62 = ?"}});
     pump();
     EXPECT_EQ(rowsShown(list), 1);
     EXPECT_EQ(cell(list, 0, 1), L"b");
+    const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(toolTipOf(header, 1), L"獣 = ?");
+    EXPECT_EQ(toolTipOf(header, 0), L"");
 }
 
 std::wstring windowText(HWND window)
@@ -186,27 +221,9 @@ TEST(Win32Controls, TextsCrossAsCodePage932)
     EXPECT_EQ(w.log.back(), "T11=\x96\xBC");
 
     w.c.setToolTip(20, "\x8F\x62 3");  // 獣 3
-    HWND tips = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            wchar_t name[32] = {};
-            GetClassNameW(window, name, 32);
-            if (std::wstring(name) == TOOLTIPS_CLASSW)
-                *reinterpret_cast<HWND*>(found) = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tips));
-    ASSERT_NE(tips, nullptr);
-    wchar_t tip[64] = {};
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = w.c.host();
-    tool.uId = reinterpret_cast<UINT_PTR>(w.c.handle(20));
-    tool.lpszText = tip;
-    SendMessageW(tips, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_EQ(std::wstring(tip), L"獣 3");
+    EXPECT_EQ(toolTipOf(w.c.host(), reinterpret_cast<UINT_PTR>(w.c.handle(20))), L"獣 3");
+    w.c.setToolTip(20, "");
+    EXPECT_EQ(toolTipOf(w.c.host(), reinterpret_cast<UINT_PTR>(w.c.handle(20))), L"");
 }
 
 // Acts on the next modal window of this thread once it is open.

@@ -34,6 +34,10 @@ struct Control {
     // The list's rows; the window shows how many once the pending update ends.
     std::vector<std::vector<std::string>> rows;
     bool updatePending = false;
+    // What each column's markers mean, shown over its header; the tooltip
+    // window they are in.
+    std::vector<std::wstring> columnTips;
+    HWND tips = nullptr;
 };
 
 }  // namespace kestrel::ui::win32

@@ -145,7 +145,7 @@ Win32Controls::~Win32Controls()
 {
     for (const auto& [id, control] : controls_) {
         RemoveWindowSubclass(control->window, controlProc, kSubclassId);
-        for (HWND window : {control->window, control->frame}) {
+        for (HWND window : {control->tips, control->window, control->frame}) {
             if (window != nullptr && IsWindow(window))
                 DestroyWindow(window);
         }
@@ -217,9 +217,11 @@ void Win32Controls::create(const std::vector<ControlSpec>& items, ControlEvents&
         RemoveWindowSubclass(control->window, controlProc, kSubclassId);
         ShowWindow(control->window, SW_HIDE);
         retired_.push_back(control->window);
-        if (control->frame != nullptr) {
-            ShowWindow(control->frame, SW_HIDE);
-            retired_.push_back(control->frame);
+        for (HWND extra : {control->frame, control->tips}) {
+            if (extra != nullptr) {
+                ShowWindow(extra, SW_HIDE);
+                retired_.push_back(extra);
+            }
         }
     }
     controls_.clear();

@@ -34,6 +34,64 @@ int columnCount(HWND list)
     return header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
 }
 
+constexpr UINT_PTR kHeaderSubclassId = 2;
+
+// One tool per column header; a tool's rectangle follows its column as the
+// user widens or moves it, checked whenever the pointer moves over the header.
+void placeHeaderTips(HWND header, const Control& control)
+{
+    for (std::size_t i = 0; i < control.columnTips.size(); ++i) {
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = header;
+        tool.uId = i;
+        SendMessageW(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
+        SendMessageW(control.tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+LRESULT CALLBACK headerProc(HWND header, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    if (message == WM_MOUSEMOVE && (wParam & MK_LBUTTON) == 0)
+        placeHeaderTips(header, *reinterpret_cast<const Control*>(data));
+    return DefSubclassProc(header, message, wParam, lParam);
+}
+
+void setHeaderTips(Control& control, HWND header, const std::vector<ListColumn>& columns)
+{
+    if (control.tips == nullptr) {
+        control.tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, header, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+        if (control.tips == nullptr)
+            return;
+        SendMessageW(control.tips, TTM_SETMAXTIPWIDTH, 0, 420);
+        SetWindowSubclass(header, headerProc, kHeaderSubclassId, reinterpret_cast<DWORD_PTR>(&control));
+    }
+    for (std::size_t i = 0; i < control.columnTips.size(); ++i) {
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = header;
+        tool.uId = i;
+        SendMessageW(control.tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    control.columnTips.clear();
+    for (const ListColumn& column : columns)
+        control.columnTips.push_back(wideFromCp932(column.toolTip));
+    for (std::size_t i = 0; i < control.columnTips.size(); ++i) {
+        if (control.columnTips[i].empty())
+            continue;
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = header;
+        tool.uId = i;
+        tool.lpszText = control.columnTips[i].data();
+        SendMessageW(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
+        SendMessageW(control.tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
 }  // namespace
 
 void Win32Controls::setColumns(int id, const std::vector<ListColumn>& columns)
@@ -58,6 +116,8 @@ void Win32Controls::setColumns(int id, const std::vector<ListColumn>& columns)
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+    if (const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)))
+        setHeaderTips(*control, header, columns);
 }
 
 void Win32Controls::deleteAllRows(int id)
