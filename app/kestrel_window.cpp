@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QUrl>
 
 namespace kestrel::app {
@@ -43,6 +44,7 @@ KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
     const QIcon programIcon = QApplication::windowIcon();
     setWindowIcon(programIcon.isNull() ? QIcon(QStringLiteral(":/icons/kestrel.svg")) : programIcon);
     setAcceptDrops(true);
+    addViewMenu();
     addHelpItems();
     addAboutItem();
     // Drops and Escape are seen before the widget under the mouse or in focus
@@ -62,8 +64,33 @@ void KestrelWindow::attach(ui::CKestrelDlg* dialog)
         return;
     ui::layOutMainWindow(*controls_);
     ui::installKeyboard(*controls_, *this);
-    // The original's 519 x 422 dialog units at today's sizes.
-    resize(QSize(1040, 860).expandedTo(minimumSizeHint()));
+    resize(fittingSize());
+}
+
+QSize KestrelWindow::fittingSize() const
+{
+    // The designed size, within the screen's free room less the frame.
+    QSize room = sizeHint();
+    if (const QScreen* shown = screen())
+        room = room.boundedTo(shown->availableGeometry().size() - QSize(16, 40));
+    return room.expandedTo(minimumSizeHint());
+}
+
+// View → ヒント shows or hides the hint panel; the window logic remembers it.
+void KestrelWindow::addViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    hintsAction_ = view->addAction(QStringLiteral("ヒント(&H)"));
+    hintsAction_->setObjectName(QStringLiteral("hintsAction"));
+    hintsAction_->setCheckable(true);
+    hintsAction_->setChecked(true);
+    connect(hintsAction_, &QAction::triggered, this, [this](bool shown) {
+        if (dialog_ != nullptr) {
+            dialog_->onHintPanelCommand(shown);
+            controls_->flush();
+        }
+    });
+    connect(controls_, &ui::QtControls::hintPanelToggled, hintsAction_, &QAction::setChecked);
 }
 
 void KestrelWindow::openDefinitionFile(const QString& path)

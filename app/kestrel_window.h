@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QAction;
 class QDropEvent;
 class QMenu;
 
@@ -41,7 +42,10 @@ protected:
 #endif
 
 private:
+    void addViewMenu();
     void addAboutItem();
+    // The window's first size: as designed, within the screen.
+    QSize fittingSize() const;
     void addHelpItems();
     QMenu* helpMenu();
     void showAbout();
@@ -51,6 +55,7 @@ private:
     ui::QtControls* controls_;
     ui::CKestrelDlg* dialog_ = nullptr;
     QMenu* help_ = nullptr;
+    QAction* hintsAction_ = nullptr;
 };
 
 }  // namespace kestrel::app

@@ -1,12 +1,15 @@
 // Pictures of the window for the documentation, taken by driving the window
-// through its widgets as a player would: type a damage, click the four layout
-// radios, rest the mouse on a value button and on a cut cell, open the two
-// dialogs and the file dialog.
+// through its widgets as a player would: choose 中級, type a damage that leaves
+// three candidates (so that the hint panel shows advice and near misses) and
+// the beginning of a name into "なぜ消えた?", click the four layout radios,
+// rest the mouse on a value button and on a cut cell, open the two dialogs and
+// the file dialog.
 
 #include "app/screenshot.h"
 
 #include "app/kestrel_window.h"
 #include "ui/list_view.h"
+#include "ui/hint_panel.h"
 #include "ui/main_window/ids.h"
 #include "ui/qt/qt_controls.h"
 
@@ -129,12 +132,21 @@ void shootToolTips(KestrelWindow& window, const QString& folder)
     }
 }
 
+void type(KestrelWindow& window, int id, const QString& text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(window.controls().widget(id))) {
+        edit->setFocus();
+        edit->insert(text);
+    }
+}
+
 void shoot(KestrelWindow& window, const QString& folder)
 {
-    if (auto* dealt = qobject_cast<QLineEdit*>(window.controls().widget(ui::id::kDealtLow))) {
-        dealt->setFocus();
-        dealt->insert(QStringLiteral("60"));
-    }
+    click(window, ui::id::kClassRadios[1]);
+    type(window, ui::kIdWhyGoneEdit, QStringLiteral("カ"));
+    type(window, ui::id::kDealtLow, QStringLiteral("40"));
+    settle();
+    window.grab().save(folder + QStringLiteral("/main-hints.png"));
     const struct {
         int radio;
         const char* name;

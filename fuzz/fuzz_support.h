@@ -12,17 +12,13 @@
 
 namespace kestrel::fuzz {
 
-// Stops the run with a message; libFuzzer then keeps the input as a crash.
-[[noreturn]] inline void fail(const char* what)
-{
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
+// Stops the run with a message when ok is false; libFuzzer then keeps the input as a crash.
 inline void check(bool ok, const char* what)
 {
-    if (!ok)
-        fail(what);
+    if (ok)
+        return;
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
 }
 
 // The fuzzer's bytes taken from the front, one decision at a time; an empty

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 using namespace kestrel;
 using kestrel::fuzz::check;
@@ -36,12 +37,9 @@ void checkSame(const Settings& a, const Settings& b, bool exactFloats)
     for (int n = 0; n < kProfileCount; ++n) {
         const PlayerProfile& p = a.profiles[n];
         const PlayerProfile& q = b.profiles[n];
-        check(p.WEAPON == q.WEAPON, "WEAPON survives a save");
-        check(p.ORBUMLV == q.ORBUMLV, "ORBUMLV survives a save");
-        check(p.ATACK == q.ATACK, "ATACK survives a save");
-        check(p.DEFENSE == q.DEFENSE, "DEFENSE survives a save");
-        check(p.WEIGHT == q.WEIGHT, "WEIGHT survives a save");
-        check(p.SPATK == q.SPATK, "SPATK survives a save");
+        check(std::tie(p.WEAPON, p.ORBUMLV, p.ATACK, p.DEFENSE, p.WEIGHT, p.SPATK) ==
+                  std::tie(q.WEAPON, q.ORBUMLV, q.ATACK, q.DEFENSE, q.WEIGHT, q.SPATK),
+              "a profile's numbers survive a save");
         check(fuzz::terminatedWithin(p.USERNAME, kUserNameSize), "USERNAME terminated");
         check(std::strcmp(p.USERNAME, q.USERNAME) == 0, "USERNAME survives a save");
     }

@@ -75,20 +75,15 @@ Fixture& fixture()
 
 std::string settingsText(fuzz::ByteStream& in, const Fixture& f)
 {
-    const std::uint8_t a = in.byte();
-    const std::uint8_t b = in.byte();
-    std::string text = "[SETTING]\r\nINFORMATIONFLAG=";
-    text += (a & 0x80) ? "0" : "5F";
-    text += "\r\nMONSTERFILE=" + f.samplePath;
-    text += "\r\nQUIZCLASS=" + std::to_string(a % 5);
-    text += "\r\nSELECTLIST=" + std::to_string((a >> 3) % 5);
-    text += "\r\nSORT=" + std::to_string(b % 8);
-    text += "\r\nDEBUG=" + std::string((b & 0x80) ? "8" : "0");
-    text += "\r\n[USER0]\r\nWEAPON=" + std::to_string(in.byte() % 17);
-    text += "\r\nORBUMLV=" + std::to_string(b % 7);
-    text += "\r\nATACK=" + std::to_string(1 + in.byte() * 3) + "\r\nDEFENSE=" + std::to_string(1 + in.byte() * 2);
-    text += "\r\nWEIGHT=" + std::to_string(1 + in.byte() * 4) + "\r\n";
-    return text;
+    // In this order: a declaration's initialisers run one after the other.
+    const std::uint8_t a = in.byte(), b = in.byte(), weapon = in.byte(), atk = in.byte(), def = in.byte(),
+                       weight = in.byte();
+    using std::to_string;
+    return "[SETTING]\r\nINFORMATIONFLAG=" + std::string((a & 0x80) ? "0" : "5F") + "\r\nMONSTERFILE=" +
+           f.samplePath + "\r\nQUIZCLASS=" + to_string(a % 5) + "\r\nSELECTLIST=" + to_string((a >> 3) % 5) +
+           "\r\nSORT=" + to_string(b % 8) + "\r\nDEBUG=" + ((b & 0x80) ? "8" : "0") + "\r\n[USER0]\r\nWEAPON=" +
+           to_string(weapon % 17) + "\r\nORBUMLV=" + to_string(b % 7) + "\r\nATACK=" + to_string(1 + atk * 3) +
+           "\r\nDEFENSE=" + to_string(1 + def * 2) + "\r\nWEIGHT=" + to_string(1 + weight * 4) + "\r\n";
 }
 
 std::string someText(fuzz::ByteStream& in)
@@ -135,9 +130,8 @@ void checkInvariants(const CKestrelDlg& dialog, MemoryControls& controls, const 
     }
 }
 
-void playOneEvent(fuzz::ByteStream& in, CKestrelDlg& dialog, MemoryControls& controls, const Fixture& f)
+void playOneEvent(fuzz::ByteStream& in, MemoryControls& controls, const Fixture& f)
 {
-    (void)dialog;
     switch (in.pick(9)) {
     case 0:  // type any text into any edit
         controls.type(f.editIds[in.pick(f.editIds.size())], someText(in));
@@ -165,10 +159,7 @@ void playOneEvent(fuzz::ByteStream& in, CKestrelDlg& dialog, MemoryControls& con
         break;
     }
     case 6:  // the next file dialog: a file, a folder, the settings file, nothing
-        if (in.byte() & 1)
-            controls.queueFile(f.files[in.pick(f.files.size())]);
-        else
-            controls.queueFile(std::nullopt);
+        controls.queueFile(in.byte() & 1 ? std::optional(f.files[in.pick(f.files.size())]) : std::nullopt);
         break;
     case 7:  // change the layout or the quiz class
         if (in.byte() & 1)
@@ -196,7 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         controls.flushPostedFocus();
         checkInvariants(dialog, controls, f);
         for (int n = 0; n < kMaxEvents && !in.empty(); ++n) {
-            playOneEvent(in, dialog, controls, f);
+            playOneEvent(in, controls, f);
             checkInvariants(dialog, controls, f);
         }
     }

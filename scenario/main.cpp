@@ -42,6 +42,7 @@ constexpr const char* kLanguage =
     "  click ID                       clicks a button, box or radio\n"
     "  header COL                     clicks the list's column header COL (from 0)\n"
     "  menu about|check|keys          the About, file check or key list item\n"
+    "  menu hints-off|hints-on        hides or shows the hint panel\n"
     "expecting:\n"
     "  expect text ID TEXT            expect checked ID 0|1      expect enabled ID 0|1\n"
     "  expect focus ID                expect title TEXT          expect rows N\n"

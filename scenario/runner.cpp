@@ -205,9 +205,10 @@ void runHeader(Session& session, const Command& command)
 void runMenu(Session& session, const Command& command)
 {
     const std::string& item = command.args[0];
-    if (item != "about" && item != "check" && item != "keys")
-        return session.malformed(command, "the form 'menu about|check|keys'");
+    if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on")
+        return session.malformed(command, "the form 'menu about|check|keys|hints-off|hints-on'");
     if (!session.needWindow(command)) return;
+    if (item.starts_with("hints-")) session.window->onHintPanelCommand(item == "hints-on");
     if (item == "about") session.window->onAboutCommand();
     if (item == "check") session.window->onCheckDefinitionFile();
     if (item == "keys") session.window->onKeyListCommand();

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   clang clang-format llvm libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev

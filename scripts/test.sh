@@ -14,6 +14,11 @@ case "${1:-}" in
 esac
 
 bash scripts/setup.sh
+# A compiler cache makes the second and later builds (and the sanitizer and
+# Windows builds of the same sources) much faster.
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 

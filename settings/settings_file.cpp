@@ -18,6 +18,7 @@ constexpr std::string_view kSettingSection = "SETTING";
 // The program's own keys, beside the original ones.
 constexpr std::string_view kKestrelSection = "KESTREL";
 constexpr std::string_view kMonsterFileUtf8 = "MONSTERFILE_UTF8";
+constexpr std::string_view kHints = "HINTS";
 constexpr std::size_t kMaxPathBytes = 4096;
 constexpr std::string_view kWindowKey = "WINDOW";
 constexpr std::string_view kColumnsKeyPrefix = "COLUMNS_";
@@ -352,6 +353,8 @@ Settings parseSettings(std::string_view bytes)
     settings.window = readWindow(ini);
     for (int layout = 0; layout < kColumnLayoutCount; ++layout)
         settings.columnWidths[static_cast<std::size_t>(layout)] = readColumns(ini, layout);
+    // Only 0 hides the panel: anything else leaves it as a fresh start has it.
+    settings.showHints = ini.valueOr(kKestrelSection, kHints, "1") != "0";
     for (const IntKey& key : kIntKeys)
         key.field(settings) = readInt(ini, kSettingSection, key.key, key.defaultText, key.accepted, key.fallback);
     for (const FloatKey& key : kFloatKeys)
@@ -383,6 +386,9 @@ std::string renderSettings(const Settings& settings, std::string_view currentByt
         if (!widths.empty() || ini.value(kKestrelSection, columnsKey(layout)))
             ini.setValue(kKestrelSection, columnsKey(layout), joinIntegers(widths));
     }
+    // Written once the panel has been hidden; kept up to date from then on.
+    if (!settings.showHints || ini.value(kKestrelSection, kHints))
+        ini.setValue(kKestrelSection, kHints, settings.showHints ? "1" : "0");
     for (const auto& [key, value] : integerSettings(settings)) {
         if (key != "DEBUG")  // DEBUG is set by editing the file only
             ini.setValue(kSettingSection, key, std::to_string(value));

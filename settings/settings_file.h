@@ -44,6 +44,9 @@ struct Settings {
     // [KESTREL] COLUMNS_<layout>=w1,w2,...: the list's column widths per layout;
     // empty while the layout keeps its own widths.
     std::array<std::vector<std::int32_t>, kColumnLayoutCount> columnWidths;
+    // [KESTREL] HINTS: whether the hint panel beside the list is shown (1) or
+    // hidden (0).
+    bool showHints = true;
     std::int32_t debugLevel = 0;         // DEBUG (read, never written)
     std::int32_t currentClass = 1;       // QUIZCLASS
     std::int32_t currentUser = 0;        // USERSEL

@@ -133,14 +133,6 @@ TEST(Elimination, ARecordOfTheClassIsACandidateExactlyWhenItFailsNothing)
 
 // ---- Hand-made tables ------------------------------------------------------
 
-MonsterRecord monster(const char* name)
-{
-    MonsterRecord r{};
-    std::strncpy(r.name, name, kNameSize - 1);
-    r.quizClass = 1, r.family = 1, r.hp = 100, r.attack = 50, r.defense = 50, r.weight = 100;
-    return r;
-}
-
 struct Table {
     std::unique_ptr<Catalogue> catalogue = std::make_unique<Catalogue>();
     ObservationState state;
@@ -150,7 +142,9 @@ struct Table {
     MonsterRecord& add(const char* name)
     {
         MonsterRecord& r = catalogue->monsterTable[catalogue->monsterCount++];
-        r = monster(name);
+        r = MonsterRecord{};
+        std::strncpy(r.name, name, kNameSize - 1);
+        r.quizClass = 1, r.family = 1, r.hp = 100, r.attack = 50, r.defense = 50, r.weight = 100;
         return r;
     }
     std::vector<Advice> advice()

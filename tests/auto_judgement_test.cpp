@@ -1,11 +1,6 @@
-// The family and floating auto-judgement on numbers, and what the window does with a verdict.
+// The family and floating auto-judgement on numbers (the stories play what the window does with a verdict).
 
 #include "engine/auto_judgement.h"
-#include "support/monster_files.h"
-#include "ui/main_window/window.h"
-#include "ui/main_window/ids.h"
-#include "ui/memory_controls.h"
-#include "ui/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -67,34 +62,5 @@ TEST(AutoJudgement, FloatingVerdictsTestNotFloatingFirst)
                           Case{110, 130, 150, true, LV::Floating}, Case{110, 95, 125, true, LV::WindResistant}}) {
         const FloatingJudgement j = judgeFloating({100, c.nHigh, 0, 0, c.mLow, c.mHigh}, 0, c.element, kDefaults);
         EXPECT_TRUE(j.ratio.shown && j.verdict == c.verdict) << c.mLow << " " << c.element;
-    }
-}
-
-// The spear (3) excludes 獣, and every other exclude button goes on showing its
-// own flag; a WEAPON outside the table (15, 16) judges no family and reads
-// nothing beyond the table. ムーンサルト is judged either way.
-TEST(AutoJudgement, ExclusionFollowsTheWeaponAndLeavesTheOtherButtons)
-{
-    for (const char* weapon : {"3", "15", "16"}) {
-        const bool spear = weapon[0] == '3';
-        kestrel::testing::TempDir dir;
-        ui::MemoryControls c;
-        const std::string sample = kestrel::testing::sampleFilePath();
-        ui::CKestrelDlg w(c, dir.write("k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" + sample +
-                                                    "\r\n[USER0]\r\nWEAPON=" + weapon));
-        w.OnInitDialog();
-        c.click(ui::id::kExcludeRow[1]);  // 鳥, by hand
-        // 100 ~ 120 normal, 110 ~ 130 special-attack (0.92 ~ 1.30) and 170 ~ 190 ムーンサルト damage.
-        c.type(1090, "100"), c.type(1118, "120"), c.type(1134, "110"), c.type(1153, "130");
-        c.type(1155, "170"), c.type(1156, "190");
-        EXPECT_EQ(c.text(1082), "0.92");
-        EXPECT_EQ(c.text(ui::id::kSpecialVerdict), spear ? ui::sjis("除外 → [獣]") : "");
-        for (int k = 0; k < kFamilyCount; ++k) {
-            const bool excluded = k == 1 || (spear && k == 0);
-            EXPECT_EQ(w.state().familyExcluded[k + 1], excluded ? 1 : 0) << weapon << " " << k;
-            EXPECT_EQ(c.checked(ui::id::kExcludeRow[k]), excluded) << weapon << " " << k;
-        }
-        EXPECT_TRUE(c.checked(ui::id::kExcludeBox));
-        EXPECT_EQ(c.text(ui::id::kMoonsaultVerdict), ui::sjis("浮いている"));  // 1.42 ~ 1.90
     }
 }

@@ -1,6 +1,5 @@
 // The damage edits of the main window where the user stories do not reach:
-// values at the 32-bit limit, how received damage narrows the attack range and
-// the ranges forgotten when a low edit is emptied.
+// values at the 32-bit limit and how received damage narrows the attack range.
 
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
@@ -59,17 +58,4 @@ TEST(DamageEntry, ReceivedDamageRestartsOrNarrowsTheAttackRange)
     EXPECT_EQ(w.attackShown(), "122" + tilde + "142");
     w.c.key(id::kTakenHigh, '+');  // a step intersects with what was known
     EXPECT_EQ(w.attackShown(), "124" + tilde + "142");
-}
-
-TEST(DamageEntry, EmptyingALowEditForgetsItsRanges)
-{
-    Window w;
-    w.c.type(id::kTakenLow, "20"), w.c.type(id::kTakenLow, "");
-    w.c.type(id::kDealtLow, "5");
-    EXPECT_NE(w.dialog.state().lastBonusDefenseHigh, -1);
-    w.c.type(id::kDealtLow, "");
-    const kestrel::ObservationState& s = w.dialog.state();
-    EXPECT_TRUE(s.lastAttackLow == -1 && s.lastAttackHigh == -1);
-    EXPECT_TRUE(s.lastDefenseLow == -1 && s.lastBonusDefenseHigh == -1);
-    EXPECT_FALSE(w.c.checked(id::kTakenBox) || w.c.checked(id::kDealtBox));
 }

@@ -28,11 +28,11 @@ std::unique_ptr<Catalogue> catalogueOf(std::initializer_list<const char*> names)
     return c;
 }
 
-Rows rowsIn(const Catalogue& c, std::int32_t layout, std::int32_t debugLevel = 0)
+Rows rowsIn(const Catalogue& c, std::int32_t layout)
 {
     ObservationState state;
     state.listLayout = layout;
-    return candidateRows(c, state, debugLevel);
+    return candidateRows(c, state, 0);
 }
 
 void setSkills(MonsterRecord& r, std::initializer_list<const char*> utf8)
@@ -76,9 +76,6 @@ TEST(ListView, DamageLayoutAlsoForEveryUnknownLayout)
         EXPECT_EQ(known, (Row{"(+-3)   5", tilde, " 12", " 57%", "  8", tilde, "110", ""}));
         EXPECT_EQ(Row(rows[1].begin() + 7, rows[1].end()), (Row{"?", "", "", "", "", "", "", ""}));  // unknown defense
     }
-    r.weight = 42;
-    const Row debug = rowsIn(*c, 7, 8).at(0);
-    EXPECT_EQ(Row(debug.begin() + 7, debug.end()), (Row{"Weight =   42", "", "", "", "", "", "", ""}));
 }
 
 TEST(ListView, SkillsCell)

@@ -43,6 +43,13 @@ TEST(MainWindow, LayoutOutsideTheTablesShowsTheDamageLayout)
     EXPECT_EQ(w.controls.focus(), id::kDealtLow);
 }
 
+TEST(MainWindow, PathShowsTheFileNameWhoseTrailByteIsABackslash)
+{
+    TempDir dir;  // ソ ends in 0x5C, a backslash when read byte by byte
+    Window w(dir.write("k.ini", "[SETTING]\r\nMONSTERFILE=C:\\x\\\x83\x5C\x83\x5C.csv\r\n"));
+    EXPECT_EQ(w.controls.text(id::kPath), "\x83\x5C\x83\x5C.csv");
+}
+
 TEST(MainWindow, WeaponOutsideTheTableShowsNoWeapon)
 {
     TempDir dir;

@@ -10,14 +10,6 @@
 #include <string>
 #include <vector>
 
-namespace kestrel::ui {
-namespace {
-
-using Window = testing::ContractWindow<MemoryControls>;
-
-}  // namespace
-}  // namespace kestrel::ui
-
 namespace kestrel::testing {
 
 template <>
@@ -35,6 +27,8 @@ INSTANTIATE_TYPED_TEST_SUITE_P(MemoryControls, ControlSetContract, ui::MemoryCon
 
 namespace kestrel::ui {
 namespace {
+
+using Window = testing::ContractWindow<MemoryControls>;
 
 TEST(MemoryControls, UnknownOrDisabledControlsTakeNothingAndNewColumnsDropTheRows)
 {

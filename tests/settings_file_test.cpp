@@ -238,3 +238,32 @@ TEST(SettingsFile, WindowAndColumnKeys)
     EXPECT_EQ(back.columnWidths, s.columnWidths);
     EXPECT_EQ(back.listLayout, 3);
 }
+
+// Whether the hint panel is shown: its own key, read as shown unless it says 0,
+// written only once the panel has been hidden, and leaving the original keys be.
+TEST(SettingsFile, HintPanelKey)
+{
+    const struct {
+        std::string file;
+        bool shown;
+    } reads[] = {
+        {"", true},
+        {"[KESTREL]\r\nHINTS=0\r\n", false},
+        {"[KESTREL]\r\nHINTS=1\r\n", true},
+        {"[KESTREL]\r\nHINTS=no\r\n", true},
+        {"[SETTING]\r\nHINTS=0\r\n", true},  // only in its own section
+    };
+    for (const auto& c : reads)
+        EXPECT_EQ(parseSettings(c.file).showHints, c.shown) << c.file;
+
+    const std::string original = "[SETTING]\r\nSORT=3\r\nMONSTERFILE=C:\\m.csv\r\n";
+    Settings s = parseSettings(original);
+    EXPECT_EQ(IniFile::parse(renderSettings(s, original)).value("KESTREL", "HINTS"), std::nullopt);
+    s.showHints = false;
+    const std::string hidden = renderSettings(s, original);
+    EXPECT_FALSE(parseSettings(hidden).showHints);
+    EXPECT_EQ(parseSettings(hidden).sortKey, 3);
+    EXPECT_EQ(parseSettings(hidden).monsterFilePath, "C:\\m.csv");
+    s.showHints = true;
+    EXPECT_EQ(IniFile::parse(renderSettings(s, hidden)).value("KESTREL", "HINTS"), std::optional<std::string>("1"));
+}

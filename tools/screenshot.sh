@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Saves PNG pictures of the window to DIR: the main window in each of its four
-# list layouts, a value button's and a cut cell's tooltips, the two dialogs and
-# the file dialog. Runs the built program under Xvfb with the
+# Saves PNG pictures of the window to DIR: the main window with its hint panel
+# filled, in each of its four list layouts, a value button's and a cut cell's
+# tooltips, the two dialogs and the file dialog. Runs the built program under Xvfb with the
 # sample monsters and a fresh settings file in a temporary folder.
 #
 #   tools/screenshot.sh DIR [PROGRAM]     (PROGRAM defaults to build/bin/kestrel)
@@ -28,12 +28,12 @@ cp "$program" "$work/kestrel"
 printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
   >"$work/kestrel.ini"
 
-shots=(main-skills main-location main-trivia main-damage tooltip-value-button tooltip-cut-cell dialog-user
-  dialog-config dialog-file)
+shots=(main-hints main-skills main-location main-trivia main-damage tooltip-value-button tooltip-cut-cell
+  dialog-user dialog-config dialog-file)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png"; done
 
 KESTREL_SCREENSHOT="$out" timeout 120 \
-  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+  xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" \
   "$work/kestrel" "$root/resources/sample-monsters.csv"
 
 missing=0

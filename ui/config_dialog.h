@@ -36,7 +36,8 @@ public:
     std::vector<ControlSpec> controls() const override;
     void onInit(Controls& controls) override;
     void onOk(Controls& controls) override;
-    int templateId() const override { return 145; }
+    static constexpr int kTemplate = 145;
+    int templateId() const override { return kTemplate; }
     // "Information Message Reset" ends the dialog as accepted.
     bool closesWithOk(int id) const override { return id == config_id::kInformationReset; }
     void onClicked(int id) override;

@@ -136,6 +136,10 @@ public:
     // OK (after dialog.onOk has read them), false when cancelled.
     virtual bool runModal(std::string_view caption, DialogLogic& dialog) = 0;
 
+    // Shows or hides the hint panel beside the list; a window system without
+    // one leaves this as it is.
+    virtual void showHintPanel(bool /*shown*/) {}
+
     virtual void setTitle(std::string_view title) = 0;
     // A notice that does not stop the user (no modal box); an empty text takes
     // the notice away.

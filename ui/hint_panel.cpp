@@ -69,10 +69,10 @@ std::string unsetProfileLine(const PlayerProfile* profile)
     const bool attack = attackUnset(*profile), defense = defenseUnset(*profile);
     if (!attack && !defense)
         return {};
-    const char* what = attack && defense ? "攻撃力と守備力が未設定: ダメージ"
-                       : attack          ? "攻撃力が未設定: 与ダメ"
-                                         : "守備力が未設定: 被ダメ";
-    return sjis(what) + sjis("では正しく絞り込めません → 「変更」で設定");
+    const char* line = attack && defense ? "ダメージで絞るには → 「変更」で攻撃力と守備力を設定"
+                       : attack          ? "与ダメで絞るには → 「変更」で攻撃力を設定"
+                                         : "被ダメで絞るには → 「変更」で守備力を設定";
+    return sjis(line);
 }
 
 // A damage observation is no advice while the profile value it rests on is unset.
@@ -91,10 +91,14 @@ bool adviceUsable(Observation observation, const PlayerProfile* profile)
 
 void addHintPanelControls(std::vector<ControlSpec>& items)
 {
+    items.push_back({kIdAdviceHeading, ControlKind::Static, sjis("次に確かめるとよいこと"), 0});
     for (int id : kIdAdviceLines)
         items.push_back({id, ControlKind::Static, "", 0});
+    items.push_back({kIdNearMissHeading, ControlKind::Static, sjis("惜しい候補（残りが3体以下のとき）"), 0});
     for (int id : kIdNearMissLines)
         items.push_back({id, ControlKind::Static, "", 0});
+    items.push_back({kIdWhyGoneHeading, ControlKind::Static, sjis("候補から消えた理由"), 0});
+    items.push_back({kIdWhyGoneLabel, ControlKind::Static, sjis("なぜ消えた?"), 0});
     items.push_back({kIdWhyGoneEdit, ControlKind::Edit, "", 0});
     for (int id : kIdWhyGoneLines)
         items.push_back({id, ControlKind::Static, "", 0});

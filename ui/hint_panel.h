@@ -16,6 +16,9 @@
 
 namespace kestrel::ui {
 
+// The headings of the panel's three parts and the label of the "なぜ消えた?" field.
+inline constexpr int kIdAdviceHeading = 3000, kIdNearMissHeading = 3010, kIdWhyGoneHeading = 3028;
+inline constexpr int kIdWhyGoneLabel = 3029;
 inline constexpr std::array<int, 3> kIdAdviceLines = {3001, 3002, 3003};
 inline constexpr std::array<int, 10> kIdNearMissLines = {3011, 3012, 3013, 3014, 3015,
                                                          3016, 3017, 3018, 3019, 3020};

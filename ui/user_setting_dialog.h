@@ -33,7 +33,8 @@ public:
     std::vector<ControlSpec> controls() const override;
     void onInit(Controls& controls) override;
     void onOk(Controls& controls) override;
-    int templateId() const override { return 138; }
+    static constexpr int kTemplate = 138;
+    int templateId() const override { return kTemplate; }
 };
 
 }  // namespace kestrel::ui

@@ -13,6 +13,8 @@ namespace kestrel::testing {
 
 namespace {
 
+constexpr int kExtendedColumns = 78;  // format 15041200
+
 // Name syllables スラズモグハネツキカゲドロミヨルヒトソボ (ソ has the trail byte 0x5C)
 constexpr std::string_view kKatakana =
     "\x83\x58\x83\x89\x83\x59\x83\x82\x83\x4F\x83\x6E\x83\x6C\x83\x63\x83\x4C\x83\x4A"
@@ -115,32 +117,19 @@ std::array<std::string, kExtendedColumns> monsterColumns(int index, int records,
     return cols;
 }
 
-// A basic-layout file holds the same monsters as the extended one of that seed.
-std::string generatedFile(int records, unsigned seed, bool extended)
+}  // namespace
+
+std::string generatedExtendedFile(int records, unsigned seed)
 {
     Lcg rng{0x9E3779B97F4A7C15ull ^ seed};
-    std::string out = extended ? "HRVTNP15041200,generated\r\n" : "HRVTNP14122700,generated\r\n";
+    std::string out = "HRVTNP15041200,generated\r\n";
     for (int i = 0; i < records; ++i) {
-        auto cols = monsterColumns(i, records, rng);
-        const char* flag = cols[52] == "1" ? "M" : cols[49] == "1" ? "F" : cols[49] == "-1" ? "f" : "";
-        const std::array<std::string, kBasicColumns> basic = {cols[0], cols[1], cols[75], cols[3], flag,
-                                                              cols[6], cols[7], cols[8], cols[9], cols[45]};
-        const std::string* line = extended ? cols.data() : basic.data();
-        for (int k = 0; k < (extended ? kExtendedColumns : kBasicColumns); ++k)
-            out += (k > 0 ? "," : "") + line[k];
+        const auto cols = monsterColumns(i, records, rng);
+        for (int k = 0; k < kExtendedColumns; ++k)
+            out += (k > 0 ? "," : "") + cols[static_cast<std::size_t>(k)];
         out += "\r\n";
     }
     return out;
-}
-
-}  // namespace
-
-std::string generatedExtendedFile(int records, unsigned seed) { return generatedFile(records, seed, true); }
-std::string generatedBasicFile(int records, unsigned seed) { return generatedFile(records, seed, false); }
-
-const char* familyCharacter(int code)
-{
-    return code >= 1 && code <= 14 ? kFamilies[static_cast<std::size_t>(code - 1)] : "";
 }
 
 const char* skillLabelText(int k)

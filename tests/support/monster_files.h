@@ -1,15 +1,12 @@
 #pragma once
 // Monster definition files for tests and benchmarks: the sample file in
-// resources/, generated files of any size in both layouts, and a temporary
+// resources/, generated extended-layout files of any size, and a temporary
 // folder to write them into.
 
 #include <string>
 #include <string_view>
 
 namespace kestrel::testing {
-
-inline constexpr int kExtendedColumns = 78;  // format 15041200
-inline constexpr int kBasicColumns = 10;     // format 14122700
 
 // The bytes of an extended-layout file: the header "HRVTNP15041200" and
 // `records` data lines of 78 columns, CR LF line ends, code page 932 text.
@@ -18,14 +15,6 @@ inline constexpr int kBasicColumns = 10;     // format 14122700
 // trivia of one to four lines and unknown statistics. Names are unique for
 // fewer than 160000 records.
 std::string generatedExtendedFile(int records, unsigned seed);
-
-// The same for the basic layout: the header "HRVTNP14122700" and `records`
-// lines of 10 columns (ignored, name, quiz class, family, M/F/f flag, HP, MP,
-// attack, defense, skills).
-std::string generatedBasicFile(int records, unsigned seed);
-
-// The family character of code 1..14 (code page 932, two bytes); "" otherwise.
-const char* familyCharacter(int code);
 
 // The sixteen skill-button labels, k = 0..15 (code page 932); "" otherwise.
 // Generated files draw their skills from a pool that starts with them.

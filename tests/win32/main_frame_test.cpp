@@ -140,9 +140,15 @@ TEST_F(Program, TheWindowNeverGetsSmallerThanItsBandsNeed)
 // place off every screen comes back onto one.
 TEST_F(Program, TheWindowGoesWhereItWasAndNeverOffTheScreens)
 {
-    frame.controls().setWindowRect({20, 10, 960, 700});
-    EXPECT_EQ(frame.controls().windowRect(), (WindowRect{20, 10, 960, 700}));
-    frame.controls().setWindowRect({-5000, -5000, 960, 700});
+    const std::optional<WindowRect> now = frame.controls().windowRect();
+    ASSERT_TRUE(now.has_value());
+    const WindowRect moved{now->x + 13, now->y + 9, now->width, now->height};
+    frame.controls().setWindowRect(moved);
+    const std::optional<WindowRect> there = frame.controls().windowRect();
+    ASSERT_TRUE(there.has_value());
+    EXPECT_EQ(there->x, moved.x);  // its size may be cut to the screen's
+    EXPECT_EQ(there->y, moved.y);
+    frame.controls().setWindowRect({-5000, -5000, now->width, now->height});
     const std::optional<WindowRect> back = frame.controls().windowRect();
     ASSERT_TRUE(back.has_value());
     EXPECT_GE(back->x, 0);

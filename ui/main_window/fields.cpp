@@ -13,6 +13,7 @@ std::optional<std::int32_t> CKestrelDlg::stateField(std::string_view name) const
         {"currentClass", s.currentClass},
         {"currentUser", s.currentUser},
         {"listLayout", s.listLayout},
+        {"showHints", settings_.showHints ? 1 : 0},
         {"monsterCount", catalogue_->monsterCount},
         {"candidateCount", s.candidateCount},
         {"refreshSuppressed", s.refreshSuppressed},

@@ -108,6 +108,7 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
         applySkillLabels(state_.currentClass);
     for (int id : id::kDebugStatics)
         controls_.setText(id, "");
+    controls_.showHintPanel(settings_.showHints);
 }
 
 void CKestrelDlg::openDefinitionFile(const std::string& path)
@@ -128,6 +129,13 @@ void CKestrelDlg::openDefinitionFile(const std::string& path)
 void CKestrelDlg::onAboutCommand()
 {
     controls_.showAbout(aboutCaption(), aboutLines());
+}
+
+void CKestrelDlg::onHintPanelCommand(bool shown)
+{
+    settings_.showHints = shown;
+    controls_.showHintPanel(shown);
+    saveSettings();
 }
 
 void CKestrelDlg::onKeyListCommand()

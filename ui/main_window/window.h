@@ -44,6 +44,8 @@ public:
     void onCheckDefinitionFile();
     // Help → キー操作: the keyboard shortcuts.
     void onKeyListCommand();
+    // View → ヒント: shows or hides the hint panel, remembered for the next start.
+    void onHintPanelCommand(bool shown);
 
     void onTextChanged(int id) override;
     void onClicked(int id) override;

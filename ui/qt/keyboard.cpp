@@ -13,9 +13,10 @@ namespace kestrel::ui {
 void installKeyboard(QtControls& controls, QWidget& window)
 {
     // Such a control is reached by Tab but never takes the focus by a click,
-    // so the edit the player typed in keeps it.
+    // so the edit the player typed in keeps it; one that Tab skips keeps none.
     for (const ControlSpec& item : mainWindowControls())
-        if (QWidget* widget = controls.widget(item.id); widget && clickKeepsFocus(item))
+        if (QWidget* widget = controls.widget(item.id);
+            widget && clickKeepsFocus(item) && widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::TabFocus);
 
     for (const Shortcut& shortcut : mainWindowShortcuts()) {

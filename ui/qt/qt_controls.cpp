@@ -44,6 +44,8 @@ QTableView* listView(QWidget* parent, CandidateTableModel*& model)
     view->setTabKeyNavigation(false);
     view->setWordWrap(false);
     view->setCornerButtonEnabled(false);
+    // No grid: the trivia layout's blocks are set apart by their own lines.
+    view->setShowGrid(false);
     view->verticalHeader()->hide();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
@@ -451,5 +453,17 @@ QWidget* QtControls::widget(int id) const
 }
 
 QLabel* QtControls::noticeLine() const { return notice_; }
+
+void QtControls::setHintPanel(QWidget* panel) { hintPanel_ = panel; }
+
+bool QtControls::hintPanelShown() const { return hintPanel_ != nullptr && !hintPanel_->isHidden(); }
+
+void QtControls::showHintPanel(bool shown)
+{
+    if (hintPanel_ == nullptr)
+        return;
+    hintPanel_->setVisible(shown);
+    emit hintPanelToggled(shown);
+}
 
 }  // namespace kestrel::ui

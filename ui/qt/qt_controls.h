@@ -50,6 +50,7 @@ public:
     std::optional<std::string> chooseFile(std::string_view filterDescription, std::string_view pattern,
                                           const std::string& initialPath) override;
     bool runModal(std::string_view caption, DialogLogic& dialog) override;
+    void showHintPanel(bool shown) override;
     void setTitle(std::string_view title) override;
     void showNotice(std::string_view text) override;
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
@@ -60,6 +61,9 @@ public:
     QWidget* widget(int id) const;
     // The line where notices appear; the window's layout places it.
     QLabel* noticeLine() const;
+    // The widget holding the hint panel, which showHintPanel shows or hides.
+    void setHintPanel(QWidget* panel);
+    bool hintPanelShown() const;
     // Ends the list's pending model reset; runs after every outermost event
     // and must be called once after the start-up sequence.
     void flush();
@@ -67,6 +71,10 @@ public:
     // in while it is still hidden (a program's window during its start-up), so
     // that no box appears without its window behind it.
     void setWindowShownBeforeModals(bool shown) { showBeforeModal_ = shown; }
+
+signals:
+    // The hint panel was shown or hidden by the window logic.
+    void hintPanelToggled(bool shown);
 
 private:
     struct Control;
@@ -84,13 +92,14 @@ private:
     ControlEvents* events_ = nullptr;
     int depth_ = 0;
     QLabel* notice_ = nullptr;
+    QWidget* hintPanel_ = nullptr;
     std::optional<int> postedFocus_;
     bool flushPosted_ = false;
     bool showBeforeModal_ = false;
 };
 
-// Arranges the widgets of a window or dialog: the main window in its bands, the
-// dialogs by their templates (138 user settings, 145 Config).
+// Arranges the widgets of a window or dialog by its description: the main
+// window with its bands and hint panel, the dialogs by their templates.
 void layOutMainWindow(QtControls& controls);
 void layOutDialog(QtControls& controls, int templateId);
 

@@ -35,6 +35,7 @@ public:
     static constexpr UINT kAboutCommand = 0x0010;
     static constexpr UINT kKeyListCommand = 0x0020;
     static constexpr UINT kCheckFileCommand = 0x0030;
+    static constexpr UINT kHintPanelCommand = 0x0040;
 
     MainFrame()
         : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
@@ -51,9 +52,9 @@ public:
         if (dialog_ == nullptr)
             return;
         controls().setFont(font_);
-        prepareMainWindow(controls(), dpi_);
         installKeyboard(controls());
-        const SIZE client = mainWindowSize(units_);
+        controls().setOnHintPanel([this] { onHintPanelShown(); });
+        const SIZE client = mainWindowSize(units_, controls().hintPanelShown());
         RECT frame{0, 0, client.cx, client.cy};
         AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
         SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -71,7 +72,7 @@ protected:
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
             RECT frame{0, 0, 0, 0};
-            const SIZE least = mainWindowMinimum(units_);
+            const SIZE least = mainWindowMinimum(units_, controls().hintPanelShown());
             frame.right = least.cx, frame.bottom = least.cy;
             AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
             limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
@@ -80,7 +81,6 @@ protected:
         case WM_DPICHANGED: {
             applyDpi(HIWORD(wParam));
             controls().setFont(font_);
-            prepareMainWindow(controls(), dpi_);
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                          suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -120,7 +120,7 @@ private:
             return;
         RECT client{};
         GetClientRect(window(), &client);
-        layOutMainWindow(controls(), {client.right, client.bottom}, units_);
+        layOutMainWindow(controls(), {client.right, client.bottom}, dpi_);
         InvalidateRect(window(), nullptr, TRUE);
     }
 
@@ -132,6 +132,7 @@ private:
         if (menu == nullptr)
             return;
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING | MF_CHECKED, kHintPanelCommand, L"ヒント");
         AppendMenuW(menu, MF_STRING, kKeyListCommand, L"キー操作");
         AppendMenuW(menu, MF_STRING, kCheckFileCommand, L"定義ファイルの確認");
         if (const std::string about = aboutMenuText(); !about.empty())
@@ -140,11 +141,14 @@ private:
 
     bool runMenuCommand(UINT command)
     {
-        if (command != kAboutCommand && command != kKeyListCommand && command != kCheckFileCommand)
+        if (command != kAboutCommand && command != kKeyListCommand && command != kCheckFileCommand &&
+            command != kHintPanelCommand)
             return false;
         if (dialog_ == nullptr)
             return true;
-        if (command == kAboutCommand)
+        if (command == kHintPanelCommand)
+            dialog_->onHintPanelCommand(!controls().hintPanelShown());
+        else if (command == kAboutCommand)
             dialog_->onAboutCommand();
         else if (command == kKeyListCommand)
             dialog_->onKeyListCommand();
@@ -152,6 +156,24 @@ private:
             dialog_->onCheckDefinitionFile();
         controls().flush();
         return true;
+    }
+
+    // The hint panel shown or hidden: the window keeps its size, the bands and
+    // the list take the room, and the menu item shows the state.
+    void onHintPanelShown()
+    {
+        CheckMenuItem(GetSystemMenu(window(), FALSE), kHintPanelCommand,
+                      MF_BYCOMMAND | (controls().hintPanelShown() ? MF_CHECKED : MF_UNCHECKED));
+        RECT client{};
+        GetClientRect(window(), &client);
+        const SIZE least = mainWindowMinimum(units_, controls().hintPanelShown());
+        if (client.right < least.cx) {
+            RECT frame{0, 0, least.cx, client.bottom};
+            AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
+            SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        layOut();
     }
 
     // The shortcut table's keys click their controls as a click would.

@@ -154,6 +154,10 @@ Win32Controls::~Win32Controls()
         if (IsWindow(window))
             DestroyWindow(window);
     }
+    for (HWND window : decorations_) {
+        if (IsWindow(window))
+            DestroyWindow(window);
+    }
     if (toolTips_ != nullptr && IsWindow(toolTips_))
         DestroyWindow(toolTips_);
     if (ownsHost_) {
@@ -542,6 +546,41 @@ void Win32Controls::showAsFrame(int id, RECT pixels)
     // Beneath the controls it frames.
     SetWindowPos(control->frame, HWND_BOTTOM, pixels.left, pixels.top, pixels.right - pixels.left,
                  pixels.bottom - pixels.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void Win32Controls::setDecorations(const std::vector<Drawn>& drawn)
+{
+    if (decorations_.size() != drawn.size()) {
+        for (HWND window : decorations_)
+            DestroyWindow(window);
+        decorations_.clear();
+        for (const Drawn& d : drawn) {
+            const DWORD style = WS_CHILD | WS_VISIBLE | (d.verticalLine ? SS_ETCHEDVERT : SS_ETCHEDFRAME);
+            decorations_.push_back(CreateWindowExW(0, L"STATIC", L"", style, 0, 0, 0, 0, host_, nullptr,
+                                                   GetModuleHandleW(nullptr), nullptr));
+        }
+    }
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const RECT& r = drawn[i].pixels;
+        // Beneath the controls they set apart.
+        SetWindowPos(decorations_[i], HWND_BOTTOM, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOACTIVATE);
+    }
+}
+
+void Win32Controls::setControlFont(int id, HFONT font)
+{
+    if (Control* control = find(id))
+        SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void Win32Controls::showHintPanel(bool shown)
+{
+    if (shown == hintPanelShown_)
+        return;
+    hintPanelShown_ = shown;
+    if (onHintPanel_)
+        onHintPanel_();
 }
 
 HWND Win32Controls::owner() const { return GetAncestor(host_, GA_ROOT); }

@@ -61,6 +61,7 @@ public:
     std::optional<std::string> chooseFile(std::string_view filterDescription, std::string_view pattern,
                                           const std::string& initialPath) override;
     bool runModal(std::string_view caption, DialogLogic& dialog) override;
+    void showHintPanel(bool shown) override;
     void setTitle(std::string_view title) override;
     void showNotice(std::string_view text) override;
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
@@ -89,6 +90,19 @@ public:
     // Shows a text as the caption of a group frame at pixels (the text itself
     // is hidden).
     void showAsFrame(int id, RECT pixels);
+    // Frames and lines drawn between the controls (no controls themselves):
+    // each a rectangle in pixels, vertical for a line.
+    struct Drawn {
+        RECT pixels;
+        bool verticalLine;
+    };
+    void setDecorations(const std::vector<Drawn>& drawn);
+    // A control's own font (the layout's font roles; owned by the caller).
+    void setControlFont(int id, HFONT font);
+    // Whether the hint panel is shown, and who lays the window out again when
+    // that changes.
+    bool hintPanelShown() const { return hintPanelShown_; }
+    void setOnHintPanel(std::function<void()> changed) { onHintPanel_ = std::move(changed); }
     // The font every control draws with (owned by the caller).
     void setFont(HFONT font);
     // Screen dots per inch, for the list's column widths (given at 96).
@@ -130,6 +144,9 @@ private:
     int dpi_ = 96;
     std::function<void(int)> afterClick_;
     bool ownsHost_ = false;
+    std::vector<HWND> decorations_;
+    bool hintPanelShown_ = true;
+    std::function<void()> onHintPanel_;
 };
 
 }  // namespace kestrel::ui::win32

@@ -44,16 +44,14 @@ const wchar_t* chosenFace()
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 
-}  // namespace
-
-HFONT uiFont(int dpi)
+HFONT fontOf(int height, int weight)
 {
-    static std::map<int, HFONT> fonts;
-    HFONT& font = fonts[dpi];
+    static std::map<std::pair<int, int>, HFONT> fonts;
+    HFONT& font = fonts[{height, weight}];
     if (font == nullptr) {
         LOGFONTW description{};
-        description.lfHeight = -MulDiv(kPointSize, dpi, 72);
-        description.lfWeight = FW_NORMAL;
+        description.lfHeight = height;
+        description.lfWeight = weight;
         description.lfCharSet = DEFAULT_CHARSET;
         description.lfQuality = CLEARTYPE_QUALITY;
         std::wcsncpy(description.lfFaceName, chosenFace(), LF_FACESIZE - 1);
@@ -61,6 +59,15 @@ HFONT uiFont(int dpi)
     }
     return font;
 }
+
+}  // namespace
+
+HFONT uiFont(int dpi, int extraPoints, bool bold)
+{
+    return fontOf(-MulDiv(kPointSize + extraPoints, dpi, 72), bold ? FW_BOLD : FW_NORMAL);
+}
+
+HFONT uiFontOfPixels(int pixels) { return fontOf(-pixels, FW_NORMAL); }
 
 BaseUnits baseUnitsOf(HFONT font)
 {

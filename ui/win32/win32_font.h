@@ -7,8 +7,11 @@
 
 namespace kestrel::ui::win32 {
 
-// The font at the given dots per inch; made once per resolution and kept.
-HFONT uiFont(int dpi);
+// The font at the given dots per inch, points larger or bold as asked; made
+// once per resolution and kind and kept.
+HFONT uiFont(int dpi, int extraPoints = 0, bool bold = false);
+// The same face at a height of pixels (for drawings in text).
+HFONT uiFontOfPixels(int pixels);
 
 // The font's average character width and its height, as dialog boxes measure
 // them (the base units of MapDialogRect).

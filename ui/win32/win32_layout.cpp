@@ -1,7 +1,6 @@
 #include "ui/win32/win32_layout.h"
 
-#include "ui/main_window/ids.h"
-#include "ui/window_layout.h"
+#include "ui/layout/layout.h"
 
 #include <algorithm>
 #include <set>
@@ -11,115 +10,52 @@ namespace kestrel::ui::win32 {
 
 namespace {
 
-constexpr int kMargin = 7;  // dialog units
-constexpr int kLine = 14;
-constexpr int kLabelWidth = 90;
-constexpr int kFieldWidth = 90;
-constexpr int kButtonWidth = 50;
-constexpr int kTallestSingleLine = 14;
+using layout::Look;
+using layout::Placement;
 
 constexpr int kLeftIcon = 2;  // the program's resources
 constexpr int kRightIcon = 3;
 
-RECT pixels(const layout::Rect& du, BaseUnits u)
+// What one part of a window is mapped with: its origin in the client area in
+// pixels, its size in dialog units, the font's units and resolution.
+struct Mapping {
+    const layout::Window& part;
+    POINT origin;
+    int width, height;  // dialog units
+    BaseUnits units;
+    int dpi;
+};
+
+RECT pixels(const layout::Rect& du, const Mapping& m)
 {
-    return {duToX(du.x, u), duToY(du.y, u), duToX(du.x + du.width, u), duToY(du.y + du.height, u)};
+    const layout::Rect r = du;
+    return {m.origin.x + duToX(r.x, m.units), m.origin.y + duToY(r.y, m.units),
+            m.origin.x + duToX(r.x + r.width, m.units), m.origin.y + duToY(r.y + r.height, m.units)};
 }
 
-void move(HWND window, RECT r)
+RECT placed(const layout::Rect& rect, const layout::Follow& follow, const Mapping& m)
 {
-    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    return pixels(layout::placedAt(rect, follow, m.part, m.width, m.height), m);
 }
 
-// Alignment and the sunken field are styles of the window itself.
-void applyStyle(HWND window, ControlKind kind, const layout::Placement& place)
+HFONT fontOf(layout::FontRole role, const Mapping& m)
 {
-    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    if (kind == ControlKind::Static) {
-        style &= ~static_cast<LONG_PTR>(SS_TYPEMASK | SS_CENTERIMAGE);
-        style |= place.align == Align::Right ? SS_RIGHT : place.align == Align::Centre ? SS_CENTER : SS_LEFT;
-        if (place.rect.height <= kTallestSingleLine)
-            style |= SS_CENTERIMAGE;  // one line, in the middle of its height
-    } else if (kind == ControlKind::Edit) {
-        style &= ~static_cast<LONG_PTR>(ES_CENTER | ES_RIGHT);
-        style |= place.align == Align::Right ? ES_RIGHT : place.align == Align::Centre ? ES_CENTER : ES_LEFT;
-    } else {
-        return;
+    switch (role) {
+    case layout::FontRole::Panel:
+        return uiFont(m.dpi, 1);
+    case layout::FontRole::Heading:
+        return uiFont(m.dpi, 0, true);
+    case layout::FontRole::Drawing:
+        // A full-width character is about as wide as the font's pixel height.
+        return uiFontOfPixels(duToX(8, m.units));
+    case layout::FontRole::Dialog:
+        break;
     }
-    SetWindowLongPtrW(window, GWL_STYLE, style);
-    if (place.sunken) {
-        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_STATICEDGE);
-        SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    }
+    return uiFont(m.dpi);
 }
 
-// Every control with a place goes there; every other one is hidden.
-void apply(Win32Controls& controls, const layout::WindowLayout& layout, BaseUnits u)
+void setIcon(HWND button, int icon, int size)
 {
-    std::set<int> placed;
-    for (const layout::Placement& place : layout.items) {
-        HWND window = controls.handle(place.id);
-        if (window == nullptr)
-            continue;
-        placed.insert(place.id);
-        if (place.frame) {
-            controls.showAsFrame(place.id, pixels(place.rect, u));
-            continue;
-        }
-        applyStyle(window, controls.kind(place.id), place);
-        move(window, pixels(place.rect, u));
-        ShowWindow(window, SW_SHOWNA);
-    }
-    for (int id : controls.ids()) {
-        if (placed.count(id) == 0)
-            ShowWindow(controls.handle(id), SW_HIDE);
-    }
-}
-
-// Any other dialog: a text and the control after it on one line, every other
-// control on a line of its own, and the push buttons in a row at the bottom.
-SIZE plainGrid(Win32Controls& controls, BaseUnits u)
-{
-    layout::WindowLayout grid;
-    std::vector<int> buttons;
-    int line = 0;
-    int column = 0;
-    for (int id : controls.ids()) {
-        const ControlKind kind = controls.kind(id);
-        if (kind == ControlKind::Button) {
-            buttons.push_back(id);
-            continue;
-        }
-        const bool text = kind == ControlKind::Static;
-        if (!text && column == 0)
-            column = 1;
-        const int x = kMargin + column * (kLabelWidth + 4);
-        grid.items.push_back({id, {x, kMargin + line * kLine, column == 0 ? kLabelWidth : kFieldWidth, kLine - 2}});
-        if (text && column == 0) {
-            column = 1;
-        } else {
-            column = 0;
-            ++line;
-        }
-    }
-    if (column != 0)
-        ++line;
-    const int width = kMargin * 2 + kLabelWidth + 4 + kFieldWidth;
-    const int y = kMargin + line * kLine + 4;
-    int x = width - kMargin - static_cast<int>(buttons.size()) * (kButtonWidth + 4) + 4;
-    for (int id : buttons) {
-        grid.items.push_back({id, {x, y, kButtonWidth, kLine}});
-        x += kButtonWidth + 4;
-    }
-    apply(controls, grid, u);
-    return {duToX(width, u), duToY(y + kLine + kMargin, u)};
-}
-
-void setIcon(Win32Controls& controls, int id, int icon, int size)
-{
-    HWND button = controls.handle(id);
-    if (button == nullptr)
-        return;
     auto* image = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     if (image == nullptr) {
@@ -127,51 +63,160 @@ void setIcon(Win32Controls& controls, int id, int icon, int size)
         return;
     }
     SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_ICON);
-    auto* previous = reinterpret_cast<HICON>(
-        SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image)));
+    auto* previous =
+        reinterpret_cast<HICON>(SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image)));
     if (previous != nullptr)
         DestroyIcon(previous);
 }
 
+// Alignment, wrapping, the sunken box, the arrows and Tab are the window's own styles.
+void applyLook(HWND window, ControlKind kind, const Placement& p, const Mapping& m)
+{
+    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    if (kind == ControlKind::Static) {
+        style &= ~static_cast<LONG_PTR>(SS_TYPEMASK | SS_CENTERIMAGE);
+        style |= p.align == layout::TextAlign::Right ? SS_RIGHT : p.align == layout::TextAlign::Centre ? SS_CENTER : SS_LEFT;
+        if (!p.wrap)
+            style |= SS_CENTERIMAGE;  // one line, in the middle of its height
+    } else if (kind == ControlKind::Edit) {
+        style &= ~static_cast<LONG_PTR>(ES_CENTER | ES_RIGHT);
+        style |= p.align == layout::TextAlign::Right ? ES_RIGHT : p.align == layout::TextAlign::Centre ? ES_CENTER : ES_LEFT;
+    }
+    style = p.tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    SetWindowLongPtrW(window, GWL_STYLE, style);
+    if (p.look == Look::Sunken) {
+        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_STATICEDGE);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    if (p.look == Look::DecreaseArrow || p.look == Look::IncreaseArrow)
+        setIcon(window, p.look == Look::DecreaseArrow ? kLeftIcon : kRightIcon, MulDiv(12, m.dpi, 96));
+}
+
+// Places one part's controls; returns the windows placed, in Tab order.
+std::vector<HWND> apply(Win32Controls& controls, const Mapping& m, std::set<int>& shown,
+                        std::vector<Win32Controls::Drawn>& drawn)
+{
+    std::vector<HWND> order;
+    for (const layout::Decoration& d : m.part.decorations)
+        drawn.push_back({placed(d.rect, d.follow, m), d.kind == layout::Decoration::Kind::VerticalLine});
+    for (const Placement& p : m.part.controls) {
+        HWND window = controls.handle(p.id);
+        if (window == nullptr)
+            continue;
+        const RECT r = placed(p.rect, p.follow, m);
+        if (p.look == Look::Frame) {
+            controls.showAsFrame(p.id, r);
+            continue;
+        }
+        applyLook(window, controls.kind(p.id), p, m);
+        controls.setControlFont(p.id, fontOf(p.font, m));
+        MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+        if (p.look == Look::Hidden)
+            continue;
+        shown.insert(p.id);
+        order.push_back(window);
+    }
+    return order;
+}
+
+// Shows what was placed, hides the rest, and sets Tab's order (the windows' z order).
+void finish(Win32Controls& controls, const std::set<int>& shown, const std::vector<HWND>& order,
+            const std::vector<Win32Controls::Drawn>& drawn)
+{
+    for (int id : controls.ids())
+        ShowWindow(controls.handle(id), shown.count(id) != 0 ? SW_SHOWNA : SW_HIDE);
+    HWND previous = HWND_TOP;
+    for (HWND window : order) {
+        SetWindowPos(window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = window;
+    }
+    controls.setDecorations(drawn);
+    InvalidateRect(controls.host(), nullptr, TRUE);
+}
+
+// A dialog without a description: its controls one below the other, push
+// buttons in a row at the bottom.
+SIZE plainColumn(Win32Controls& controls, BaseUnits u)
+{
+    int y = 7;
+    int x = 7;
+    std::vector<int> buttons;
+    for (int id : controls.ids()) {
+        if (controls.kind(id) == ControlKind::Button) {
+            buttons.push_back(id);
+            continue;
+        }
+        MoveWindow(controls.handle(id), duToX(7, u), duToY(y, u), duToX(180, u), duToY(12, u), FALSE);
+        y += 14;
+    }
+    y += 4;
+    for (int id : buttons) {
+        MoveWindow(controls.handle(id), duToX(x, u), duToY(y, u), duToX(50, u), duToY(14, u), FALSE);
+        x += 54;
+    }
+    return {duToX(std::max(194, x + 3), u), duToY(y + 21, u)};
+}
+
 }  // namespace
 
-SIZE layOutDialog(Win32Controls& controls, int templateId, BaseUnits units)
+SIZE layOutDialog(Win32Controls& controls, int templateId, int dpi)
 {
-    const layout::WindowLayout described = layout::dialogLayout(templateId);
-    if (described.items.empty())
-        return plainGrid(controls, units);
-    apply(controls, described, units);
-    return {duToX(described.width, units), duToY(described.height, units)};
+    const BaseUnits units = baseUnitsOf(uiFont(dpi));
+    const layout::Window* window = layout::dialogLayout(templateId);
+    if (window == nullptr)
+        return plainColumn(controls, units);
+    std::set<int> shown;
+    std::vector<Win32Controls::Drawn> drawn;
+    const Mapping m{*window, {0, 0}, window->width, window->height, units, dpi};
+    finish(controls, shown, apply(controls, m, shown, drawn), drawn);
+    return {duToX(window->width, units), duToY(window->height, units)};
 }
 
-void prepareMainWindow(Win32Controls& controls, int dpi)
+SIZE mainWindowSize(BaseUnits units, bool withHintPanel)
 {
-    const int size = MulDiv(12, dpi, 96);
-    for (int id : {id::kUserDown, id::kMoonsaultDown, id::kTakenDown, id::kDealtDown, id::kSpecialDown})
-        setIcon(controls, id, kLeftIcon, size);
-    for (int id : {id::kUserUp, id::kMoonsaultUp, id::kTakenUp, id::kDealtUp, id::kSpecialUp})
-        setIcon(controls, id, kRightIcon, size);
+    const layout::Window& window = layout::mainWindowLayout();
+    const int width = withHintPanel ? window.width : layout::leftPart(window).width;
+    return {duToX(width, units), duToY(window.height, units) + duToY(12, units)};  // and the notice line
 }
 
-SIZE mainWindowSize(BaseUnits units)
+SIZE mainWindowMinimum(BaseUnits units, bool withHintPanel)
 {
-    return {duToX(layout::kMainWindowWidth, units), duToY(layout::kMainWindowHeight, units)};
+    const layout::Window& window = layout::mainWindowLayout();
+    const layout::Window bands = layout::leftPart(window);
+    const int width = withHintPanel ? bands.minWidth + layout::rightPart(window).minWidth : bands.minWidth;
+    return {duToX(std::max(width, 1), units), duToY(window.minHeight, units) + duToY(12, units)};
 }
 
-SIZE mainWindowMinimum(BaseUnits units)
+void layOutMainWindow(Win32Controls& controls, SIZE client, int dpi)
 {
-    return {duToX(layout::kMainWindowMinWidth, units), duToY(layout::kMainWindowMinHeight, units)};
-}
-
-void layOutMainWindow(Win32Controls& controls, SIZE client, BaseUnits units)
-{
-    // Client pixels back to dialog units, rounded down so nothing spills over.
+    const BaseUnits units = baseUnitsOf(uiFont(dpi));
+    const layout::Window& window = layout::mainWindowLayout();
+    const layout::Window bands = layout::leftPart(window);
+    const layout::Window panel = layout::rightPart(window);
+    // Client pixels in dialog units, the notice line's row below taken off.
     const int width = MulDiv(client.cx, 4, units.width);
-    const int height = MulDiv(client.cy, 8, units.height);
-    const layout::WindowLayout described = layout::mainWindowLayout(width, height);
-    apply(controls, described, units);
+    const int height = std::max(MulDiv(client.cy, 8, units.height) - 12, window.minHeight);
+    // The hint panel takes its share of the growth, never less than its least width.
+    int panelWidth = 0;
+    if (controls.hintPanelShown() && !panel.controls.empty()) {
+        const int growth = width - window.width;
+        const int share = window.divider ? window.divider->follow : 0;
+        panelWidth = std::max(panel.width + growth * share / 100, window.divider ? window.divider->rightMinWidth : 0);
+    }
+    const int bandsWidth = std::max(width - panelWidth, bands.minWidth);
+
+    std::set<int> shown;
+    std::vector<Win32Controls::Drawn> drawn;
+    std::vector<HWND> order = apply(controls, {bands, {0, 0}, bandsWidth, height, units, dpi}, shown, drawn);
+    if (panelWidth > 0) {
+        const Mapping right{panel, {duToX(bandsWidth, units), 0}, panelWidth, height, units, dpi};
+        const std::vector<HWND> more = apply(controls, right, shown, drawn);
+        order.insert(order.end(), more.begin(), more.end());
+    }
+    finish(controls, shown, order, drawn);
     // The notice line under everything else.
-    move(controls.noticeLine(), pixels({5, described.height - 13, described.width - 10, 11}, units));
+    MoveWindow(controls.noticeLine(), duToX(7, units), duToY(height, units), client.cx - duToX(14, units),
+               duToY(11, units), TRUE);
 }
 
 }  // namespace kestrel::ui::win32

@@ -149,7 +149,7 @@ bool Win32Controls::runModal(std::string_view caption, DialogLogic& dialog)
     child.setFont(font);
     child.setDpi(dpi);
     child.create(dialog.controls(), dialog);
-    placeOver(box.window(), root, layOutDialog(child, dialog.templateId(), baseUnitsOf(font)));
+    placeOver(box.window(), root, layOutDialog(child, dialog.templateId(), dpi));
     // OK, and the buttons that end the dialog as accepted, close it once their
     // own handler has run; Cancel, Escape and the close box cancel.
     child.setAfterClick([&box, &dialog, &child](int id) {
