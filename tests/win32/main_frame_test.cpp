@@ -1,9 +1,10 @@
 // The program's window on Windows, under wine: a dropped definition file (its
 // name in UTF-16, Japanese included) opens, any other file is ignored; the
 // shortcut table's keys click; Escape ends the program; the window keeps its
-// least size.
+// least size and its place; the hint panel comes and goes from the menu.
 
 #include "support/monster_files.h"
+#include "ui/hint_panel.h"
 #include "ui/list_view.h"
 #include "ui/main_window/ids.h"
 #include "ui/texts.h"
@@ -153,6 +154,29 @@ TEST_F(Program, TheWindowGoesWhereItWasAndNeverOffTheScreens)
     ASSERT_TRUE(back.has_value());
     EXPECT_GE(back->x, 0);
     EXPECT_GE(back->y, 0);
+}
+
+// The window menu's ヒント hides the hint panel and gives its room to the list;
+// once more shows it again.
+TEST_F(Program, TheHintPanelComesAndGoesFromTheWindowMenu)
+{
+    HWND advice = frame.controls().handle(kIdAdviceLines[0]);
+    HWND list = frame.controls().handle(kIdList);
+    const auto width = [](HWND window) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        return r.right - r.left;
+    };
+    ASSERT_TRUE(IsWindowVisible(advice));
+    const int narrow = width(list);
+    SendMessageW(frame.window(), WM_SYSCOMMAND, MainFrame::kHintPanelCommand, 0);
+    pump();
+    EXPECT_FALSE(IsWindowVisible(advice));
+    EXPECT_GT(width(list), narrow);
+    SendMessageW(frame.window(), WM_SYSCOMMAND, MainFrame::kHintPanelCommand, 0);
+    pump();
+    EXPECT_TRUE(IsWindowVisible(advice));
+    EXPECT_EQ(width(list), narrow);
 }
 
 }  // namespace
