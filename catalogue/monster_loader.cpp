@@ -55,12 +55,30 @@ std::string_view untilNul(std::string_view field)
     return field.substr(0, field.find('\0'));
 }
 
-std::int32_t integerOr(std::string_view field, std::int32_t fallback)
+// The value of n (1 to 8) ASCII digits at p, eight bytes read at once (the
+// bytes past the digits are ignored); false when they are not all digits.
+inline bool eightDigits(const char* p, std::size_t n, std::int32_t& value)
 {
-    // Most fields are empty or a few digits, perhaps after a minus sign.
-    if (field.empty())
-        return fallback;
-    const std::size_t start = !field.empty() && field[0] == '-' ? 1 : 0;
+    std::uint64_t chunk = 0;  // the first byte lowest, whatever the machine's order (one load where it is)
+    for (unsigned k = 0; k < 8; ++k)
+        chunk |= std::uint64_t{static_cast<unsigned char>(p[k])} << (8 * k);
+    // The digits' values into the top n bytes, zeros (leading zeros) below.
+    const std::uint64_t x = (chunk ^ 0x3030303030303030ULL) << (8 * (8 - n));
+    if ((x & 0xF0F0F0F0F0F0F0F0ULL) != 0 || ((x + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) != 0)
+        return false;
+    // Pairs, then fours, then all eight, the first byte the most significant.
+    std::uint64_t v = x * 10 + (x >> 8);
+    v = (((v & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+         (((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+        32;
+    value = static_cast<std::int32_t>(v);
+    return true;
+}
+
+// A number field that is not one to eight plain digits after an optional minus.
+[[gnu::noinline]] std::int32_t otherIntegerOr(std::string_view field, std::int32_t fallback)
+{
+    const std::size_t start = field[0] == '-' ? 1 : 0;
     if (field.size() > start && field.size() - start <= 9) {
         std::int32_t value = 0;
         std::size_t i = start;
@@ -70,6 +88,19 @@ std::int32_t integerOr(std::string_view field, std::int32_t fallback)
             return start == 0 ? value : -value;
     }
     return leadingInteger(field).value_or(fallback);
+}
+
+// readable: how many bytes from the field's start may be read (at least its size).
+inline std::int32_t integerOr(std::string_view field, std::int32_t fallback, std::size_t readable = 0)
+{
+    // Most fields are empty or a few digits, perhaps after a minus sign.
+    if (field.empty())
+        return fallback;
+    const std::size_t start = field[0] == '-' ? 1 : 0;
+    if (std::int32_t value = 0; field.size() - start - 1 < 8 && readable >= start + 8 &&
+                                eightDigits(field.data() + start, field.size() - start, value))
+        return start == 0 ? value : -value;
+    return otherIntegerOr(field, fallback);
 }
 
 // An empty or non-numeric quiz class gives class 1, so the monster is never hidden.
@@ -108,7 +139,7 @@ void parseSkillList(MonsterRecord& record, std::string_view field, const LineCon
         ++record.skillCount;
     };
     while (pos < field.size()) {
-        if (field.substr(pos, 2) == kSkillSeparator) {
+        if (field[pos] == kSkillSeparator[0] && pos + 1 < field.size() && field[pos + 1] == kSkillSeparator[1]) {
             addPiece(field.substr(start, pos - start));
             pos += 2;
             start = pos;
@@ -211,17 +242,18 @@ constexpr std::array<NumberColumn, kExtendedColumns> numberColumns()
 constexpr std::array<NumberColumn, kExtendedColumns> kNumberColumns = numberColumns();
 
 // A column of the extended layout; the hot ones (numbers) without a call.
-inline void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field,
+// readable: how many bytes from the field's start may be read.
+inline void fillExtendedColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field, std::size_t readable,
                                const LineContext& ctx)
 {
     if (column >= 14 && column <= 40) {
-        r.extraStats[column - 14] = integerOr(field, -1);
+        r.extraStats[column - 14] = integerOr(field, -1, readable);
         return;
     }
     if (column < 0 || column >= kExtendedColumns)
         return;
     if (const NumberColumn& number = kNumberColumns[static_cast<std::size_t>(column)]; number.field != nullptr) {
-        r.*number.field = integerOr(field, number.fallback);
+        r.*number.field = integerOr(field, number.fallback, readable);
         return;
     }
     if (!unusedExtendedColumn(column))
@@ -287,7 +319,7 @@ bool parseLine(Catalogue& c, std::string_view line, std::int32_t format, const L
                 ctx.warn("column " + std::to_string(column) + " longer than 255 bytes, cut to fit");
         }
         if (format == kExtendedFormat)
-            fillExtendedColumn(c, record, column, field, ctx);
+            fillExtendedColumn(c, record, column, field, line.size() - start, ctx);
         else
             fillBasicColumn(record, column, field, ctx);
         ++column;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kestrel {
 
@@ -74,39 +75,78 @@ struct Expectation {
     int answeringCandidates = 0;  // N': candidates kept under at least one answer
 };
 
-// For each candidate the bit set of the answers that keep it, then
-// E = (1/N') * sum over r of (sum over a in K_r of n_a) / |K_r|.
-Expectation expectFact(const AdviceContext& ctx, Observation o, AnswerSplit& split)
+// The bit set of the answers of o that keep r.
+unsigned keptMask(const AdviceContext& ctx, Observation o, const MonsterRecord& r, const PushLimits& limits)
 {
     const auto answers = kFactAnswers[static_cast<std::size_t>(o)];
+    return (factKeeps(ctx, o, r, answers[0], limits) ? 1U : 0U) | (factKeeps(ctx, o, r, answers[1], limits) ? 2U : 0U);
+}
+
+// The candidates each answer of o keeps, one observation at a time.
+AnswerSplit splitOf(const AdviceContext& ctx, Observation o)
+{
     const PushLimits limits = pushLimits(ctx.inputs.WEIGHT);
-    std::vector<unsigned> kept;
-    kept.reserve(ctx.elimination.candidates.size());
-    split = {answers, {0, 0}};
+    AnswerSplit split{kFactAnswers[static_cast<std::size_t>(o)], {0, 0}};
     for (std::int32_t i : ctx.elimination.candidates) {
-        const MonsterRecord& r = ctx.catalogue.monsterTable[static_cast<std::size_t>(i)];
-        unsigned mask = 0;
-        for (int a = 0; a < 2; ++a) {
-            if (factKeeps(ctx, o, r, answers[a], limits)) {
-                mask |= 1U << a;
-                ++split.count[a];
-            }
-        }
-        kept.push_back(mask);
+        const unsigned mask = keptMask(ctx, o, ctx.catalogue.monsterTable[static_cast<std::size_t>(i)], limits);
+        split.count[0] += static_cast<std::int32_t>(mask & 1U);
+        split.count[1] += static_cast<std::int32_t>(mask >> 1);
     }
+    return split;
+}
+
+// The expected count from a tally: with the hidden monster each candidate with
+// equal probability, E = (1/N') * sum over r of (sum over a in K_r of n_a) / |K_r|,
+// where K_r are the answers that keep r, n_a the candidates answer a keeps and
+// N' the candidates some answer keeps; the candidates of one answer set all
+// reach the same count. Every term is a multiple of one half far below 2^53, so
+// the sums are exact.
+Expectation expectFromTally(const FactTally& tally, Observation o)
+{
+    const auto k = static_cast<std::size_t>(o);
+    const std::array<std::int32_t, 4>& kept = tally.keptBy[k];
+    const std::array<std::int32_t, 2>& n = tally.splits[k].count;
     Expectation e;
-    double sum = 0.0;
-    for (unsigned mask : kept) {
-        if (mask == 0)
-            continue;
-        ++e.answeringCandidates;
-        const int size = (mask & 1U) + ((mask >> 1) & 1U);
-        const double reached = ((mask & 1U) ? split.count[0] : 0) + ((mask & 2U) ? split.count[1] : 0);
-        sum += reached / size;
-    }
+    e.answeringCandidates = kept[1] + kept[2] + kept[3];
+    const double sum = static_cast<double>(kept[1]) * n[0] + static_cast<double>(kept[2]) * n[1] +
+                       static_cast<double>(kept[3]) * (static_cast<double>(n[0] + n[1]) / 2);
     if (e.answeringCandidates > 0)
         e.expected = sum / e.answeringCandidates;
     return e;
+}
+
+struct End {
+    std::int64_t at;    // first value of an interval, or the value after its last (never below 0)
+    std::int32_t slot;  // 2 * interval + (0 first, 1 after the last)
+};
+
+// The ends in the order of their values, a byte at a time from the lowest; a
+// byte that every end has alike takes no pass. Ends of one value may come in
+// any order: nothing accumulates between them.
+void sortByValue(std::vector<End>& ends)
+{
+    if (ends.empty())
+        return;
+    std::uint64_t any = 0, all = ~std::uint64_t{0};
+    for (const End& e : ends) {
+        any |= static_cast<std::uint64_t>(e.at);
+        all &= static_cast<std::uint64_t>(e.at);
+    }
+    const std::uint64_t varying = any ^ all;
+    std::vector<End> sorted(ends.size());
+    for (unsigned shift = 0; shift < 64; shift += 8) {
+        if (((varying >> shift) & 0xFFU) == 0)
+            continue;
+        std::array<std::uint32_t, 256> start{};
+        for (const End& e : ends)
+            ++start[(static_cast<std::uint64_t>(e.at) >> shift) & 0xFFU];
+        std::uint32_t total = 0;
+        for (std::uint32_t& count : start)
+            total += std::exchange(count, total);
+        for (const End& e : ends)
+            sorted[start[(static_cast<std::uint64_t>(e.at) >> shift) & 0xFFU]++] = e;
+        ends.swap(sorted);
+    }
 }
 
 // Damage answers are the integers d >= 0 inside at least one tested candidate's
@@ -115,10 +155,6 @@ Expectation expectFact(const AdviceContext& ctx, Observation o, AnswerSplit& spl
 // each candidate's sum over its own answers is the difference of two of them.
 Expectation expectDamage(const AdviceContext& ctx, Observation o)
 {
-    struct End {
-        std::int64_t at;    // first value of an interval, or the value after its last
-        std::int32_t slot;  // 2 * interval + (0 first, 1 after the last)
-    };
     std::vector<End> ends;
     ends.reserve(ctx.elimination.candidates.size() * 2);
     int skipped = 0;
@@ -136,7 +172,7 @@ Expectation expectDamage(const AdviceContext& ctx, Observation o)
         ends.push_back({low, slot});
         ends.push_back({d.high + 1, slot + 1});
     }
-    std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) { return a.at < b.at; });
+    sortByValue(ends);
 
     // keptBefore[slot]: sum of n_a over the answers below that end; the same for
     // the number of answers. Every end at one value sees the same sums.
@@ -184,16 +220,41 @@ bool nearlyEqual(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::ma
 
 AnswerSplit answerSplit(const AdviceContext& context, Observation observation)
 {
-    AnswerSplit split;
     if (observation == Observation::dealtDamage || observation == Observation::takenDamage)
-        return split;
+        return {};
     if (observation == Observation::family && (context.targetFamily < 0 || context.targetFamily >= kFamilyCount))
-        return split;
-    expectFact(context, observation, split);
-    return split;
+        return {};
+    return splitOf(context, observation);
+}
+
+static_assert(static_cast<int>(Observation::family) + 1 == kFactObservationCount,
+              "the yes/no observations come first, family last of them");
+
+FactTally tallyFacts(const AdviceContext& context)
+{
+    FactTally tally;
+    const bool family = context.targetFamily >= 0 && context.targetFamily < kFamilyCount;
+    const int facts = family ? kFactObservationCount : kFactObservationCount - 1;
+    const PushLimits limits = pushLimits(context.inputs.WEIGHT);
+    for (std::int32_t i : context.elimination.candidates) {
+        const MonsterRecord& r = context.catalogue.monsterTable[static_cast<std::size_t>(i)];
+        for (int k = 0; k < facts; ++k)
+            ++tally.keptBy[static_cast<std::size_t>(k)][keptMask(context, static_cast<Observation>(k), r, limits)];
+    }
+    for (int k = 0; k < facts; ++k) {
+        const auto& kept = tally.keptBy[static_cast<std::size_t>(k)];
+        tally.splits[static_cast<std::size_t>(k)] = {kFactAnswers[static_cast<std::size_t>(k)],
+                                                     {kept[1] + kept[3], kept[2] + kept[3]}};
+    }
+    return tally;
 }
 
 std::vector<Advice> adviseNextObservation(const AdviceContext& context)
+{
+    return adviseNextObservation(context, tallyFacts(context));
+}
+
+std::vector<Advice> adviseNextObservation(const AdviceContext& context, const FactTally& tally)
 {
     const double candidates = static_cast<double>(context.elimination.candidates.size());
     std::vector<Advice> ranked;
@@ -204,7 +265,9 @@ std::vector<Advice> adviseNextObservation(const AdviceContext& context)
         Advice advice;
         advice.observation = o;
         advice.hasSplit = o != Observation::dealtDamage && o != Observation::takenDamage;
-        const Expectation e = advice.hasSplit ? expectFact(context, o, advice.split) : expectDamage(context, o);
+        if (advice.hasSplit)
+            advice.split = tally.splits[static_cast<std::size_t>(k)];
+        const Expectation e = advice.hasSplit ? expectFromTally(tally, o) : expectDamage(context, o);
         if (e.answeringCandidates == 0 || nearlyEqual(e.expected, candidates))
             continue;
         advice.expectedRemaining = e.expected;

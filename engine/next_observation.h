@@ -59,10 +59,24 @@ struct AdviceContext {
 // whether or not it is open; zero counts included.
 AnswerSplit answerSplit(const AdviceContext& context, Observation observation);
 
+// The seven yes/no observations (floating to family) over the candidates, found
+// in one pass: for each, how many candidates each set of its answers keeps.
+inline constexpr int kFactObservationCount = 7;
+struct FactTally {
+    // By observation, then by the answers that keep a candidate (bit 0 the
+    // first answer, bit 1 the second): the number of candidates.
+    std::array<std::array<std::int32_t, 4>, kFactObservationCount> keptBy{};
+    // By observation: what answerSplit gives (empty for family without a target).
+    std::array<AnswerSplit, kFactObservationCount> splits{};
+};
+FactTally tallyFacts(const AdviceContext& context);
+
 // The open observations ranked by expected remaining count, ascending, ties (to
 // a relative 1e-9) in the order above. An observation that keeps no candidate
 // under any answer, or that is expected to leave every candidate, is left out.
 std::vector<Advice> adviseNextObservation(const AdviceContext& context);
+// The same from a tally of the same context, made once for the value buttons too.
+std::vector<Advice> adviseNextObservation(const AdviceContext& context, const FactTally& tally);
 
 // a and b equal to a relative tolerance of 1e-9.
 bool nearlyEqual(double a, double b);

@@ -9,6 +9,9 @@ namespace kestrel {
 
 std::string_view cutAtCharBoundary(std::string_view text, std::size_t maxBytes)
 {
+    // A character never reaches past the text's end, so a text that fits is whole.
+    if (text.size() <= maxBytes)
+        return text;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t len = charLengthAt(text, pos);

@@ -255,8 +255,10 @@ TEST(NextObservation, DamageWithPrefixSumsMatchesOneFilterPerAnswer)
         const int n = uniform(rng, 1, 12);
         for (int i = 0; i < n; ++i) {
             MonsterRecord& r = t.add("m");
-            r.dealtMin = uniform(rng, 0, 30), r.dealtMax = r.dealtMin + uniform(rng, 0, 10);
-            r.takenMin = uniform(rng, 0, 30), r.takenMax = r.takenMin + uniform(rng, 0, 10);
+            // Now and then past 255 and 511, where the ends' second byte differs.
+            const int base = pick(rng, {0, 0, 250, 505});
+            r.dealtMin = base + uniform(rng, 0, 30), r.dealtMax = r.dealtMin + uniform(rng, 0, 10);
+            r.takenMin = base + uniform(rng, 0, 30), r.takenMax = r.takenMin + uniform(rng, 0, 10);
             r.dealtSpread = uniform(rng, -3, 3), r.takenSpread = uniform(rng, 0, 3);
             r.defense = pick(rng, {0, 50, 50}), r.attack = pick(rng, {-1, 50, 50});
         }
@@ -264,7 +266,7 @@ TEST(NextObservation, DamageWithPrefixSumsMatchesOneFilterPerAnswer)
             // Naive: refresh once per typed value over a range wide enough for every interval.
             std::map<int, int> kept;
             std::vector<std::vector<int>> keptBy(static_cast<std::size_t>(n));
-            for (int d = 0; d <= 200; ++d) {
+            for (int d = 0; d <= 1000; ++d) {
                 ObservationState s = t.state;
                 FilterInputs in = t.inputs;
                 (dealt ? in.dealtDamage : in.takenDamage) = true;
@@ -299,6 +301,34 @@ TEST(NextObservation, DamageWithPrefixSumsMatchesOneFilterPerAnswer)
             } else {
                 ASSERT_TRUE(a) << "round " << round;
                 EXPECT_NEAR(a->expectedRemaining, sum / reached, 1e-9) << "round " << round;
+            }
+        }
+    }
+}
+
+// The value buttons and the advice read one tally of every yes/no observation;
+// it must give each observation's split as counting that observation alone does.
+TEST(NextObservation, OneTallyGivesEverySplitAsCountingEachAlone)
+{
+    auto catalogue = std::make_unique<Catalogue>();
+    std::mt19937 rng(7);
+    for (unsigned file = 1; file <= 6; ++file) {
+        loadMonsterBytes(*catalogue, testing::generatedExtendedFile(120, file), "random.csv", {});
+        computeExpectedDamage(*catalogue, 150, 150);
+        roughen(*catalogue, rng);
+        for (int round = 0; round < 100; ++round) {
+            ObservationState state;
+            FilterInputs inputs;
+            randomObservations(*catalogue, state, inputs, rng);
+            refresh(*catalogue, state, inputs);
+            const Elimination e = explainElimination(*catalogue, state, inputs);
+            const AdviceContext context{*catalogue, state, inputs, e, pick(rng, {-1, 0, 2, 13, 14})};
+            const FactTally tally = tallyFacts(context);
+            for (int k = 0; k < kFactObservationCount; ++k) {
+                const AnswerSplit alone = answerSplit(context, static_cast<Observation>(k));
+                const AnswerSplit& tallied = tally.splits[static_cast<std::size_t>(k)];
+                ASSERT_EQ(tallied.value, alone.value) << observationName(static_cast<Observation>(k));
+                ASSERT_EQ(tallied.count, alone.count) << observationName(static_cast<Observation>(k));
             }
         }
     }

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 using namespace kestrel;
@@ -75,6 +77,35 @@ TEST(ListView, DamageLayoutAlsoForEveryUnknownLayout)
         const Row known(rows[0].begin() + 7, rows[0].end());
         EXPECT_EQ(known, (Row{"(+-3)   5", tilde, " 12", " 57%", "  8", tilde, "110", ""}));
         EXPECT_EQ(Row(rows[1].begin() + 7, rows[1].end()), (Row{"?", "", "", "", "", "", "", ""}));  // unknown defense
+    }
+}
+
+// The damage cells are formatted by hand: they must read as printf's formats
+// "(+-%d) %3d", "%3d" and "%3.0f%%" would write them.
+TEST(ListView, DamageCellsReadAsPrintfWritesThem)
+{
+    const std::int32_t ints[] = {0, 7, -7, 99, 100, -99, -100, 12345, 2147483647, -2147483647 - 1};
+    const float ratios[] = {0.0f,  -0.0f, 0.5f,  1.5f,        2.5f,  -0.5f,      -0.4f,          9.5f,
+                            10.5f, 56.5f, 57.0f, 0.49999997f, -1.5f, -123456.7f, -3.4028235e38f, 1e-30f};
+    auto printf3 = [](const char* format, auto... values) {
+        char text[128];
+        std::snprintf(text, sizeof text, format, values...);
+        return std::string(text);
+    };
+    auto c = catalogueOf({"a"});
+    MonsterRecord& r = c->monsterTable[0];
+    r.defense = 1;
+    for (std::size_t k = 0; k < std::size(ints); ++k) {
+        const std::int32_t spread = ints[(k + 3) % std::size(ints)], value = ints[k];
+        r.dealtSpread = spread, r.dealtMin = value, r.dealtMax = value, r.takenSpread = 0, r.takenMin = value;
+        r.dealtRatio = ratios[k], r.takenRatio = ratios[std::size(ratios) - 1 - k];
+        const Row row = rowsIn(*c, 3).at(0);
+        const std::string dealt = spread ? printf3("(+-%d) %3d", spread, value) : printf3("%3d", value);
+        EXPECT_EQ(row[7], dealt);
+        EXPECT_EQ(row[9], printf3("%3d", value));
+        EXPECT_EQ(row[10], printf3("%3.0f%%", static_cast<double>(r.dealtRatio))) << r.dealtRatio;
+        EXPECT_EQ(row[11], printf3("%3d", value));
+        EXPECT_EQ(row[14], printf3("%3.0f%%", static_cast<double>(r.takenRatio))) << r.takenRatio;
     }
 }
 

@@ -112,6 +112,14 @@ public:
     virtual void setColumns(int id, const std::vector<ListColumn>& columns) = 0;
     virtual void deleteAllRows(int id) = 0;
     virtual void appendRow(int id, const std::vector<std::string>& cells) = 0;
+    // Every row at once: the same as deleting every row and appending each of
+    // these, which a window system may take over without copying them.
+    virtual void replaceRows(int id, std::vector<std::vector<std::string>> rows)
+    {
+        deleteAllRows(id);
+        for (const std::vector<std::string>& row : rows)
+            appendRow(id, row);
+    }
     // The widths a list's columns have now (the user may have resized them);
     // empty where the window system tells none.
     virtual std::vector<int> columnWidths(int /*id*/) const { return {}; }

@@ -114,7 +114,9 @@ void showHints(Controls& controls, const HintSources& s)
         const AdviceContext context{s.catalogue, s.state, s.inputs, elimination, target};
         if (std::string line = unsetProfileLine(s.profile); !line.empty())
             advice.push_back(std::move(line));
-        for (const Advice& a : adviseNextObservation(context)) {
+        // One pass over the candidates for the yes/no observations, for the advice and the buttons.
+        const FactTally tally = tallyFacts(context);
+        for (const Advice& a : adviseNextObservation(context, tally)) {
             if (advice.size() < kIdAdviceLines.size() && adviceUsable(a.observation, s.profile))
                 advice.push_back(adviceLine(a, s.weapon ? s.weapon->specialAttack : nullptr, target));
         }
@@ -129,7 +131,7 @@ void showHints(Controls& controls, const HintSources& s)
             const Observation o = kButtonTips[t].observation;
             if (o == Observation::push && s.inputs.WEIGHT > 1000)
                 continue;  // the push test is off for this profile
-            tips[t] = splitText(o, answerSplit(context, o), target);
+            tips[t] = splitText(o, tally.splits[static_cast<std::size_t>(o)], target);
         }
     }
     fillLines(controls, kIdAdviceLines, advice);

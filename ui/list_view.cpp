@@ -85,6 +85,16 @@ std::int32_t effectiveLayout(std::int32_t listLayout)
     return (listLayout >= 0 && listLayout <= 3) ? listLayout : 3;
 }
 
+std::size_t columnCountOf(std::int32_t listLayout)
+{
+    switch (effectiveLayout(listLayout)) {
+    case 0: return kSkillColumns.size();
+    case 1: return kLocationColumns.size();
+    case 2: return kTriviaColumns.size();
+    default: return kDamageColumns.size();
+    }
+}
+
 std::vector<ListColumn> columnsOf(std::int32_t listLayout)
 {
     switch (effectiveLayout(listLayout)) {
@@ -133,7 +143,11 @@ std::string skillsCell(const MonsterRecord& record, std::int32_t searchWordCount
         if (!placed[k])
             order[n++] = k;
 
+    std::size_t length = 0;
+    for (int i = 0; i < n; ++i)
+        length += skillText(record, order[i]).size() + kSkillSeparator.size();
     std::string cell;
+    cell.reserve(length);
     bool first = true;
     for (int i = 0; i < n; ++i) {
         const std::string_view skill = skillText(record, order[i]);
@@ -162,9 +176,7 @@ void fillList(Controls& controls, const Catalogue& catalogue, const ObservationS
     controls.setText(kIdCandidateCount, std::to_string(state.candidateCount));
     if (state.listLocked)
         return;  // the rows keep their last content while the list is locked
-    controls.deleteAllRows(kIdList);
-    for (const std::vector<std::string>& row : candidateRows(catalogue, state, debugLevel))
-        controls.appendRow(kIdList, row);
+    controls.replaceRows(kIdList, candidateRows(catalogue, state, debugLevel));
 }
 
 }  // namespace kestrel::ui

@@ -21,6 +21,8 @@ std::int32_t effectiveLayout(std::int32_t listLayout);
 
 // The column table of a layout.
 std::vector<ListColumn> columnsOf(std::int32_t listLayout);
+// The number of columns of a layout.
+std::size_t columnCountOf(std::int32_t listLayout);
 
 // The family cell: "?" for 0, the family label with "?" after it when uncertain.
 std::string familyCell(std::int32_t family);

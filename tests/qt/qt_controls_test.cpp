@@ -94,11 +94,17 @@ TEST(QtControls, AFillIsOneModelResetEndedAfterTheHandlerAndKeepsTheColumnWidths
     EXPECT_EQ(resets.count(), 2);
     EXPECT_EQ(model->rowCount(), 1);
     EXPECT_EQ(view->horizontalHeader()->sectionSize(1), 70);
+    f.c.replaceRows(50, {{"c", "d"}, {"e", "f"}});  // all rows at once: the same, widths kept too
+    QCoreApplication::processEvents();
+    EXPECT_EQ(resets.count(), 3);
+    EXPECT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->cell(1, 0), "e");
+    EXPECT_EQ(view->horizontalHeader()->sectionSize(1), 70);
 
     f.c.setColumns(50, {{"X", 30, Align::Left}});  // new columns alone keep the rows
     QCoreApplication::processEvents();
-    EXPECT_EQ(model->rowCount(), 1);
-    EXPECT_EQ(model->cell(0, 1), "b");
+    EXPECT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->cell(0, 1), "d");
 }
 
 TEST(QtControls, TextsCrossAsCodePage932)

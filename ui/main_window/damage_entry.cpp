@@ -206,12 +206,23 @@ void CKestrelDlg::onSkillDamageEdit(int lowEdit, int highEdit, bool isLow, std::
         if (!lowText.empty() && lowText != highText)
             lowTyped = 1;
         if (numberOf(highText) < numberOf(lowText) || (!lowText.empty() && highText.empty()))
-            controls_.setText(highEdit, lowText);
+            writePairedEdit(highEdit, lowText);
     } else if (lowTyped == 0) {
-        controls_.setText(lowEdit, controls_.text(highEdit));
+        writePairedEdit(lowEdit, controls_.text(highEdit));
     }
     judgeFamilyAndFloating();
     refresh();
+}
+
+// The other edit of a pair, written by a handler that refreshes when it is done:
+// that edit's own handler runs (and refreshes) at once, but the list and the
+// hint panel are filled by the last refresh only, as nothing shows them in
+// between.
+void CKestrelDlg::writePairedEdit(int edit, const std::string& text)
+{
+    ++displayHeld_;
+    controls_.setText(edit, text);
+    --displayHeld_;
 }
 
 // The dealt and received rows: the value narrows the monster's defense or attack.
@@ -228,13 +239,13 @@ void CKestrelDlg::onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdi
         if (!lowText.empty() && lowText != highText)
             lowTyped = 1;
         if (w < v || (!lowText.empty() && highText.empty())) {
-            controls_.setText(highEdit, lowText);  // the high value is never below the low value
+            writePairedEdit(highEdit, lowText);  // the high value is never below the low value
             w = numberOf(controls_.text(highEdit));
         }
     } else {
         v = numberOf(controls_.text(highEdit));
         if (lowTyped == 0)
-            controls_.setText(lowEdit, controls_.text(highEdit));  // the low value follows
+            writePairedEdit(lowEdit, controls_.text(highEdit));  // the low value follows
         w = numberOf(controls_.text(lowEdit));
     }
     const DamageEdit edit = isLow ? DamageEdit::Low : DamageEdit::High;

@@ -118,7 +118,7 @@ void CKestrelDlg::openDefinitionFile(const std::string& path)
     saveSettings();
     loadDefinitionFile();
     computeExpectedDamage();
-    applySort();
+    applySortForLaterRefresh();
     resetObservations();
     updateObservationLabels();
     state_.refreshSuppressed = 0;
@@ -181,6 +181,8 @@ void CKestrelDlg::refresh()
     if (state_.refreshSuppressed == 1)
         return;
     showRanges();
+    if (displayHeld_ > 0)
+        return;
     fillList(controls_, *catalogue_, state_, settings_.debugLevel);
     updateHints();
 }
@@ -300,6 +302,15 @@ void CKestrelDlg::applySort()
 {
     kestrel::applySort(*catalogue_, settings_.sortKey, settings_.debugLevel);
     refresh();
+}
+
+// The same where a refresh with nothing suppressed follows before anything is
+// shown: that one fills the list and the hint panel.
+void CKestrelDlg::applySortForLaterRefresh()
+{
+    ++displayHeld_;
+    applySort();
+    --displayHeld_;
 }
 
 void CKestrelDlg::applySkillLabels(std::int32_t quizClass)

@@ -80,6 +80,7 @@ private:
     void tellDefinitionFileProblems();
     void computeExpectedDamage();
     void applySort();
+    void applySortForLaterRefresh();
     void applySkillLabels(std::int32_t quizClass);
     void updateObservationLabels();
     void updateUserLabels();
@@ -118,6 +119,7 @@ private:
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
     void forgetRange(bool received);
+    void writePairedEdit(int edit, const std::string& text);
     void rangesFromEdits();
 
     // Observation buttons and family rows (observation_buttons.cpp).
@@ -151,6 +153,9 @@ private:
     bool saveFailureShown_ = false;
     // The layout whose columns the list shows; -1 before the first.
     std::int32_t shownLayout_ = -1;
+    // While above 0, a refresh leaves the list and the hint panel to the refresh
+    // that certainly follows before anything is shown.
+    int displayHeld_ = 0;
 };
 
 }  // namespace kestrel::ui

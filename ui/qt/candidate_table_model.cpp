@@ -2,6 +2,8 @@
 
 #include "ui/qt/qt_text.h"
 
+#include <utility>
+
 namespace kestrel::ui {
 
 namespace {
@@ -55,6 +57,12 @@ void CandidateTableModel::appendRow(const std::vector<std::string>& cells)
 {
     beginPendingReset();
     rows_.push_back(cells);
+}
+
+void CandidateTableModel::replaceRows(std::vector<std::vector<std::string>> rows)
+{
+    beginPendingReset();
+    rows_ = std::move(rows);
 }
 
 std::string_view CandidateTableModel::cellText(int row, int column) const

@@ -31,6 +31,8 @@ public:
     void setColumns(const std::vector<ListColumn>& columns);
     void deleteAllRows();
     void appendRow(const std::vector<std::string>& cells);
+    // Every row at once, taken over without a copy.
+    void replaceRows(std::vector<std::vector<std::string>> rows);
 
     bool resetPending() const { return resetPending_; }
     // Ends the reset the changes since the last call began; false when there was none.

@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <utility>
+
 namespace kestrel::ui {
 
 namespace {
@@ -345,8 +347,13 @@ void QtControls::setEnabled(int id, bool enabled)
 
 void QtControls::setToolTip(int id, std::string_view text)
 {
-    if (Control* control = find(id))
-        control->widget->setToolTip(toQString(text));
+    Control* control = find(id);
+    if (!control)
+        return;
+    // The logic gives the value buttons their tips on every refresh, mostly unchanged.
+    const QString tip = toQString(text);
+    if (control->widget->toolTip() != tip)
+        control->widget->setToolTip(tip);
 }
 
 void QtControls::setFocus(int id)
@@ -395,6 +402,17 @@ void QtControls::appendRow(int id, const std::vector<std::string>& cells)
         return;
     keepColumnWidths(*control->view, *control->model, control->widths);
     control->model->appendRow(cells);
+    if (depth_ == 0)
+        flushLaterIfPending();
+}
+
+void QtControls::replaceRows(int id, std::vector<std::vector<std::string>> rows)
+{
+    Control* control = find(id);
+    if (!control || !control->model)
+        return;
+    keepColumnWidths(*control->view, *control->model, control->widths);
+    control->model->replaceRows(std::move(rows));
     if (depth_ == 0)
         flushLaterIfPending();
 }
