@@ -200,6 +200,12 @@ TEST(Win32Controls, AFillIsOneUpdateAfterTheHandlerAndNewColumnsKeepTheRowsAndTh
     const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     EXPECT_EQ(toolTipOf(header, 1), L"獣 = ?");
     EXPECT_EQ(toolTipOf(header, 0), L"");
+
+    w.c.replaceRows(50, {{"c", "d"}, {"e", "f"}});  // every row at once, shown from the message loop too
+    EXPECT_EQ(rowsShown(list), 1);
+    pump();
+    EXPECT_EQ(rowsShown(list), 2);
+    EXPECT_EQ(cell(list, 1, 0), L"e");
 }
 
 std::wstring windowText(HWND window)

@@ -53,6 +53,7 @@ public:
     void setColumns(int id, const std::vector<ListColumn>& columns) override;
     void deleteAllRows(int id) override;
     void appendRow(int id, const std::vector<std::string>& cells) override;
+    void replaceRows(int id, std::vector<std::vector<std::string>> rows) override;
     std::vector<int> columnWidths(int id) const override;
     std::optional<WindowRect> windowRect() const override;
     void setWindowRect(const WindowRect& rect) override;

@@ -140,6 +140,16 @@ void Win32Controls::appendRow(int id, const std::vector<std::string>& cells)
     flushLater();
 }
 
+void Win32Controls::replaceRows(int id, std::vector<std::vector<std::string>> rows)
+{
+    Control* control = find(id);
+    if (!control || control->item.kind != ControlKind::List)
+        return;
+    control->rows = std::move(rows);
+    control->updatePending = true;
+    flushLater();
+}
+
 void Win32Controls::endPendingUpdates()
 {
     for (const auto& [id, control] : controls_) {
