@@ -65,13 +65,14 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     resetObservations();
     settings_ = loadSettings(settingsPath_);
     restoreWindowPlace();
+    // Before anything is saved: saving writes these back from the state.
+    state_.currentClass = settings_.currentClass;
+    state_.currentUser = settings_.currentUser;
+    state_.listLayout = settings_.listLayout;
     if (!definitionFile.empty()) {
         rememberDefinitionFile(definitionFile);
         saveSettings();
     }
-    state_.currentClass = settings_.currentClass;
-    state_.currentUser = settings_.currentUser;
-    state_.listLayout = settings_.listLayout;
     loadDefinitionFile();
     computeExpectedDamage();
     setTitle();

@@ -1,0 +1,63 @@
+#include "ui/win32/keyboard.h"
+
+#include "ui/keyboard.h"
+#include "ui/main_window/control_set.h"
+
+#include <string_view>
+
+namespace kestrel::ui::win32 {
+
+bool parseKeys(const std::string& keys, KeyChord& chord)
+{
+    chord = {};
+    std::string_view rest = keys;
+    while (true) {
+        const std::size_t plus = rest.find('+');
+        const std::string_view part = rest.substr(0, plus);
+        if (plus == std::string_view::npos) {
+            if (part.size() != 1)
+                return false;
+            const char c = part.front();
+            if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
+                chord.key = static_cast<UINT>(c);  // letters and digits are their own virtual keys
+                return true;
+            }
+            return false;
+        }
+        if (part == "Ctrl")
+            chord.ctrl = true;
+        else if (part == "Alt")
+            chord.alt = true;
+        else if (part == "Shift")
+            chord.shift = true;
+        else
+            return false;
+        rest.remove_prefix(plus + 1);
+    }
+}
+
+int shortcutFor(UINT key)
+{
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    for (const Shortcut& shortcut : mainWindowShortcuts()) {
+        KeyChord chord;
+        if (parseKeys(shortcut.keys, chord) && chord.key == key && chord.ctrl == ctrl && chord.alt == alt &&
+            chord.shift == shift)
+            return shortcut.id;
+    }
+    return 0;
+}
+
+void installKeyboard(Win32Controls& controls)
+{
+    // Such a control is reached by Tab but a click leaves the focus in the
+    // edit the player typed in.
+    for (const ControlSpec& item : mainWindowControls()) {
+        if (clickKeepsFocus(item))
+            controls.keepFocusOnClick(item.id);
+    }
+}
+
+}  // namespace kestrel::ui::win32
