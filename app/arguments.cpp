@@ -36,9 +36,6 @@ std::string usageText()
            "Qt's own options (-platform, -style, ...) are accepted as well.\n";
 }
 
-std::string versionText()
-{
-    return std::string("kestrel ") + KESTREL_VERSION + "\n";
-}
+std::string versionText() { return std::string("kestrel ") + KESTREL_VERSION + "\n"; }
 
 }  // namespace kestrel::app

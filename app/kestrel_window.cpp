@@ -27,10 +27,7 @@ namespace {
 constexpr unsigned kAboutCommand = 16;  // the About item of the window menu
 #endif
 
-QString fromCp932(const std::string& text)
-{
-    return QString::fromStdString(cp932ToUtf8(text));
-}
+QString fromCp932(const std::string& text) { return QString::fromStdString(cp932ToUtf8(text)); }
 
 }  // namespace
 
@@ -52,10 +49,7 @@ KestrelWindow::KestrelWindow() : controls_(new ui::QtControls)
     qApp->installEventFilter(this);
 }
 
-KestrelWindow::~KestrelWindow()
-{
-    qApp->removeEventFilter(this);
-}
+KestrelWindow::~KestrelWindow() { qApp->removeEventFilter(this); }
 
 void KestrelWindow::attach(ui::CKestrelDlg* dialog)
 {

@@ -24,7 +24,8 @@ int main(int argc, char* argv[])
 {
     // --help and --version need no window system: they are answered before Qt starts.
     {
-        const auto early = kestrel::app::parseArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+        const auto early =
+            kestrel::app::parseArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
         if (early.action == kestrel::app::Arguments::Action::Help) {
             std::cout << kestrel::app::usageText();
             return 0;
@@ -56,12 +57,12 @@ int main(int argc, char* argv[])
     kestrel::app::markStartupPhase("window");
     int status = 0;
     {
-        kestrel::ui::CKestrelDlg dialog(window.controls(),
-                                        kestrel::settingsFilePath(kestrel::executablePath()));
+        kestrel::ui::CKestrelDlg dialog(window.controls(), kestrel::settingsFilePath(kestrel::executablePath()));
         window.attach(&dialog);
         kestrel::app::markStartupPhase("layout");
         // A file argument is the only definition file loaded at start.
-        dialog.OnInitDialog(definitionFile.isEmpty() ? std::string() : kestrel::app::KestrelWindow::pathForLogic(definitionFile));
+        dialog.OnInitDialog(definitionFile.isEmpty() ? std::string()
+                                                     : kestrel::app::KestrelWindow::pathForLogic(definitionFile));
         window.controls().flush();
         kestrel::app::markStartupPhase("init");
         // Shown here at the latest: a start-up message shows it first, at the

@@ -66,10 +66,7 @@ void runRefresh(benchmark::State& state, ObservationState observations, const Fi
     state.counters["candidates"] = observations.candidateCount;
 }
 
-void BM_RefreshNoCriteria(benchmark::State& state)
-{
-    runRefresh(state, ObservationState{}, FilterInputs{});
-}
+void BM_RefreshNoCriteria(benchmark::State& state) { runRefresh(state, ObservationState{}, FilterInputs{}); }
 BENCHMARK(BM_RefreshNoCriteria)->Unit(benchmark::kMicrosecond);
 
 void BM_RefreshEveryObservation(benchmark::State& state)

@@ -50,7 +50,6 @@ double threadCpuMs()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-
 // Counts the paints of one widget.
 class PaintCounter : public QObject {
 public:

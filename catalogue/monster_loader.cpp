@@ -50,10 +50,7 @@ void copyField(char* dest, std::size_t capacity, std::string_view field, const L
 }
 
 // A text ends at a NUL byte, in the text tables as in the record's fields.
-std::string_view untilNul(std::string_view field)
-{
-    return field.substr(0, field.find('\0'));
-}
+std::string_view untilNul(std::string_view field) { return field.substr(0, field.find('\0')); }
 
 // The value of n (1 to 8) ASCII digits at p, eight bytes read at once (the
 // bytes past the digits are ignored); false when they are not all digits.
@@ -182,8 +179,7 @@ void fillBasicColumn(MonsterRecord& r, int column, std::string_view field, const
 }
 
 // The extended layout's columns other than plain numbers.
-void fillExtendedTextColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field,
-                            const LineContext& ctx)
+void fillExtendedTextColumn(Catalogue& c, MonsterRecord& r, int column, std::string_view field, const LineContext& ctx)
 {
     switch (column) {
     case 1: copyField(r.name, kNameSize, field, ctx, "name"); break;
@@ -389,10 +385,7 @@ bool readWhole(std::istream& in, std::uintmax_t expected, FileBytes& bytes)
     return !in.bad();
 }
 
-std::string pathInCp932(const std::string& path)
-{
-    return isValidUtf8(path) ? utf8ToCp932(path) : path;
-}
+std::string pathInCp932(const std::string& path) { return isValidUtf8(path) ? utf8ToCp932(path) : path; }
 
 LoaderMessage unsupportedVersionMessage(const std::string& path)
 {
@@ -451,7 +444,8 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
         std::size_t unmapped = 0;
         converted = utf8ToCp932(hasBom ? bytes.substr(3) : bytes, &unmapped);
         if (unmapped > 0)
-            report.warnings.push_back({0, std::to_string(unmapped) + " characters have no code page 932 form, read as '?'"});
+            report.warnings.push_back(
+                {0, std::to_string(unmapped) + " characters have no code page 932 form, read as '?'"});
         bytes = converted;
         report.encoding = FileEncoding::Utf8;
     }

@@ -7,8 +7,8 @@
 
 namespace kestrel {
 
-inline constexpr int kNameSize = 32;      // name, reading, readingKey
-inline constexpr int kSkillSize = 64;     // each skill and skill key
+inline constexpr int kNameSize = 32;   // name, reading, readingKey
+inline constexpr int kSkillSize = 64;  // each skill and skill key
 inline constexpr int kMaxSkills = 8;
 inline constexpr int kExtraStats = 27;
 inline constexpr int kTriviaHits = 9;

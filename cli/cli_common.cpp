@@ -22,10 +22,7 @@ bool wantsHelp(const Args& args)
     return false;
 }
 
-std::string utf8(std::string_view cp932)
-{
-    return cp932ToUtf8(cp932);
-}
+std::string utf8(std::string_view cp932) { return cp932ToUtf8(cp932); }
 
 void printJson(const Json& document)
 {

@@ -22,7 +22,7 @@ Json adviceJson(const Advice& advice)
         for (std::size_t a = 0; a < advice.split.value.size(); ++a) {
             const std::int32_t value = advice.split.value[a];
             const std::string key = advice.observation == Observation::family ? (value == 1 ? "confirmed" : "excluded")
-                                                                             : std::to_string(value);
+                                                                              : std::to_string(value);
             answers[key] = advice.split.count[a];
         }
         item["answers"] = std::move(answers);

@@ -24,7 +24,8 @@ std::optional<std::int32_t> wholeNumber(const std::string& text)
 // The family of a caption 獣 … ？ (UTF-8), 1..14; 0 when none.
 int familyOfCaption(const std::string& caption)
 {
-    static const char* const kCaptions[] = {"獣", "鳥", "植", "虫", "怪", "物", "マ", "エ", "水", "ス", "ゾ", "悪", "ド", "？"};
+    static const char* const kCaptions[] = {"獣", "鳥", "植", "虫", "怪", "物", "マ",
+                                            "エ", "水", "ス", "ゾ", "悪", "ド", "？"};
     for (int k = 0; k < 14; ++k)
         if (caption == kCaptions[k])
             return k + 1;

@@ -23,7 +23,7 @@ struct QueryOptions {
     DamageEntry dealt, taken;
     std::int32_t sortKey = 0;
     std::int32_t debugLevel = 0;
-    bool explain = false;  // add the assistant's advice and explanations
+    bool explain = false;    // add the assistant's advice and explanations
     ObservationState state;  // observed values, class and layout
     FilterInputs inputs;     // enabling boxes, tolerance and search text
 };

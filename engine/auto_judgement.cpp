@@ -11,10 +11,7 @@ constexpr std::int32_t kFamilyTargets = 14;
 constexpr float kLowestRatio = 0.5f;
 constexpr float kHighestRatio = 5.0f;
 
-std::int32_t noneBelowZero(std::int32_t value)
-{
-    return std::max<std::int32_t>(value, 0);
-}
+std::int32_t noneBelowZero(std::int32_t value) { return std::max<std::int32_t>(value, 0); }
 
 // The bonus is taken off in 64 bits, so that no stored value overflows.
 std::int32_t withoutBonus(std::int32_t value, std::int32_t bonus)

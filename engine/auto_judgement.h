@@ -56,8 +56,7 @@ struct FloatingJudgement {
 SkillDamage withoutSkillBonus(const SkillDamage& typed, std::int32_t SPATK);
 
 // The ratio range of a skill row against the normal damage (single precision).
-SkillRatio skillRatio(std::int32_t skillLow, std::int32_t skillHigh, std::int32_t normalLow,
-                      std::int32_t normalHigh);
+SkillRatio skillRatio(std::int32_t skillLow, std::int32_t skillHigh, std::int32_t normalLow, std::int32_t normalHigh);
 
 // The weapon special attack's row. targetFamily is the family code - 1 of the
 // weapon's target (0..13); anything else gives NoTarget. Exclusion is tested

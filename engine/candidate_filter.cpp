@@ -9,35 +9,43 @@ namespace kestrel {
 
 namespace {
 
-int recordCount(const Catalogue& catalogue) {
+int recordCount(const Catalogue& catalogue)
+{
     return std::clamp<std::int32_t>(catalogue.monsterCount, 0, kMaxMonsters);
 }
 
 // Clears isCandidate of every record still standing for which drop(record) holds;
 // records removed earlier are not looked at again.
 template <typename Predicate>
-void removeWhere(Catalogue& catalogue, Predicate drop) {
+void removeWhere(Catalogue& catalogue, Predicate drop)
+{
     const int n = recordCount(catalogue);
     for (int i = 0; i < n; ++i) {
         MonsterRecord& r = catalogue.monsterTable[i];
-        if (r.isCandidate == 1 && drop(r)) r.isCandidate = 0;
+        if (r.isCandidate == 1 && drop(r))
+            r.isCandidate = 0;
     }
 }
 
 }  // namespace
 
-void testDealtDamage(Catalogue& catalogue, const FilterInputs& inputs, std::int32_t value) {
+void testDealtDamage(Catalogue& catalogue, const FilterInputs& inputs, std::int32_t value)
+{
     removeWhere(catalogue, [&](const MonsterRecord& r) { return !intervalKeeps(dealtInterval(r, inputs), value); });
 }
 
-void testTakenDamage(Catalogue& catalogue, const FilterInputs& inputs, std::int32_t value) {
+void testTakenDamage(Catalogue& catalogue, const FilterInputs& inputs, std::int32_t value)
+{
     removeWhere(catalogue, [&](const MonsterRecord& r) { return !intervalKeeps(takenInterval(r, inputs), value); });
 }
 
-void refresh(Catalogue& catalogue, ObservationState& state, const FilterInputs& inputs) {
+void refresh(Catalogue& catalogue, ObservationState& state, const FilterInputs& inputs)
+{
     const int n = recordCount(catalogue);
-    for (int i = 0; i < n; ++i) catalogue.monsterTable[i].isCandidate = 1;
-    if (state.refreshSuppressed == 1) return;
+    for (int i = 0; i < n; ++i)
+        catalogue.monsterTable[i].isCandidate = 1;
+    if (state.refreshSuppressed == 1)
+        return;
 
     removeWhere(catalogue, [&](const MonsterRecord& r) { return r.quizClass > state.currentClass; });
 
@@ -45,7 +53,8 @@ void refresh(Catalogue& catalogue, ObservationState& state, const FilterInputs& 
     auto inForce = [&on](Criterion c) { return on[static_cast<std::size_t>(c)]; };
     // Each criterion in force removes the records its predicate does not keep.
     auto apply = [&](Criterion c, auto keeps) {
-        if (inForce(c)) removeWhere(catalogue, [&](const MonsterRecord& r) { return !keeps(r); });
+        if (inForce(c))
+            removeWhere(catalogue, [&](const MonsterRecord& r) { return !keeps(r); });
     };
     apply(Criterion::floating, [&](const MonsterRecord& r) { return floatingKeeps(r, state.observedFloating); });
     apply(Criterion::metal, [&](const MonsterRecord& r) { return metalKeeps(r, state.observedMetal); });
@@ -76,7 +85,8 @@ void refresh(Catalogue& catalogue, ObservationState& state, const FilterInputs& 
     applyTextCriteria(catalogue, state, inputs.textSearch, inputs.searchText);
 
     std::int32_t count = 0;
-    for (int i = 0; i < n; ++i) count += catalogue.monsterTable[i].isCandidate == 1 ? 1 : 0;
+    for (int i = 0; i < n; ++i)
+        count += catalogue.monsterTable[i].isCandidate == 1 ? 1 : 0;
     state.candidateCount = count;
 }
 

@@ -17,11 +17,23 @@ bool unknownStat(std::int32_t value) { return value == 0 || value == -1; }
 
 const char* criterionName(Criterion criterion)
 {
-    static constexpr const char* kNames[kCriterionCount] = {
-        "floating",  "metal",       "size",        "mpDrain",         "anger",
-        "push",      "hpAtLeast",   "hpAtMost",    "mpAtLeast",       "mpAtMost",
-        "dealtDamage", "takenDamage", "familyExclusion", "familyConfirmation",
-        "name",      "skill",       "trivia"};
+    static constexpr const char* kNames[kCriterionCount] = {"floating",
+                                                            "metal",
+                                                            "size",
+                                                            "mpDrain",
+                                                            "anger",
+                                                            "push",
+                                                            "hpAtLeast",
+                                                            "hpAtMost",
+                                                            "mpAtLeast",
+                                                            "mpAtMost",
+                                                            "dealtDamage",
+                                                            "takenDamage",
+                                                            "familyExclusion",
+                                                            "familyConfirmation",
+                                                            "name",
+                                                            "skill",
+                                                            "trivia"};
     const auto i = static_cast<std::size_t>(criterion);
     return i < kCriterionCount ? kNames[i] : "";
 }
@@ -59,10 +71,7 @@ bool floatingKeeps(const MonsterRecord& r, std::int32_t observedFloating)
     return r.floating != 1;
 }
 
-bool metalKeeps(const MonsterRecord& r, std::int32_t observedMetal)
-{
-    return r.metal == (observedMetal != 0 ? 1 : 0);
-}
+bool metalKeeps(const MonsterRecord& r, std::int32_t observedMetal) { return r.metal == (observedMetal != 0 ? 1 : 0); }
 
 bool sizeKeeps(const MonsterRecord& r, std::int32_t observedSize) { return r.size == observedSize; }
 

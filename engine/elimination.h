@@ -16,10 +16,10 @@ namespace kestrel {
 inline constexpr int kMaxNearMisses = 10;
 
 struct RecordVerdict {
-    std::int32_t index = 0;      // position in the table
-    std::uint32_t failed = 0;    // bit c set when criterion c fails
-    DamageInterval dealt;        // the typed values the record allows, where it failed on dealt damage
-    DamageInterval taken;        // the same for received damage
+    std::int32_t index = 0;    // position in the table
+    std::uint32_t failed = 0;  // bit c set when criterion c fails
+    DamageInterval dealt;      // the typed values the record allows, where it failed on dealt damage
+    DamageInterval taken;      // the same for received damage
 
     bool fails(Criterion c) const { return (failed >> static_cast<unsigned>(c)) & 1U; }
     int failedCount() const;

@@ -16,20 +16,11 @@ constexpr std::int32_t wrap32(std::int64_t value)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
 }
 
-constexpr std::int32_t add32(std::int32_t a, std::int32_t b)
-{
-    return wrap32(static_cast<std::int64_t>(a) + b);
-}
+constexpr std::int32_t add32(std::int32_t a, std::int32_t b) { return wrap32(static_cast<std::int64_t>(a) + b); }
 
-constexpr std::int32_t sub32(std::int32_t a, std::int32_t b)
-{
-    return wrap32(static_cast<std::int64_t>(a) - b);
-}
+constexpr std::int32_t sub32(std::int32_t a, std::int32_t b) { return wrap32(static_cast<std::int64_t>(a) - b); }
 
-constexpr std::int32_t mul32(std::int32_t a, std::int32_t b)
-{
-    return wrap32(static_cast<std::int64_t>(a) * b);
-}
+constexpr std::int32_t mul32(std::int32_t a, std::int32_t b) { return wrap32(static_cast<std::int64_t>(a) * b); }
 
 // a / b truncating toward zero; INT32_MIN / -1 wraps, division by zero gives 0.
 constexpr std::int32_t div32(std::int32_t a, std::int32_t b)

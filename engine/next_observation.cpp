@@ -160,7 +160,8 @@ Expectation expectDamage(const AdviceContext& ctx, Observation o)
     int skipped = 0;
     for (std::int32_t i : ctx.elimination.candidates) {
         const MonsterRecord& r = ctx.catalogue.monsterTable[static_cast<std::size_t>(i)];
-        const DamageInterval d = o == Observation::dealtDamage ? dealtInterval(r, ctx.inputs) : takenInterval(r, ctx.inputs);
+        const DamageInterval d =
+            o == Observation::dealtDamage ? dealtInterval(r, ctx.inputs) : takenInterval(r, ctx.inputs);
         if (!d.tested) {
             ++skipped;
             continue;

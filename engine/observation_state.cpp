@@ -2,7 +2,8 @@
 
 namespace kestrel {
 
-void resetObservations(ObservationState& state) {
+void resetObservations(ObservationState& state)
+{
     // The member initialisers are the reset values: nothing observed, the damage
     // bounds unknown, no search. The context and the suppression flag (the
     // window's) survive; the list lock and the tolerance box do not.

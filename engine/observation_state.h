@@ -8,8 +8,8 @@ namespace kestrel {
 
 inline constexpr int kFamilyCount = 14;
 inline constexpr int kMaxSearchWords = 8;
-inline constexpr int kSearchWordBytes = 64;            // bytes of text a word slot holds
-inline constexpr int kNormalisedWordBytes = 96;        // a normalised word may grow by half
+inline constexpr int kSearchWordBytes = 64;      // bytes of text a word slot holds
+inline constexpr int kNormalisedWordBytes = 96;  // a normalised word may grow by half
 inline constexpr std::int32_t kUnboundedDefense = 9999;
 
 struct SearchState {

@@ -11,9 +11,9 @@ namespace {
 
 // Code page 932 texts of the range display.
 constexpr const char* kUnknown = "?";
-constexpr const char* kCollapsedMark = "\x81\x9A";      // ★
-constexpr const char* kSeparator = "\x81\x60";          // ～
-constexpr const char* kAboutFormat = "\x96\xF1%d";      // 約%d
+constexpr const char* kCollapsedMark = "\x81\x9A";  // ★
+constexpr const char* kSeparator = "\x81\x60";      // ～
+constexpr const char* kAboutFormat = "\x96\xF1%d";  // 約%d
 constexpr const char* kAverageFormat = "Ave.%d";
 constexpr const char* kPercentageFormat = "(%d%%)";
 constexpr std::int32_t kMaxShownAverage = 999;
@@ -118,16 +118,13 @@ RangeDisplay updateRangeDisplay(ObservationState& state)
     const bool dealtRestart = state.dealtHighJumped != 0 || state.dealtLowJumped != 0;
 
     RangeDisplay display;
-    display.attack = accumulate({state.lastAttackLow, state.lastAttackHigh, state.attackLow,
-                                 state.attackHigh, state.attackSpanLow, state.attackSpanHigh,
-                                 takenRestart});
-    display.defense = accumulate({state.lastDefenseLow, state.lastDefenseHigh, state.defenseLow,
-                                  state.defenseHigh, state.defenseSpanLow, state.defenseSpanHigh,
-                                  dealtRestart});
-    display.bonusDefense = accumulate({state.lastBonusDefenseLow, state.lastBonusDefenseHigh,
-                                       state.bonusDefenseLow, state.bonusDefenseHigh,
-                                       state.bonusDefenseSpanLow, state.bonusDefenseSpanHigh,
-                                       dealtRestart});
+    display.attack = accumulate({state.lastAttackLow, state.lastAttackHigh, state.attackLow, state.attackHigh,
+                                 state.attackSpanLow, state.attackSpanHigh, takenRestart});
+    display.defense = accumulate({state.lastDefenseLow, state.lastDefenseHigh, state.defenseLow, state.defenseHigh,
+                                  state.defenseSpanLow, state.defenseSpanHigh, dealtRestart});
+    display.bonusDefense =
+        accumulate({state.lastBonusDefenseLow, state.lastBonusDefenseHigh, state.bonusDefenseLow,
+                    state.bonusDefenseHigh, state.bonusDefenseSpanLow, state.bonusDefenseSpanHigh, dealtRestart});
 
     state.dealtHighJumped = 0;
     state.dealtLowJumped = 0;

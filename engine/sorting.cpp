@@ -52,10 +52,7 @@ std::uint32_t numberKey(const MonsterRecord& record, std::int32_t field)
     }
 }
 
-bool begins(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
+bool begins(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
 
 // Whether reading a must follow reading b: the first byte that differs within
 // the shorter length is larger in a.
@@ -154,12 +151,16 @@ void orderByNumber(const MonsterRecord* range, int count, std::int32_t field, Of
     Offsets sorted;
     for (int p = 0; p < count; ++p)
         sorted[static_cast<std::size_t>(p)] = static_cast<std::uint16_t>(keyed[static_cast<std::size_t>(p)]);
-    orderGroups(sorted, count, nullptr, [&](int begin, bool&) {
-        int end = begin + 1;
-        while (end < count && keyed[static_cast<std::size_t>(end)] >> 16 == keyed[static_cast<std::size_t>(begin)] >> 16)
-            ++end;
-        return end;
-    }, out);
+    orderGroups(
+        sorted, count, nullptr,
+        [&](int begin, bool&) {
+            int end = begin + 1;
+            while (end < count &&
+                   keyed[static_cast<std::size_t>(end)] >> 16 == keyed[static_cast<std::size_t>(begin)] >> 16)
+                ++end;
+            return end;
+        },
+        out);
 }
 
 void orderByReading(const MonsterRecord* range, int count, Offsets& out)
@@ -167,7 +168,8 @@ void orderByReading(const MonsterRecord* range, int count, Offsets& out)
     std::array<std::string_view, kMaxMonsters> readings;
     Offsets sorted;
     for (int p = 0; p < count; ++p) {
-        readings[static_cast<std::size_t>(p)] = std::string_view(range[p].readingKey, ::strnlen(range[p].readingKey, kNameSize));
+        readings[static_cast<std::size_t>(p)] =
+            std::string_view(range[p].readingKey, ::strnlen(range[p].readingKey, kNameSize));
         sorted[static_cast<std::size_t>(p)] = static_cast<std::uint16_t>(p);
     }
     // Byte order, a reading before those it begins; the same readings by offset.
@@ -175,16 +177,19 @@ void orderByReading(const MonsterRecord* range, int count, Offsets& out)
         const int c = readings[a].compare(readings[b]);
         return c != 0 ? c < 0 : a < b;
     });
-    orderGroups(sorted, count, readings.data(), [&](int begin, bool& allEqual) {
-        const std::string_view root = readings[sorted[static_cast<std::size_t>(begin)]];
-        int end = begin + 1;
-        for (; end < count && begins(readings[sorted[static_cast<std::size_t>(end)]], root); ++end) {
-            // Readings that each begin the next all compare equal.
-            allEqual = allEqual && begins(readings[sorted[static_cast<std::size_t>(end)]],
-                                          readings[sorted[static_cast<std::size_t>(end - 1)]]);
-        }
-        return end;
-    }, out);
+    orderGroups(
+        sorted, count, readings.data(),
+        [&](int begin, bool& allEqual) {
+            const std::string_view root = readings[sorted[static_cast<std::size_t>(begin)]];
+            int end = begin + 1;
+            for (; end < count && begins(readings[sorted[static_cast<std::size_t>(end)]], root); ++end) {
+                // Readings that each begin the next all compare equal.
+                allEqual = allEqual && begins(readings[sorted[static_cast<std::size_t>(end)]],
+                                              readings[sorted[static_cast<std::size_t>(end - 1)]]);
+            }
+            return end;
+        },
+        out);
 }
 
 // Moves each record of the range to the position given by order (order[p] is the

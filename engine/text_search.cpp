@@ -12,8 +12,8 @@ namespace kestrel {
 
 namespace {
 
-constexpr std::int32_t kTriviaLayout = 2;           // まめ
-constexpr int kTriviaLinesFlagged = 4;              // lines per text with a flag of their own
+constexpr std::int32_t kTriviaLayout = 2;  // まめ
+constexpr int kTriviaLinesFlagged = 4;     // lines per text with a flag of their own
 constexpr std::string_view kLineBreak = "<BR>";
 
 bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
@@ -72,9 +72,9 @@ void splitSearchText(SearchState& search, std::string_view text)
     search.nameSearchActive = 0;
 
     int count = 0;
-    std::size_t used = 0;    // bytes in the open word's slot
-    bool open = false;       // a word has begun and not been closed
-    bool full = false;       // a character of the open word did not fit: drop the rest
+    std::size_t used = 0;  // bytes in the open word's slot
+    bool open = false;     // a word has begun and not been closed
+    bool full = false;     // a character of the open word did not fit: drop the rest
     std::size_t pos = 0;
     while (pos < text.size() && count < kMaxSearchWords) {
         std::size_t width = 1;
@@ -160,8 +160,7 @@ std::string_view normalisedNameOf(Catalogue& catalogue, int i)
     return fieldText(cached.key);
 }
 
-TextCriteria textCriteriaInForce(const ObservationState& state, bool searchBoxTicked,
-                                 std::string_view searchEditText)
+TextCriteria textCriteriaInForce(const ObservationState& state, bool searchBoxTicked, std::string_view searchEditText)
 {
     const SearchState& search = state.search;
     const bool words = searchBoxTicked && std::clamp(search.searchWordCount, 0, kMaxSearchWords) >= 1;
@@ -205,8 +204,7 @@ bool triviaKeeps(const Catalogue& catalogue, const MonsterRecord& record, std::s
 {
     std::memset(flags, 0, sizeof flags);
     const bool inFirst = searchTriviaLines(triviaText1Of(catalogue, record), needle, flags + 1);
-    const bool inSecond =
-        searchTriviaLines(triviaText2Of(catalogue, record), needle, flags + 1 + kTriviaLinesFlagged);
+    const bool inSecond = searchTriviaLines(triviaText2Of(catalogue, record), needle, flags + 1 + kTriviaLinesFlagged);
     flags[0] = (inFirst || inSecond) ? 1 : 0;
     return flags[0] != 0;
 }

@@ -36,8 +36,7 @@ struct TextCriteria {
     bool skill = false;
     bool trivia = false;
 };
-TextCriteria textCriteriaInForce(const ObservationState& state, bool searchBoxTicked,
-                                 std::string_view searchEditText);
+TextCriteria textCriteriaInForce(const ObservationState& state, bool searchBoxTicked, std::string_view searchEditText);
 
 // The normalised name of the record at position i (kept in the catalogue's cache).
 std::string_view normalisedNameOf(Catalogue& catalogue, int i);

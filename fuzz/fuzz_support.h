@@ -53,10 +53,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-inline bool isLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+inline bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // True when walking the text character by character ends on a whole character
 // (no lead byte without the byte after it).

@@ -27,16 +27,23 @@ using kestrel::fuzz::check;
 namespace {
 
 constexpr int kMaxEvents = 64;
-constexpr std::array<int, 8> kDamageEdits = {id::kDealtLow,  id::kDealtHigh,   id::kTakenLow,     id::kTakenHigh,
+constexpr std::array<int, 8> kDamageEdits = {id::kDealtLow,   id::kDealtHigh,   id::kTakenLow,     id::kTakenHigh,
                                              id::kSpecialLow, id::kSpecialHigh, id::kMoonsaultLow, id::kMoonsaultHigh};
 constexpr std::string_view kKeys = "+-*/0123456789d ";
 // Controls of the user settings and Config dialogs a dialog script may fill.
 constexpr std::array<int, 24> kDialogIds = {3,    1005, 1006, 1007, 1008, 1009, 1012, 1016, 1020, 1022, 1023, 1024,
                                             1028, 1031, 1112, 1114, 1129, 1130, 1131, 1132, 1142, 1145, 1153, 1161};
 // Texts that mean something somewhere, mixed with the fuzzer's own bytes.
-const std::array<std::string, 10> kWords = {"25", "999", "-3", "d8", "@", "\x81\x97",  // ＠
-                                            "\x82\xBD\x82\xDF\x82\xE9",                // ためる
-                                            "1.56", "\x81\x40", "0"};                  // full-width space
+const std::array<std::string, 10> kWords = {"25",
+                                            "999",
+                                            "-3",
+                                            "d8",
+                                            "@",
+                                            "\x81\x97",                  // ＠
+                                            "\x82\xBD\x82\xDF\x82\xE9",  // ためる
+                                            "1.56",
+                                            "\x81\x40",
+                                            "0"};  // full-width space
 
 struct Fixture {
     std::string folder;
@@ -61,8 +68,9 @@ struct Fixture {
         }
         const std::string garbage = folder + "/garbage.csv";
         check(writeFileAtomically(garbage, std::string("HRVTNP15041200\r\n1,\x82,\0,,", 24)), "garbage written");
-        files = {samplePath, folder, settingsPath, folder + "/missing.csv", garbage,
-                 std::string(KESTREL_SOURCE_DIR) + "/tests/scenarios/data/two.csv"};
+        files = {samplePath,   folder,
+                 settingsPath, folder + "/missing.csv",
+                 garbage,      std::string(KESTREL_SOURCE_DIR) + "/tests/scenarios/data/two.csv"};
     }
     ~Fixture() { std::filesystem::remove_all(folder); }
 };
@@ -79,11 +87,12 @@ std::string settingsText(fuzz::ByteStream& in, const Fixture& f)
     const std::uint8_t a = in.byte(), b = in.byte(), weapon = in.byte(), atk = in.byte(), def = in.byte(),
                        weight = in.byte();
     using std::to_string;
-    return "[SETTING]\r\nINFORMATIONFLAG=" + std::string((a & 0x80) ? "0" : "5F") + "\r\nMONSTERFILE=" +
-           f.samplePath + "\r\nQUIZCLASS=" + to_string(a % 5) + "\r\nSELECTLIST=" + to_string((a >> 3) % 5) +
-           "\r\nSORT=" + to_string(b % 8) + "\r\nDEBUG=" + ((b & 0x80) ? "8" : "0") + "\r\n[USER0]\r\nWEAPON=" +
-           to_string(weapon % 17) + "\r\nORBUMLV=" + to_string(b % 7) + "\r\nATACK=" + to_string(1 + atk * 3) +
-           "\r\nDEFENSE=" + to_string(1 + def * 2) + "\r\nWEIGHT=" + to_string(1 + weight * 4) + "\r\n";
+    return "[SETTING]\r\nINFORMATIONFLAG=" + std::string((a & 0x80) ? "0" : "5F") + "\r\nMONSTERFILE=" + f.samplePath +
+           "\r\nQUIZCLASS=" + to_string(a % 5) + "\r\nSELECTLIST=" + to_string((a >> 3) % 5) +
+           "\r\nSORT=" + to_string(b % 8) + "\r\nDEBUG=" + ((b & 0x80) ? "8" : "0") +
+           "\r\n[USER0]\r\nWEAPON=" + to_string(weapon % 17) + "\r\nORBUMLV=" + to_string(b % 7) +
+           "\r\nATACK=" + to_string(1 + atk * 3) + "\r\nDEFENSE=" + to_string(1 + def * 2) +
+           "\r\nWEIGHT=" + to_string(1 + weight * 4) + "\r\n";
 }
 
 std::string someText(fuzz::ByteStream& in)

@@ -58,15 +58,12 @@ struct EncodeEdge {
 };
 
 constexpr EncodeEdge kEncodeEdges[] = {
-    {0x0080, nullptr},    {0x00A2, "\x81\x91"}, {0x00A3, "\x81\x92"}, {0x00A5, nullptr}, {0x00AC, "\x81\xCA"},
+    {0x0080, nullptr},    {0x00A2, "\x81\x91"}, {0x00A3, "\x81\x92"}, {0x00A5, nullptr},    {0x00AC, "\x81\xCA"},
     {0x2014, "\x81\x5C"}, {0x2016, "\x81\x61"}, {0x203E, nullptr},    {0x2212, "\x81\x7C"}, {0x301C, "\x81\x60"},
     {0xF8F0, nullptr},    {0xF8F1, nullptr},    {0xF8F2, nullptr},    {0xF8F3, nullptr},
 };
 
-bool isRefusedSingleByte(unsigned char byte)
-{
-    return byte == 0x80 || byte == 0xA0 || byte >= 0xFD;
-}
+bool isRefusedSingleByte(unsigned char byte) { return byte == 0x80 || byte == 0xA0 || byte >= 0xFD; }
 
 void appendUtf8(std::string& out, char32_t cp)
 {
@@ -94,8 +91,11 @@ std::size_t decodeUtf8At(std::string_view text, std::size_t pos, char32_t& cp)
 {
     constexpr char32_t kMalformed = 0x110000;
     unsigned char b = static_cast<unsigned char>(text[pos]);
-    std::size_t len = b < 0x80 ? 1 : (b >= 0xC2 && b <= 0xDF) ? 2 : (b >= 0xE0 && b <= 0xEF) ? 3
-                    : (b >= 0xF0 && b <= 0xF4) ? 4 : 0;
+    std::size_t len = b < 0x80                   ? 1
+                      : (b >= 0xC2 && b <= 0xDF) ? 2
+                      : (b >= 0xE0 && b <= 0xEF) ? 3
+                      : (b >= 0xF0 && b <= 0xF4) ? 4
+                                                 : 0;
     if (len == 0) {
         cp = kMalformed;
         return 1;
@@ -223,11 +223,21 @@ bool isValidUtf8(std::string_view text)
         unsigned char b = static_cast<unsigned char>(text[i]);
         std::size_t len;
         unsigned int cp;
-        if (b < 0x80) { ++i; continue; }
-        if (b >= 0xC2 && b <= 0xDF) { len = 2; cp = b & 0x1F; }
-        else if (b >= 0xE0 && b <= 0xEF) { len = 3; cp = b & 0x0F; }
-        else if (b >= 0xF0 && b <= 0xF4) { len = 4; cp = b & 0x07; }
-        else return false;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        if (b >= 0xC2 && b <= 0xDF) {
+            len = 2;
+            cp = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            len = 3;
+            cp = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            len = 4;
+            cp = b & 0x07;
+        } else
+            return false;
         if (i + len > text.size())
             return false;
         for (std::size_t k = 1; k < len; ++k) {
@@ -236,7 +246,8 @@ bool isValidUtf8(std::string_view text)
                 return false;
             cp = (cp << 6) | (c & 0x3F);
         }
-        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
             return false;
         i += len;
     }

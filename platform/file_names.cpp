@@ -11,15 +11,9 @@
 
 namespace kestrel {
 
-std::string fileSystemPath(std::string_view settingsPath)
-{
-    return cp932ToUtf8(settingsPath);
-}
+std::string fileSystemPath(std::string_view settingsPath) { return cp932ToUtf8(settingsPath); }
 
-std::string settingsPathOf(std::string_view fileSystemPath)
-{
-    return utf8ToCp932(fileSystemPath);
-}
+std::string settingsPathOf(std::string_view fileSystemPath) { return utf8ToCp932(fileSystemPath); }
 
 #ifdef _WIN32
 
@@ -52,15 +46,9 @@ std::string utf8FromPath(const std::filesystem::path& path)
 
 #else
 
-std::filesystem::path pathFromUtf8(std::string_view utf8)
-{
-    return std::filesystem::path(utf8);
-}
+std::filesystem::path pathFromUtf8(std::string_view utf8) { return std::filesystem::path(utf8); }
 
-std::string utf8FromPath(const std::filesystem::path& path)
-{
-    return path.native();
-}
+std::string utf8FromPath(const std::filesystem::path& path) { return path.native(); }
 
 #endif
 

@@ -32,10 +32,7 @@ namespace kestrel {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 std::string_view trim(std::string_view text)
 {
@@ -46,15 +43,9 @@ std::string_view trim(std::string_view text)
     return text;
 }
 
-bool isBlankLine(std::string_view line)
-{
-    return trim(line).empty();
-}
+bool isBlankLine(std::string_view line) { return trim(line).empty(); }
 
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Case-insensitive for ASCII letters; the trail byte of a double-byte character
 // is compared exactly, so two different characters never match.
@@ -299,8 +290,8 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
     if (base.empty())
         return false;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::wstring name = L"." + base + L".tmp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                            std::to_wstring(tempCounter++);
+        std::wstring name =
+            L"." + base + L".tmp" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(tempCounter++);
         const std::wstring temp = (target.parent_path() / name).native();
         HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {

@@ -24,12 +24,15 @@ fs::path makeTemporaryFolder()
 {
     std::error_code error;
     const fs::path base = fs::temp_directory_path(error);
-    if (error) return {};
+    if (error)
+        return {};
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path folder = base / ("kestrel-scenario-" + std::to_string(random()));
-        if (fs::create_directory(folder, error)) return folder;
-        if (error) return {};
+        if (fs::create_directory(folder, error))
+            return folder;
+        if (error)
+            return {};
     }
     return {};
 }
@@ -42,7 +45,8 @@ std::optional<fs::path> bringIntoFolder(Session& session, const Command& command
     const fs::path source = session.scriptDir / pathFromUtf8(named);
     const fs::path target = session.folder / source.filename();
     std::error_code error;
-    if (!fs::exists(source, error)) return target;
+    if (!fs::exists(source, error))
+        return target;
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
     if (error) {
         session.fail(command, "a copy of " + std::string(named) + " in the folder", error.message());
@@ -63,45 +67,58 @@ void writeSetting(Session& session, const Command& command, std::string_view sec
 
 bool needNoWindow(Session& session, const Command& command)
 {
-    if (!session.window) return true;
+    if (!session.window)
+        return true;
     session.fail(command, "'" + command.name + "' before start or after close", "the window open");
     return false;
 }
 
 void runIni(Session& session, const Command& command)
 {
-    if (!needNoWindow(session, command)) return;
+    if (!needNoWindow(session, command))
+        return;
     const auto section = toCp932(command.args[0]);
     const auto key = toCp932(command.args[1]);
     const auto value = toCp932(command.args[2]);
-    if (!section || !key || !value) return session.malformed(command, "texts with a code page 932 form");
+    if (!section || !key || !value)
+        return session.malformed(command, "texts with a code page 932 form");
     writeSetting(session, command, *section, *key, *value);
 }
 
 void runMonsters(Session& session, const Command& command)
 {
-    if (!needNoWindow(session, command)) return;
-    if (command.args[0].empty()) return session.malformed(command, "the form 'monsters PATH'");
+    if (!needNoWindow(session, command))
+        return;
+    if (command.args[0].empty())
+        return session.malformed(command, "the form 'monsters PATH'");
     const auto copy = bringIntoFolder(session, command, command.args[0]);
-    if (copy) writeSetting(session, command, "SETTING", "MONSTERFILE", settingsPathOf(utf8FromPath(*copy)));
+    if (copy)
+        writeSetting(session, command, "SETTING", "MONSTERFILE", settingsPathOf(utf8FromPath(*copy)));
 }
 
 void runAnswer(Session& session, const Command& command)
 {
     const std::string& answer = command.args[0];
-    if (answer == "OK") return session.controls.queueAnswer(ui::MessageAnswer::Ok);
-    if (answer == "Yes") return session.controls.queueAnswer(ui::MessageAnswer::Yes);
-    if (answer == "No") return session.controls.queueAnswer(ui::MessageAnswer::No);
-    if (answer == "Cancel") return session.controls.queueAnswer(ui::MessageAnswer::Cancel);
+    if (answer == "OK")
+        return session.controls.queueAnswer(ui::MessageAnswer::Ok);
+    if (answer == "Yes")
+        return session.controls.queueAnswer(ui::MessageAnswer::Yes);
+    if (answer == "No")
+        return session.controls.queueAnswer(ui::MessageAnswer::No);
+    if (answer == "Cancel")
+        return session.controls.queueAnswer(ui::MessageAnswer::Cancel);
     session.malformed(command, "the form 'answer OK|Yes|No|Cancel'");
 }
 
 void runFile(Session& session, const Command& command)
 {
     const std::string& named = command.args[0];
-    if (named.empty()) return session.malformed(command, "the form 'file PATH|Cancel'");
-    if (named == "Cancel") return session.controls.queueFile(std::nullopt);
-    if (const auto copy = bringIntoFolder(session, command, named)) session.controls.queueFile(utf8FromPath(*copy));
+    if (named.empty())
+        return session.malformed(command, "the form 'file PATH|Cancel'");
+    if (named == "Cancel")
+        return session.controls.queueFile(std::nullopt);
+    if (const auto copy = bringIntoFolder(session, command, named))
+        session.controls.queueFile(utf8FromPath(*copy));
 }
 
 // "OK 1005=120 1022=name with blanks": how a dialog is filled and closed. A
@@ -110,7 +127,8 @@ void runDialog(Session& session, const Command& command, bool mayReset)
 {
     const std::vector<std::string> words = splitText(command.args[0], ' ');
     const std::string usage = mayReset ? "config OK|Cancel|Reset [ID=TEXT ...]" : "user OK|Cancel [ID=TEXT ...]";
-    if (words.empty()) return session.malformed(command, "the form '" + usage + "'");
+    if (words.empty())
+        return session.malformed(command, "the form '" + usage + "'");
     ui::DialogScript script;
     if (words[0] == "OK") {
         script.ok = true;
@@ -134,7 +152,8 @@ void runDialog(Session& session, const Command& command, bool mayReset)
     }
     for (auto& fill : script.fills) {
         const auto text = toCp932(fill.second);
-        if (!text) return session.malformed(command, "texts with a code page 932 form");
+        if (!text)
+            return session.malformed(command, "texts with a code page 932 form");
         fill.second = *text;
     }
     session.controls.queueDialog(std::move(script));
@@ -143,11 +162,13 @@ void runDialog(Session& session, const Command& command, bool mayReset)
 // "start FILE": the program started with a definition file argument.
 void runStart(Session& session, const Command& command)
 {
-    if (!needNoWindow(session, command)) return;
+    if (!needNoWindow(session, command))
+        return;
     std::string argument;
     if (!command.args[0].empty()) {
         const auto copy = bringIntoFolder(session, command, command.args[0]);
-        if (!copy) return;
+        if (!copy)
+            return;
         argument = copy->string();
     }
     session.window = std::make_unique<ui::CKestrelDlg>(session.controls, session.settingsPath);
@@ -157,36 +178,44 @@ void runStart(Session& session, const Command& command)
 
 void runClose(Session& session, const Command& command)
 {
-    if (!command.args[0].empty()) return session.malformed(command, "the form 'close'");
-    if (!session.needWindow(command)) return;
+    if (!command.args[0].empty())
+        return session.malformed(command, "the form 'close'");
+    if (!session.needWindow(command))
+        return;
     session.window.reset();
 }
 
 void runType(Session& session, const Command& command)
 {
-    if (!session.needWindow(command)) return;
+    if (!session.needWindow(command))
+        return;
     const auto id = parseControl(command.args[0]);
     const auto text = toCp932(command.args[1]);
-    if (!id || !text) return session.malformed(command, "the form 'type ID TEXT'");
+    if (!id || !text)
+        return session.malformed(command, "the form 'type ID TEXT'");
     if (!session.controls.type(*id, *text))
         session.fail(command, "edit " + command.args[0] + " to take the text", "it missing, disabled or no edit");
 }
 
 void runKey(Session& session, const Command& command)
 {
-    if (!session.needWindow(command)) return;
+    if (!session.needWindow(command))
+        return;
     const auto id = parseControl(command.args[0]);
     const auto text = toCp932(command.args[1]);
-    if (!id || !text || text->size() != 1) return session.malformed(command, "the form 'key ID C' (C one single-byte character)");
+    if (!id || !text || text->size() != 1)
+        return session.malformed(command, "the form 'key ID C' (C one single-byte character)");
     if (!session.controls.key(*id, (*text)[0]))
         session.fail(command, "edit " + command.args[0] + " to take the key", "it missing, disabled or no edit");
 }
 
 void runClick(Session& session, const Command& command)
 {
-    if (!session.needWindow(command)) return;
+    if (!session.needWindow(command))
+        return;
     const auto id = parseControl(command.args[0]);
-    if (!id) return session.malformed(command, "the form 'click ID'");
+    if (!id)
+        return session.malformed(command, "the form 'click ID'");
     if (!session.controls.click(*id))
         session.fail(command, "control " + command.args[0] + " to take the click",
                      "it missing, disabled or not clickable");
@@ -195,9 +224,11 @@ void runClick(Session& session, const Command& command)
 // "header COL": a click on a column header of the candidate list.
 void runHeader(Session& session, const Command& command)
 {
-    if (!session.needWindow(command)) return;
+    if (!session.needWindow(command))
+        return;
     const auto column = parseNumber(command.args[0]);
-    if (!column) return session.malformed(command, "the form 'header COL'");
+    if (!column)
+        return session.malformed(command, "the form 'header COL'");
     if (!session.controls.clickHeader(ui::kIdList, *column))
         session.fail(command, "column " + command.args[0] + " of the list to take the click", "no such column");
 }
@@ -207,32 +238,52 @@ void runMenu(Session& session, const Command& command)
     const std::string& item = command.args[0];
     if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on")
         return session.malformed(command, "the form 'menu about|check|keys|hints-off|hints-on'");
-    if (!session.needWindow(command)) return;
-    if (item.starts_with("hints-")) session.window->onHintPanelCommand(item == "hints-on");
-    if (item == "about") session.window->onAboutCommand();
-    if (item == "check") session.window->onCheckDefinitionFile();
-    if (item == "keys") session.window->onKeyListCommand();
+    if (!session.needWindow(command))
+        return;
+    if (item.starts_with("hints-"))
+        session.window->onHintPanelCommand(item == "hints-on");
+    if (item == "about")
+        session.window->onAboutCommand();
+    if (item == "check")
+        session.window->onCheckDefinitionFile();
+    if (item == "keys")
+        session.window->onKeyListCommand();
     session.controls.flushPostedFocus();
 }
 
 void runCommand(Session& session, const Command& command)
 {
     const std::string& name = command.name;
-    if (!command.error.empty()) return session.malformed(command, command.error);
-    if (name.starts_with("expect ")) return runExpectation(session, command);
-    if (name == "ini") return runIni(session, command);
-    if (name == "monsters") return runMonsters(session, command);
-    if (name == "answer") return runAnswer(session, command);
-    if (name == "file") return runFile(session, command);
-    if (name == "user") return runDialog(session, command, false);
-    if (name == "config") return runDialog(session, command, true);
-    if (name == "start") return runStart(session, command);
-    if (name == "close") return runClose(session, command);
-    if (name == "type") return runType(session, command);
-    if (name == "key") return runKey(session, command);
-    if (name == "click") return runClick(session, command);
-    if (name == "menu") return runMenu(session, command);
-    if (name == "header") return runHeader(session, command);
+    if (!command.error.empty())
+        return session.malformed(command, command.error);
+    if (name.starts_with("expect "))
+        return runExpectation(session, command);
+    if (name == "ini")
+        return runIni(session, command);
+    if (name == "monsters")
+        return runMonsters(session, command);
+    if (name == "answer")
+        return runAnswer(session, command);
+    if (name == "file")
+        return runFile(session, command);
+    if (name == "user")
+        return runDialog(session, command, false);
+    if (name == "config")
+        return runDialog(session, command, true);
+    if (name == "start")
+        return runStart(session, command);
+    if (name == "close")
+        return runClose(session, command);
+    if (name == "type")
+        return runType(session, command);
+    if (name == "key")
+        return runKey(session, command);
+    if (name == "click")
+        return runClick(session, command);
+    if (name == "menu")
+        return runMenu(session, command);
+    if (name == "header")
+        return runHeader(session, command);
     session.malformed(command, "a known command");
 }
 
@@ -253,7 +304,8 @@ int runScript(std::string_view text, const std::string& scriptPath, std::ostream
         session.folder = folder;
         session.settingsPath = utf8FromPath(folder / "Kestrel.ini");
         session.out = &out;
-        for (const Command& command : parseScript(text)) runCommand(session, command);
+        for (const Command& command : parseScript(text))
+            runCommand(session, command);
         session.window.reset();  // a window still open is closed (and saves) before the folder goes
         failures = session.failures;
     }

@@ -15,19 +15,41 @@ struct Shape {
 
 // Every command, by the words that name it, with its fixed arguments.
 constexpr std::array<Shape, 28> kShapes = {{
-    {"ini", 2},           {"monsters", 0},        {"answer", 0},        {"file", 0},
-    {"user", 0},          {"config", 0},          {"start", 0},         {"close", 0},
-    {"type", 1},          {"key", 1},             {"click", 0},         {"menu", 0},
-    {"expect text", 1},   {"expect checked", 1},  {"expect enabled", 1}, {"expect focus", 0},
-    {"expect title", 0},  {"expect rows", 0},     {"expect cell", 2},   {"expect names", 0},
-    {"expect columns", 0}, {"expect message", 0}, {"expect nomessage", 0}, {"expect ini", 2},
-    {"expect state", 1},  {"expect tooltip", 1}, {"expect notice", 0},  {"header", 0},
+    {"ini", 2},
+    {"monsters", 0},
+    {"answer", 0},
+    {"file", 0},
+    {"user", 0},
+    {"config", 0},
+    {"start", 0},
+    {"close", 0},
+    {"type", 1},
+    {"key", 1},
+    {"click", 0},
+    {"menu", 0},
+    {"expect text", 1},
+    {"expect checked", 1},
+    {"expect enabled", 1},
+    {"expect focus", 0},
+    {"expect title", 0},
+    {"expect rows", 0},
+    {"expect cell", 2},
+    {"expect names", 0},
+    {"expect columns", 0},
+    {"expect message", 0},
+    {"expect nomessage", 0},
+    {"expect ini", 2},
+    {"expect state", 1},
+    {"expect tooltip", 1},
+    {"expect notice", 0},
+    {"header", 0},
 }};
 
 const Shape* findShape(std::string_view name)
 {
     for (const Shape& shape : kShapes) {
-        if (shape.name == name) return &shape;
+        if (shape.name == name)
+            return &shape;
     }
     return nullptr;
 }
@@ -43,10 +65,7 @@ std::string_view takeWord(std::string_view& text, bool& found)
     return word;
 }
 
-bool isBlankLine(std::string_view line)
-{
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
+bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 Command parseLine(int number, std::string_view line)
 {
@@ -106,12 +125,14 @@ std::string unescape(std::string_view text)
 std::vector<std::string> splitText(std::string_view text, char separator)
 {
     std::vector<std::string> parts;
-    if (text.empty()) return parts;
+    if (text.empty())
+        return parts;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find(separator, start);
         parts.emplace_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-        if (end == std::string_view::npos) break;
+        if (end == std::string_view::npos)
+            break;
         start = end + 1;
     }
     return parts;
@@ -120,7 +141,8 @@ std::vector<std::string> splitText(std::string_view text, char separator)
 std::vector<Command> parseScript(std::string_view text)
 {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
-    if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
+    if (text.substr(0, kBom.size()) == kBom)
+        text.remove_prefix(kBom.size());
 
     std::vector<Command> commands;
     int number = 0;
@@ -129,8 +151,10 @@ std::vector<Command> parseScript(std::string_view text)
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (isBlankLine(line) || line.front() == '#') continue;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (isBlankLine(line) || line.front() == '#')
+            continue;
         commands.push_back(parseLine(number, line));
     }
     return commands;

@@ -20,7 +20,8 @@ void Session::malformed(const Command& command, std::string_view expected)
 
 bool Session::needWindow(const Command& command)
 {
-    if (window) return true;
+    if (window)
+        return true;
     fail(command, "an open window for '" + command.name + "'", "none (before start or after close)");
     return false;
 }
@@ -29,7 +30,8 @@ std::optional<std::string> toCp932(std::string_view utf8)
 {
     std::size_t unmapped = 0;
     std::string text = utf8ToCp932(utf8, &unmapped);
-    if (unmapped != 0) return std::nullopt;
+    if (unmapped != 0)
+        return std::nullopt;
     return text;
 }
 

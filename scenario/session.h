@@ -17,7 +17,7 @@
 namespace kestrel::scenario {
 
 struct Session {
-    std::string scriptName;          // as given on the command line, for reports
+    std::string scriptName;           // as given on the command line, for reports
     std::filesystem::path scriptDir;  // relative paths of the script start here
     std::filesystem::path folder;     // the run's temporary folder
     std::string settingsPath;         // the settings file inside it

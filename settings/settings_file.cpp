@@ -23,10 +23,7 @@ constexpr std::size_t kMaxPathBytes = 4096;
 constexpr std::string_view kWindowKey = "WINDOW";
 constexpr std::string_view kColumnsKeyPrefix = "COLUMNS_";
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 std::string_view skipSpace(std::string_view text)
 {
@@ -155,19 +152,53 @@ constexpr bool onOff(std::int32_t v) { return v == 0 || v == 1; }
 
 // The integer keys of SETTING after INFORMATIONFLAG and MONSTERFILE, in the
 // order they are read.
-constexpr IntKey kIntKeys[] = {
-    {"DEBUG", [](Settings& s) -> auto& { return s.debugLevel; }, "0", anyValue, 0},
-    {"QUIZCLASS", [](Settings& s) -> auto& { return s.currentClass; }, "0", classRange, 1},
-    {"USERSEL", [](Settings& s) -> auto& { return s.currentUser; }, "0", userRange, 0},
-    {"SORT", [](Settings& s) -> auto& { return s.sortKey; }, "0", sortRange, 0},
-    {"SELECTLIST", [](Settings& s) -> auto& { return s.listLayout; }, "0", layoutRange, 0},
-    {"PERM_ATK_L", [](Settings& s) -> auto& { return s.config.tolerances.PERM_ATK_L; }, "70", lowTolerance, 100},
-    {"PERM_ATK_H", [](Settings& s) -> auto& { return s.config.tolerances.PERM_ATK_H; }, "100", highTolerance, 100},
-    {"PERM_DEF_L", [](Settings& s) -> auto& { return s.config.tolerances.PERM_DEF_L; }, "50", lowTolerance, 100},
-    {"PERM_DEF_H", [](Settings& s) -> auto& { return s.config.tolerances.PERM_DEF_H; }, "100", highTolerance, 100},
-    {"AUTOJUDG_SPC", [](Settings& s) -> auto& { return s.config.AUTOJUDG_SPC; }, "1", onOff, 1},
-    {"AUTOJUDG_FLY", [](Settings& s) -> auto& { return s.config.AUTOJUDG_FLY; }, "1", onOff, 1},
-};
+constexpr IntKey kIntKeys[] = {{"DEBUG", [](Settings& s) -> auto& {return s.debugLevel;
+}  // namespace
+, "0", anyValue, 0
+}  // namespace kestrel
+, {"QUIZCLASS", [](Settings& s) -> auto& {return s.currentClass;
+}
+, "0", classRange, 1
+}
+, {"USERSEL", [](Settings& s) -> auto& {return s.currentUser;
+}
+, "0", userRange, 0
+}
+, {"SORT", [](Settings& s) -> auto& {return s.sortKey;
+}
+, "0", sortRange, 0
+}
+, {"SELECTLIST", [](Settings& s) -> auto& {return s.listLayout;
+}
+, "0", layoutRange, 0
+}
+, {"PERM_ATK_L", [](Settings& s) -> auto& {return s.config.tolerances.PERM_ATK_L;
+}
+, "70", lowTolerance, 100
+}
+, {"PERM_ATK_H", [](Settings& s) -> auto& {return s.config.tolerances.PERM_ATK_H;
+}
+, "100", highTolerance, 100
+}
+, {"PERM_DEF_L", [](Settings& s) -> auto& {return s.config.tolerances.PERM_DEF_L;
+}
+, "50", lowTolerance, 100
+}
+, {"PERM_DEF_H", [](Settings& s) -> auto& {return s.config.tolerances.PERM_DEF_H;
+}
+, "100", highTolerance, 100
+}
+, {"AUTOJUDG_SPC", [](Settings& s) -> auto& {return s.config.AUTOJUDG_SPC;
+}
+, "1", onOff, 1
+}
+, {"AUTOJUDG_FLY", [](Settings& s) -> auto& {return s.config.AUTOJUDG_FLY;
+}
+, "1", onOff, 1
+}
+,
+}
+;
 
 struct FloatKey {
     std::string_view key;
@@ -239,10 +270,7 @@ std::string joinIntegers(const std::vector<std::int32_t>& values)
     return text;
 }
 
-std::string columnsKey(int layout)
-{
-    return std::string(kColumnsKeyPrefix) + std::to_string(layout);
-}
+std::string columnsKey(int layout) { return std::string(kColumnsKeyPrefix) + std::to_string(layout); }
 
 // WINDOW: four integers, the place kept within reach of any screen layout and
 // the size within what a window can be; anything else is no place at all.
@@ -253,10 +281,9 @@ std::optional<WindowGeometry> readWindow(const IniFile& ini)
     if (!values || values->size() != 4)
         return std::nullopt;
     const auto& v = *values;
-    return WindowGeometry{std::clamp(v[0], -kMaxWindowOffset, kMaxWindowOffset),
-                          std::clamp(v[1], -kMaxWindowOffset, kMaxWindowOffset),
-                          std::clamp(v[2], kMinWindowSide, kMaxWindowSide),
-                          std::clamp(v[3], kMinWindowSide, kMaxWindowSide)};
+    return WindowGeometry{
+        std::clamp(v[0], -kMaxWindowOffset, kMaxWindowOffset), std::clamp(v[1], -kMaxWindowOffset, kMaxWindowOffset),
+        std::clamp(v[2], kMinWindowSide, kMaxWindowSide), std::clamp(v[3], kMinWindowSide, kMaxWindowSide)};
 }
 
 // COLUMNS_<layout>: every width held between a grip and a few screens.
@@ -271,10 +298,7 @@ std::vector<std::int32_t> readColumns(const IniFile& ini, int layout)
     return *values;
 }
 
-std::string profileSection(int n)
-{
-    return "USER" + std::to_string(n);
-}
+std::string profileSection(int n) { return "USER" + std::to_string(n); }
 
 constexpr bool weaponRange(std::int32_t v) { return v >= 0 && v <= kMaxWeaponSetting; }
 constexpr bool orbRange(std::int32_t v) { return v >= 0 && v <= 6; }
@@ -364,10 +388,7 @@ Settings parseSettings(std::string_view bytes)
     return settings;
 }
 
-Settings loadSettings(const std::string& path)
-{
-    return parseSettings(readWholeFile(path).value_or(std::string()));
-}
+Settings loadSettings(const std::string& path) { return parseSettings(readWholeFile(path).value_or(std::string())); }
 
 std::string renderSettings(const Settings& settings, std::string_view currentBytes)
 {

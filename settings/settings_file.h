@@ -47,12 +47,12 @@ struct Settings {
     // [KESTREL] HINTS: whether the hint panel beside the list is shown (1) or
     // hidden (0).
     bool showHints = true;
-    std::int32_t debugLevel = 0;         // DEBUG (read, never written)
-    std::int32_t currentClass = 1;       // QUIZCLASS
-    std::int32_t currentUser = 0;        // USERSEL
-    std::int32_t sortKey = 0;            // SORT
-    std::int32_t listLayout = 0;         // SELECTLIST
-    ConfigValues config;                 // what the Config dialog edits
+    std::int32_t debugLevel = 0;    // DEBUG (read, never written)
+    std::int32_t currentClass = 1;  // QUIZCLASS
+    std::int32_t currentUser = 0;   // USERSEL
+    std::int32_t sortKey = 0;       // SORT
+    std::int32_t listLayout = 0;    // SELECTLIST
+    ConfigValues config;            // what the Config dialog edits
     std::array<PlayerProfile, kProfileCount> profiles;
 
     Settings();  // every value as a missing settings file gives it

@@ -120,8 +120,8 @@ TEST(Elimination, ARecordOfTheClassIsACandidateExactlyWhenItFailsNothing)
                 candidatesSeen += r.isCandidate == 1 && ofClass;
                 eliminatedSeen += r.isCandidate == 0 && ofClass;
             }
-            ASSERT_EQ(static_cast<int>(e.candidates.size()), state.refreshSuppressed ? catalogue->monsterCount
-                                                                                    : state.candidateCount);
+            ASSERT_EQ(static_cast<int>(e.candidates.size()),
+                      state.refreshSuppressed ? catalogue->monsterCount : state.candidateCount);
         }
     }
     EXPECT_GE(cases, 3000);
@@ -171,39 +171,72 @@ TEST(NextObservation, ExpectedRemainingOnHandWorkedTables)
         AnswerSplit split;
     };
     const Case cases[] = {
-        {"four candidates split two and two", [](Table& t) {
-             for (int d : {0, 0, 1, 1}) t.add("m").mpDrain = d;
-         }, Observation::mpDrain, 2.0, {{0, 1}, {2, 2}}},
-        {"eight split five and three", [](Table& t) {
-             for (int d : {0, 1, 0, 1, 0, 1, 0, 0}) t.add("m").mpDrain = d;
-         }, Observation::mpDrain, 4.25, {{0, 1}, {5, 3}}},
+        {"four candidates split two and two",
+         [](Table& t) {
+             for (int d : {0, 0, 1, 1})
+                 t.add("m").mpDrain = d;
+         },
+         Observation::mpDrain,
+         2.0,
+         {{0, 1}, {2, 2}}},
+        {"eight split five and three",
+         [](Table& t) {
+             for (int d : {0, 1, 0, 1, 0, 1, 0, 0})
+                 t.add("m").mpDrain = d;
+         },
+         Observation::mpDrain,
+         4.25,
+         {{0, 1}, {5, 3}}},
         // n(1) = 3, n(0) = 2; the unknown one reaches both: (3 + 3 + 2 + (3 + 2) / 2) / 4.
-        {"an unknown value counts under both answers", [](Table& t) {
-             for (int f : {1, 1, 0, -1}) t.add("m").floating = f;
-         }, Observation::floating, 2.625, {{1, 0}, {3, 2}}},
+        {"an unknown value counts under both answers",
+         [](Table& t) {
+             for (int f : {1, 1, 0, -1})
+                 t.add("m").floating = f;
+         },
+         Observation::floating,
+         2.625,
+         {{1, 0}, {3, 2}}},
         // Unknown size is kept by neither answer, so N' = 2 of the 3 candidates.
-        {"a candidate no answer keeps is left out of N'", [](Table& t) {
-             for (int s : {0, 1, -1}) t.add("m").size = s;
-         }, Observation::size, 1.0, {{0, 1}, {1, 1}}},
+        {"a candidate no answer keeps is left out of N'",
+         [](Table& t) {
+             for (int s : {0, 1, -1})
+                 t.add("m").size = s;
+         },
+         Observation::size,
+         1.0,
+         {{0, 1}, {1, 1}}},
         // Intervals [10,12] and [11,14], one of unknown defense: answers 10..14 keep
         // 2,3,3,2,2; E = (8/3 + 10/4 + 12/5) / 3.
-        {"damage worked by hand", [](Table& t) {
+        {"damage worked by hand",
+         [](Table& t) {
              t.add("a").dealtMin = 10, t.catalogue->monsterTable[0].dealtMax = 12;
              t.add("b").dealtMin = 11, t.catalogue->monsterTable[1].dealtMax = 14;
              t.add("c").defense = 0;
-         }, Observation::dealtDamage, 227.0 / 90.0, {}},
+         },
+         Observation::dealtDamage,
+         227.0 / 90.0,
+         {}},
         // Received with orb level 2: [7 - 4, 14 - 4] = [3,10] and [0 - 4, 10 - 4] cut to
         // [0,6]; answers 0..10 keep 1,1,1,2,2,2,2,1,1,1,1: E = (12/8 + 11/7) / 2.
-        {"received damage on the typed scale, cut at 0", [](Table& t) {
+        {"received damage on the typed scale, cut at 0",
+         [](Table& t) {
              t.inputs.ORBUMLV = 2;
              t.add("a").takenMin = 10, t.catalogue->monsterTable[0].takenMax = 14;
              t.add("b").takenMin = 0, t.catalogue->monsterTable[1].takenMax = 10;
-         }, Observation::takenDamage, 43.0 / 28.0, {}},
+         },
+         Observation::takenDamage,
+         43.0 / 28.0,
+         {}},
         // Target family 2 (code 3): confirmed keeps 3, unknown and uncertain; excluded all but 3.
-        {"family of the weapon", [](Table& t) {
+        {"family of the weapon",
+         [](Table& t) {
              t.targetFamily = 2;
-             for (int f : {3, 3, 5, 0, 5 | kUncertainFamily}) t.add("m").family = f;
-         }, Observation::family, (2 * 4 + 1 * 3 + 2 * (7.0 / 2)) / 5.0, {{1, 0}, {4, 3}}},
+             for (int f : {3, 3, 5, 0, 5 | kUncertainFamily})
+                 t.add("m").family = f;
+         },
+         Observation::family,
+         (2 * 4 + 1 * 3 + 2 * (7.0 / 2)) / 5.0,
+         {{1, 0}, {4, 3}}},
     };
     for (const Case& c : cases) {
         Table t;
@@ -240,7 +273,7 @@ TEST(NextObservation, RankingTiesAndObservationsLeftOut)
     // In force now; the two floating ones are left, both without MP drain.
     t.inputs.floating = true, t.state.observedFloating = 1;
     EXPECT_EQ(order(), "metal ");
-    t.inputs.metal = true;  // a box without its value does not close the observation
+    t.inputs.metal = true;   // a box without its value does not close the observation
     t.inputs.WEIGHT = 1000;  // the push test opens, but nothing is heavy enough to tell
     EXPECT_EQ(order(), "metal ");
 }
@@ -284,15 +317,18 @@ TEST(NextObservation, DamageWithPrefixSumsMatchesOneFilterPerAnswer)
             std::map<int, bool> answer;
             for (int i = 0; i < n; ++i)
                 if (tested(i))
-                    for (int d : keptBy[static_cast<std::size_t>(i)]) answer[d] = true;
+                    for (int d : keptBy[static_cast<std::size_t>(i)])
+                        answer[d] = true;
             double sum = 0;
             int reached = 0;
             for (int i = 0; i < n; ++i) {
                 double s = 0;
                 int size = 0;
                 for (int d : keptBy[static_cast<std::size_t>(i)])
-                    if (answer.count(d)) s += kept[d], ++size;
-                if (size > 0) sum += s / size, ++reached;
+                    if (answer.count(d))
+                        s += kept[d], ++size;
+                if (size > 0)
+                    sum += s / size, ++reached;
             }
             const Observation o = dealt ? Observation::dealtDamage : Observation::takenDamage;
             const std::optional<Advice> a = t.find(o);

@@ -17,14 +17,20 @@ const JudgementThresholds kDefaults;
 
 TEST(AutoJudgement, FamilyVerdictsTestExclusionFirstWithTheBonusOffTheSkillDamage)
 {
-    struct Case { SkillDamage d; std::int32_t bonus; float rMin, rMax; FV verdict; };  // ratios in single precision
+    struct Case {
+        SkillDamage d;
+        std::int32_t bonus;
+        float rMin, rMax;
+        FV verdict;
+    };  // ratios in single precision
     const Case cases[] = {
         {{100, 120, 110, 130}, 0, 110.0f / 120.0f, 1.30f, FV::Excluded},  // even though 1.30 reaches 1.20
         {{100, 120, 150, 180}, 0, 1.25f, 1.80f, FV::Confirmed},
         {{100, 120, 121, 125}, 0, 121.0f / 120.0f, 1.25f, FV::Confirmed},
         {{100, 105, 110, 115}, 0, 110.0f / 105.0f, 1.15f, FV::Undecided},
         // The thresholds themselves decide (1.00 excludes, 1.20 confirms); a bonus of 20 comes off 130 ~ 150.
-        {{100, 120, 120, 130}, 0, 1.00f, 1.30f, FV::Excluded}, {{100, 100, 110, 120}, 0, 1.10f, 1.20f, FV::Confirmed},
+        {{100, 120, 120, 130}, 0, 1.00f, 1.30f, FV::Excluded},
+        {{100, 100, 110, 120}, 0, 1.10f, 1.20f, FV::Confirmed},
         {{100, 120, 130, 150}, 20, 110.0f / 120.0f, 1.30f, FV::Excluded}};
     for (const Case& c : cases) {
         const FamilyJudgement j = judgeFamily(c.d, c.bonus, kBeast, kDefaults);
@@ -43,8 +49,11 @@ TEST(AutoJudgement, FamilyVerdictsTestExclusionFirstWithTheBonusOffTheSkillDamag
 
 TEST(AutoJudgement, RatiosOutsideTheWindowOrMissingDamageShowNothing)
 {
-    struct Case { std::int32_t sLow, sHigh, nLow, nHigh; bool shown; };
-    for (const Case& c : {Case{40, 50, 100, 120, false}, Case{60, 70, 100, 120, false},    // 0.33, exactly 0.5
+    struct Case {
+        std::int32_t sLow, sHigh, nLow, nHigh;
+        bool shown;
+    };
+    for (const Case& c : {Case{40, 50, 100, 120, false}, Case{60, 70, 100, 120, false},     // 0.33, exactly 0.5
                           Case{100, 500, 100, 100, true}, Case{100, 501, 100, 100, false},  // exactly 5.0, above
                           Case{110, 130, 0, 120, false}, Case{110, 130, 100, 0, false},     // an empty normal edit
                           Case{0, 130, 100, 120, false}, Case{-110, -130, -100, -120, false}})
@@ -54,7 +63,11 @@ TEST(AutoJudgement, RatiosOutsideTheWindowOrMissingDamageShowNothing)
 
 TEST(AutoJudgement, FloatingVerdictsTestNotFloatingFirst)
 {
-    struct Case { std::int32_t nHigh, mLow, mHigh; bool element; LV verdict; };  // element: エ confirmed
+    struct Case {
+        std::int32_t nHigh, mLow, mHigh;
+        bool element;
+        LV verdict;
+    };  // element: エ confirmed
     // Against 100 normal damage: 0.67, 1.25 ~ 1.70, 1.55 ~ 1.90, 1.33 ~ 1.50, then the lower エ thresholds.
     for (const Case& c : {Case{120, 80, 90, false, LV::WindResistant}, Case{120, 150, 170, false, LV::NotFloating},
                           Case{110, 170, 190, false, LV::Floating}, Case{105, 140, 150, false, LV::Undecided},

@@ -26,8 +26,8 @@ struct CliRun {
 // already quoted for the shell; stderr is dropped. The output is read as bytes.
 static CliRun cli(const std::string& arguments)
 {
-    const std::string program = kestrel::utf8FromPath(
-        kestrel::pathFromUtf8(kestrel::executablePath()).parent_path() / "kestrel-cli");
+    const std::string program =
+        kestrel::utf8FromPath(kestrel::pathFromUtf8(kestrel::executablePath()).parent_path() / "kestrel-cli");
 #ifdef _WIN32
     // The whole command line as UTF-16, so no argument passes the ANSI code page.
     const std::wstring command = kestrel::pathFromUtf8(program + " " + arguments + " 2>NUL").native();
@@ -59,8 +59,9 @@ TEST(Cli, DumpCheckAndSettingsPrintFilesAsTheProgramReadsThem)
                                 std::string(38, ',') + ",\x92\x87\x8a\xd4\x82\xf0\x8c\xc4\x82\xd4\x81\x41\x89\xce" +
                                 std::string(29, ',') + ",3,,";
     const std::string bad = dir.write("bad.csv", "HRVTNP14122700\n0,A,,\x82\xa0,\n0,B,1,,,,,,,x\n");
-    const std::string ini = "[SETTING]\r\nQUIZCLASS=9\r\nPERM_ATK_L=-5\r\nVAL_FLY_WID_H=2.00\r\nINFORMATIONFLAG=1F\r\n"
-                            "[USER3]\r\nATACK=150\r\nUSERNAME=abcdefghijklmnop\r\n";
+    const std::string ini =
+        "[SETTING]\r\nQUIZCLASS=9\r\nPERM_ATK_L=-5\r\nVAL_FLY_WID_H=2.00\r\nINFORMATIONFLAG=1F\r\n"
+        "[USER3]\r\nATACK=150\r\nUSERNAME=abcdefghijklmnop\r\n";
     const CliRun dump = cli("dump " + dir.write("m.csv", "HRVMOB\r\n" + monster + "\r\n")), check = cli("check " + bad),
                  settings = cli("settings " + dir.write("k.ini", ini));
     EXPECT_EQ(std::tuple(dump.status, check.status, settings.status), std::tuple(0, 1, 0));
@@ -109,12 +110,24 @@ TEST(Cli, ExitStatuses)
 {
     kestrel::testing::TempDir dir;
     const std::string query = "query " + kSample;
-    const std::pair<std::string, int> runs[] = {
-        {"check " + kSample, 0}, {query, 0}, {"normalise x", 0}, {"damage attack 1 2", 0}, {"dump", 2},
-        {"dump " + dir.path() + "/none.csv", 2}, {"check " + dir.path(), 2}, {"normalise", 2}, {"damage range 1 x", 2},
-        {"settings " + dir.path() + "/missing.ini", 2}, {"damage speed 1 2", 2}, {query + " --class 5", 2},
-        {query + " --float maybe", 2}, {query + " --bogus", 2}, {query + " --exclude 猫", 2}, {query + " --dealt x", 2},
-        {query + " --sort 7", 2}, {query + " --atk", 2}};
+    const std::pair<std::string, int> runs[] = {{"check " + kSample, 0},
+                                                {query, 0},
+                                                {"normalise x", 0},
+                                                {"damage attack 1 2", 0},
+                                                {"dump", 2},
+                                                {"dump " + dir.path() + "/none.csv", 2},
+                                                {"check " + dir.path(), 2},
+                                                {"normalise", 2},
+                                                {"damage range 1 x", 2},
+                                                {"settings " + dir.path() + "/missing.ini", 2},
+                                                {"damage speed 1 2", 2},
+                                                {query + " --class 5", 2},
+                                                {query + " --float maybe", 2},
+                                                {query + " --bogus", 2},
+                                                {query + " --exclude 猫", 2},
+                                                {query + " --dealt x", 2},
+                                                {query + " --sort 7", 2},
+                                                {query + " --atk", 2}};
     for (const auto& [arguments, status] : runs)
         EXPECT_EQ(cli(arguments).status, status) << arguments;
 }
@@ -185,8 +198,9 @@ TEST(Cli, JapaneseFolderAndFileNames)
     kestrel::testing::TempDir dir;
     const std::string folder = dir.path() + "/\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\xE3\x82\xBD\xE3\x83\xBC\xE3\x82\xB9";
     ASSERT_TRUE(std::filesystem::create_directory(kestrel::pathFromUtf8(folder)));
-    const std::string csv = dir.write(folder.substr(dir.path().size() + 1) + "/\xE9\xAD\x94\xE7\x89\xA9.csv",
-                                      "HRVTNP14122700\r\n0,\x83\x58\x83\x89\x83\x43\x83\x80,2,\x8F\x62,F,120,5,50,40,\r\n");
+    const std::string csv =
+        dir.write(folder.substr(dir.path().size() + 1) + "/\xE9\xAD\x94\xE7\x89\xA9.csv",
+                  "HRVTNP14122700\r\n0,\x83\x58\x83\x89\x83\x43\x83\x80,2,\x8F\x62,F,120,5,50,40,\r\n");
     const std::string ini = dir.write(folder.substr(dir.path().size() + 1) + "/\xE8\xA8\xAD\xE5\xAE\x9A.ini",
                                       "[SETTING]\r\nMONSTERFILE=" + kestrel::settingsPathOf(csv) + "\r\n");
     const CliRun dump = cli("dump \"" + csv + "\""), settings = cli("settings \"" + ini + "\"");

@@ -20,9 +20,9 @@ struct Window {
     MemoryControls c;
     CKestrelDlg dialog;
     Window()
-        : dialog(c, dir.write("k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" +
-                                           kestrel::testing::sampleFilePath() +
-                                           "\r\n[USER0]\r\nATACK=300\r\nDEFENSE=100\r\n"))
+        : dialog(c, dir.write("k.ini",
+                              "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() +
+                                  "\r\n[USER0]\r\nATACK=300\r\nDEFENSE=100\r\n"))
     {
         dialog.OnInitDialog();
     }

@@ -12,11 +12,17 @@ namespace {
 
 constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 
-TEST(DamageModel, ForwardFormulaBranchesIncludingZeroDefense) {
+TEST(DamageModel, ForwardFormulaBranchesIncludingZeroDefense)
+{
     // attack, defense, flag f -> min, max: ratio 55.6 <= 57; base 0; no damage; zero defense; base 16, spread 2.
-    for (const auto& [a, b, f, min, max] : {std::tuple{200, 150, 0, 57, 68}, {100, 180, 0, 0, 6},
-                                            {100, 200, 0, 0, 1}, {200, 150, 1, 0, 1}, {100, 0, 0, 45, 55},
-                                            {0, 0, 0, 0, 1}, {100, 136, 0, 14, 18}, {kMax, kMin, 0, 0, kMax / 16}}) {
+    for (const auto& [a, b, f, min, max] : {std::tuple{200, 150, 0, 57, 68},
+                                            {100, 180, 0, 0, 6},
+                                            {100, 200, 0, 0, 1},
+                                            {200, 150, 1, 0, 1},
+                                            {100, 0, 0, 45, 55},
+                                            {0, 0, 0, 0, 1},
+                                            {100, 136, 0, 14, 18},
+                                            {kMax, kMin, 0, 0, kMax / 16}}) {
         const DamageRange r = expectedDamageRange(a, b, f);
         EXPECT_EQ(std::tuple(r.min, r.max), std::tuple(min, max)) << a << " vs " << b;
     }
@@ -25,7 +31,8 @@ TEST(DamageModel, ForwardFormulaBranchesIncludingZeroDefense) {
 
     auto catalogue = std::make_unique<Catalogue>();
     MonsterRecord* t = catalogue->monsterTable.data();
-    for (int i = 0; i < 3; ++i) t[i].attack = 200, t[i].defense = 180, t[i].metal = i == 1;
+    for (int i = 0; i < 3; ++i)
+        t[i].attack = 200, t[i].defense = 180, t[i].metal = i == 1;
     catalogue->monsterCount = 2;  // the third record is not loaded
     computeExpectedDamage(*catalogue, 100, 150);
     EXPECT_EQ(std::tuple(t[0].takenMin, t[0].takenMax, t[0].dealtMin, t[0].dealtMax), std::tuple(57, 68, 0, 6));
@@ -37,14 +44,17 @@ TEST(DamageModel, ForwardFormulaBranchesIncludingZeroDefense) {
     EXPECT_EQ(t[kMaxMonsters - 1].dealtMax, 1);
 }
 
-TEST(DamageModel, BackwardRangesFromOneDamageValue) {
+TEST(DamageModel, BackwardRangesFromOneDamageValue)
+{
     ObservationState s;
     for (const auto& [damage, low, high] : {std::tuple{20, 82, 98}, {2, 0, 56}, {3, 52, 60}, {1, 0, 50}}) {
         attackFromTakenDamage(s, 100, damage);
         EXPECT_EQ(std::tuple(s.lastAttackLow, s.lastAttackHigh), std::tuple(low, high)) << damage;
     }
-    for (const auto& [damage, ranges] : {std::tuple{40, std::array{228, 252, 244, 292}}, {12, {350, 9999, 350, 9999}},
-                                         {13, {344, 352, 352, 368}}, {1, {400, 9999, 400, 9999}}}) {
+    for (const auto& [damage, ranges] : {std::tuple{40, std::array{228, 252, 244, 292}},
+                                         {12, {350, 9999, 350, 9999}},
+                                         {13, {344, 352, 352, 368}},
+                                         {1, {400, 9999, 400, 9999}}}) {
         defenseFromDealtDamage(s, 200, damage);
         const std::array got{s.lastDefenseLow, s.lastDefenseHigh, s.lastBonusDefenseLow, s.lastBonusDefenseHigh};
         EXPECT_EQ(got, ranges) << damage;

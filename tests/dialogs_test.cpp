@@ -81,8 +81,9 @@ TEST(Dialogs, OutOfRangeOrEmptyGivesTheRecommendedValue)
     const ConfigValues recommended{{70, 100, 50, 100}, 0, 0, {1.00f, 1.20f, 1.30f, 1.56f, 1.09f, 1.30f, 0.90f, 1.40f}};
     EXPECT_EQ(fields(d.values), fields(recommended));
 
-    ASSERT_TRUE(runOk(d, {{1129, "-5"}, {1112, "1000"}, {1114, "999"}, {1132, "2.5"}, {1131, "0.5"},
-                          {1142, " +1.25x"}, {1150, "nan"}}));
+    ASSERT_TRUE(runOk(
+        d,
+        {{1129, "-5"}, {1112, "1000"}, {1114, "999"}, {1132, "2.5"}, {1131, "0.5"}, {1142, " +1.25x"}, {1150, "nan"}}));
     const ConfigValues typed{{-5, 100, 50, 999}, 0, 0, {1.00f, 0.5f, 1.25f, 1.56f, 1.09f, 1.30f, 0.90f, 1.40f}};
     EXPECT_EQ(fields(d.values), fields(typed));
     // The reset hands back what the dialog was given, whatever was typed.

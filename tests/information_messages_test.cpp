@@ -39,7 +39,8 @@ TEST(InformationMessages, NoticesAreOkBoxesAndTheToleranceQuestionAsks)
 {
     TempDir dir;
     MemoryControls c;
-    for (MessageAnswer a : {MessageAnswer::Ok, MessageAnswer::Cancel, MessageAnswer::Ok}) c.queueAnswer(a);
+    for (MessageAnswer a : {MessageAnswer::Ok, MessageAnswer::Cancel, MessageAnswer::Ok})
+        c.queueAnswer(a);
     EXPECT_EQ(start(c, dir.write("k.ini", "[SETTING]\r\nPERM_ATK_L=60\r\n")), 5u);  // the question cancelled
     ASSERT_EQ(c.shownMessages().size(), 3u);
     for (int m = 0; m < 3; ++m) {

@@ -12,24 +12,38 @@ using kestrel::IniFile;
 
 TEST(IniFile, ReadsAndWritesWithProfileFileSemantics)
 {
-    const IniFile ini = IniFile::parse("orphan=0\r\n; comment=1\r\n  [ Setting ]  \r\n  Key  =  a value  \r\n"
-                                       "key=second\r\n[setting]\r\nonly=in second\r\n[\x83" "A]\r\nk=dbcs\r\n");
+    const IniFile ini = IniFile::parse(
+        "orphan=0\r\n; comment=1\r\n  [ Setting ]  \r\n  Key  =  a value  \r\n"
+        "key=second\r\n[setting]\r\nonly=in second\r\n[\x83"
+        "A]\r\nk=dbcs\r\n");
     EXPECT_EQ(ini.value("SETTING", "KEY"), "a value");        // case, blanks, first key
     EXPECT_EQ(ini.value("SETTING", "only"), std::nullopt);    // first section wins
     EXPECT_EQ(ini.value("SETTING", "orphan"), std::nullopt);  // before any section
     EXPECT_EQ(ini.value("SETTING", "; comment"), std::nullopt);
-    EXPECT_EQ(ini.value("\x83" "A", "K"), "dbcs");
-    EXPECT_EQ(ini.value("\x83" "a", "k"), std::nullopt);  // a trail byte is not a letter
+    EXPECT_EQ(ini.value("\x83"
+                        "A",
+                        "K"),
+              "dbcs");
+    EXPECT_EQ(ini.value("\x83"
+                        "a",
+                        "k"),
+              std::nullopt);  // a trail byte is not a letter
     EXPECT_EQ(ini.valueOr("setting", "missing", "dflt"), "dflt");
     // A written value replaces the old one in place or is appended to its section or a new one.
-    const struct { const char* before; const char* section; const char* key; const char* after; } cases[] = {
-        {"; head\r\n[A]\r\nX = 1 \r\nx=2\r\n\r\n[B]\r\nX=3\r\n", "a", "x",
-         "; head\r\n[A]\r\nX = v\r\nx=2\r\n\r\n[B]\r\nX=3\r\n"},
-        {"[A]\nk=1\r\nj=2\n", "A", "j", "[A]\nk=1\r\nj=v\n"},  // mixed line ends stay as they are
-        {"[A]\r\nk=1\r\n\r\n\r\n[B]\r\nz=9\r\n", "A", "new", "[A]\r\nk=1\r\nnew=v\r\n\r\n\r\n[B]\r\nz=9\r\n"},
-        {"[A]\r\nk=1\r\n[B]\r\nz=9\r\n", "C", "c", "[A]\r\nk=1\r\n[B]\r\nz=9\r\n[C]\r\nc=v\r\n"},
-        {"[A]\nk=1", "A", "m", "[A]\nk=1\nm=v\n"}, {"[A]\nk=1", "B", "n", "[A]\nk=1\n[B]\nn=v\n"},  // LF, no end
-        {"", "S", "k", "[S]\r\nk=v\r\n"}, {"[S]", "S", "k", "[S]\r\nk=v\r\n"}};
+    const struct {
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* after;
+    } cases[] = {{"; head\r\n[A]\r\nX = 1 \r\nx=2\r\n\r\n[B]\r\nX=3\r\n", "a", "x",
+                  "; head\r\n[A]\r\nX = v\r\nx=2\r\n\r\n[B]\r\nX=3\r\n"},
+                 {"[A]\nk=1\r\nj=2\n", "A", "j", "[A]\nk=1\r\nj=v\n"},  // mixed line ends stay as they are
+                 {"[A]\r\nk=1\r\n\r\n\r\n[B]\r\nz=9\r\n", "A", "new", "[A]\r\nk=1\r\nnew=v\r\n\r\n\r\n[B]\r\nz=9\r\n"},
+                 {"[A]\r\nk=1\r\n[B]\r\nz=9\r\n", "C", "c", "[A]\r\nk=1\r\n[B]\r\nz=9\r\n[C]\r\nc=v\r\n"},
+                 {"[A]\nk=1", "A", "m", "[A]\nk=1\nm=v\n"},
+                 {"[A]\nk=1", "B", "n", "[A]\nk=1\n[B]\nn=v\n"},  // LF, no end
+                 {"", "S", "k", "[S]\r\nk=v\r\n"},
+                 {"[S]", "S", "k", "[S]\r\nk=v\r\n"}};
     for (const auto& c : cases) {
         IniFile written = IniFile::parse(c.before);
         EXPECT_EQ(written.serialise(), c.before);
@@ -43,8 +57,10 @@ TEST(IniFile, SurvivesGarbage)
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
         std::string bytes(round == 0 ? 0 : random() % 3000, '\0');
-        for (char& c : bytes) c = "[]=;\r\n \tAk\x83\x00\xFF"[random() % 13];
-        if (round == 0) bytes = "[A]\r\nk=" + std::string(1 << 20, 'x') + std::string(1, '\0') + "\r\n";
+        for (char& c : bytes)
+            c = "[]=;\r\n \tAk\x83\x00\xFF"[random() % 13];
+        if (round == 0)
+            bytes = "[A]\r\nk=" + std::string(1 << 20, 'x') + std::string(1, '\0') + "\r\n";
         IniFile ini = IniFile::parse(bytes);
         EXPECT_EQ(ini.serialise(), bytes);
         ini.setValue("A", "k", "1");

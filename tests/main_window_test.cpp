@@ -20,8 +20,7 @@ struct Window {
     MemoryControls controls;
     std::unique_ptr<CKestrelDlg> dialog;
 
-    explicit Window(const std::string& settingsPath)
-        : dialog(std::make_unique<CKestrelDlg>(controls, settingsPath))
+    explicit Window(const std::string& settingsPath) : dialog(std::make_unique<CKestrelDlg>(controls, settingsPath))
     {
         dialog->OnInitDialog();
         controls.flushPostedFocus();
@@ -33,8 +32,8 @@ struct Window {
 TEST(MainWindow, LayoutOutsideTheTablesShowsTheDamageLayout)
 {
     TempDir dir;
-    const std::string ini = dir.write("k.ini", "[SETTING]\r\nSELECTLIST=4\r\nMONSTERFILE=" +
-                                                   kestrel::testing::sampleFilePath() + "\r\n");
+    const std::string ini =
+        dir.write("k.ini", "[SETTING]\r\nSELECTLIST=4\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n");
     Window w(ini);
     EXPECT_TRUE(w.controls.checked(id::kLayoutRadios[3]));
     ASSERT_EQ(w.controls.columns(kIdList).size(), 15u);
@@ -83,14 +82,14 @@ TEST(MainWindow, FailedSettingsWriteIsToldOnce)
 TEST(MainWindow, ColumnWidthsAndWindowPlaceOutliveTheRun)
 {
     TempDir dir;
-    const std::string ini = dir.write(
-        "k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nSELECTLIST=1\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() +
-                     "\r\n[KESTREL]\r\nWINDOW=40,50,900,700\r\nCOLUMNS_0=1,2,3\r\n");
+    const std::string ini = dir.write("k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nSELECTLIST=1\r\nMONSTERFILE=" +
+                                                   kestrel::testing::sampleFilePath() +
+                                                   "\r\n[KESTREL]\r\nWINDOW=40,50,900,700\r\nCOLUMNS_0=1,2,3\r\n");
     {
         Window w(ini);
         EXPECT_EQ(w.controls.windowRect(), (WindowRect{40, 50, 900, 700}));
         ASSERT_TRUE(w.controls.resizeColumn(kIdList, 2, 500));  // 場所
-        w.controls.click(id::kLayoutRadios[0]);  // three widths for eight columns: its own
+        w.controls.click(id::kLayoutRadios[0]);                 // three widths for eight columns: its own
         EXPECT_EQ(w.controls.columns(kIdList)[0].width, columnsOf(0)[0].width);
         w.controls.click(id::kLayoutRadios[1]);
         EXPECT_EQ(w.controls.columns(kIdList)[2].width, 500);

@@ -54,7 +54,8 @@ TEST(MemoryControls, PostedFocusRunsWhenTheOutermostActionIsOver)
     std::vector<int> seen;
     w.onClick = [&](int id) {
         w.c.postFocus(10);
-        if (id == 40) w.c.click(20);  // a nested action does not run the request
+        if (id == 40)
+            w.c.click(20);  // a nested action does not run the request
         seen.push_back(w.c.focus());
     };
     w.c.click(40);
@@ -69,10 +70,11 @@ TEST(MemoryControls, QueuedAnswersFitTheBoxOrGiveItsDefault)
     using A = MessageAnswer;
     using B = MessageButtons;
     MemoryControls c;
-    for (A queued : {A::No, A::Yes, A::Ok}) c.queueAnswer(queued);
+    for (A queued : {A::No, A::Yes, A::Ok})
+        c.queueAnswer(queued);
     // Yes on an OK box is taken as OK, OK on a question as Yes; an empty queue presses Enter.
-    const std::pair<B, A> asked[] = {{B::YesNoCancel, A::No}, {B::Ok, A::Ok}, {B::YesNoCancel, A::Yes},
-                                     {B::Ok, A::Ok}, {B::YesNoCancel, A::Yes}};
+    const std::pair<B, A> asked[] = {
+        {B::YesNoCancel, A::No}, {B::Ok, A::Ok}, {B::YesNoCancel, A::Yes}, {B::Ok, A::Ok}, {B::YesNoCancel, A::Yes}};
     for (const auto& [buttons, answer] : asked)
         EXPECT_EQ(c.messageBox("t", "C", buttons, MessageIcon::Question), answer);
 }

@@ -15,8 +15,8 @@ using Ints = std::vector<int>;
 namespace {
 const std::string kSlime = "\x83\x58\x83\x89\x83\x43\x83\x80";                // スライム
 const std::string kCallFriends = "\x92\x87\x8a\xd4\x82\xf0\x8c\xc4\x82\xd4";  // 仲間を呼ぶ
-const std::string kComma = "\x81\x41";                                          // 、
-const std::string kSo = "\x83\x5c";                                             // ソ: second byte is a backslash
+const std::string kComma = "\x81\x41";                                        // 、
+const std::string kSo = "\x83\x5c";                                           // ソ: second byte is a backslash
 
 struct Loaded {
     std::unique_ptr<Catalogue> catalogue = std::make_unique<Catalogue>();
@@ -50,8 +50,9 @@ std::string extendedFile(std::initializer_list<Columns> lines, const char* heade
 TEST(MonsterLoader, MagicAndVersionChooseTheLayout)
 {
     const std::pair<const char*, int> cases[] = {
-        {"HRVTNP15041199", kBasicFormat}, {"xx,HRVTNP15041200,yy", kExtendedFormat}, {"no magic here", kBasicFormat},
-        {"HRVTNP99999999999999", kExtendedFormat}, {"HRVTNP19010100", kExtendedFormat}, {"HRVTNP,1", kBasicFormat},
+        {"HRVTNP15041199", kBasicFormat},          {"xx,HRVTNP15041200,yy", kExtendedFormat},
+        {"no magic here", kBasicFormat},           {"HRVTNP99999999999999", kExtendedFormat},
+        {"HRVTNP19010100", kExtendedFormat},       {"HRVTNP,1", kBasicFormat},
         {"name,HRVMOB and more", kExtendedFormat}, {"HRVMOB HRVTNP1", kBasicFormat}};  // HRVTNP is looked for first
     for (const auto& [header, format] : cases) {
         bool unsupported = false;
@@ -63,22 +64,26 @@ TEST(MonsterLoader, MagicAndVersionChooseTheLayout)
 TEST(MonsterLoader, BothFillEveryColumnWithItsDefaults)
 {
     auto row = [](const R& r) {
-        return Ints{r.quizClass, r.family, r.metal, r.floating, r.hp, r.mp, r.attack, r.defense, r.weight,
-                    r.bookNumber, r.noAnger, r.size, r.typeLetter, r.dealtSpread, r.takenSpread, r.loadIndex,
-                    r.skillCount, r.extraStats[0], r.extraStats[1], r.extraStats[26]};
+        return Ints{r.quizClass, r.family,     r.metal,         r.floating,      r.hp,
+                    r.mp,        r.attack,     r.defense,       r.weight,        r.bookNumber,
+                    r.noAnger,   r.size,       r.typeLetter,    r.dealtSpread,   r.takenSpread,
+                    r.loadIndex, r.skillCount, r.extraStats[0], r.extraStats[1], r.extraStats[26]};
     };
-    Loaded b("HRVTNP14122700\r\n0," + kSlime + ",2,\x8f\x62?,M,120,,35,x\r\n1,B,3,\x81\x48,F\r\n"  // 獣? ？
-             "2,C,1,,f,5,6,7,8,a" + kComma + "b,ignored\n");
+    Loaded b("HRVTNP14122700\r\n0," + kSlime +
+             ",2,\x8f\x62?,M,120,,35,x\r\n1,B,3,\x81\x48,F\r\n"  // 獣? ？
+             "2,C,1,,f,5,6,7,8,a" +
+             kComma + "b,ignored\n");
     ASSERT_EQ(b.count(), 3);
     EXPECT_EQ(Texts({b[0].reading, b[2].skills[0], b[2].skills[1]}), (Texts{kSlime, "a", "b"}));
     EXPECT_EQ(row(b[0]), (Ints{2, 1 | kUncertainFamily, 1, 0, 120, -1, 35, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(row(b[1]), (Ints{3, 14, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // missing columns: 0
     EXPECT_EQ(row(b[2]), (Ints{1, 0, 0, -1, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0}));
     const std::string suraimu = "\x82\xb7\x82\xe7\x82\xa2\x82\xde";  // すらいむ
-    Loaded t(extendedFile({{{1, kSlime}, {2, suraimu}, {3, "\x8f\x62"}, {4, "12"}, {6, "80"}, {9, "40"},
-                            {10, "300"}, {14, "7"}, {40, "9"}, {46, "one<BR>two"}, {47, "three"}, {48, "cave"},
-                            {49, "-1"}, {52, "1"}, {54, "?"}, {55, "1"}, {56, "K"}, {75, "3"}, {76, "2"}, {77, "4"}},
-                           {{1, "B"}, {54, "1"}, {56, "KK"}, {75, ""}}}));  // 獣
+    Loaded t(extendedFile(
+        {{{1, kSlime}, {2, suraimu}, {3, "\x8f\x62"},    {4, "12"},     {6, "80"},    {9, "40"},  {10, "300"},
+          {14, "7"},   {40, "9"},    {46, "one<BR>two"}, {47, "three"}, {48, "cave"}, {49, "-1"}, {52, "1"},
+          {54, "?"},   {55, "1"},    {56, "K"},          {75, "3"},     {76, "2"},    {77, "4"}},
+         {{1, "B"}, {54, "1"}, {56, "KK"}, {75, ""}}}));  // 獣
     ASSERT_EQ(t.count(), 2);
     EXPECT_EQ(row(t[0]), (Ints{3, 1, 1, -1, 80, -1, -1, 40, 300, 12, -1, 1, 3, 2, 4, 0, 0, 7, -1, 9}));
     // Empty HP unknown, empty floating none, "KK" no letter, empty class 1.
@@ -93,12 +98,17 @@ TEST(MonsterLoader, BothFillEveryColumnWithItsDefaults)
 
 TEST(MonsterLoader, SplitsAtWholeCommasAndNamesCallFriends)
 {
-    const std::string meA = "\x83\x81" "A";  // メA: the bytes 0x81 0x41 across a character boundary
+    const std::string meA =
+        "\x83\x81"
+        "A";  // メA: the bytes 0x81 0x41 across a character boundary
     std::string nine = "1";
-    for (char c = '2'; c <= '9'; ++c) nine += kComma + c;
-    Loaded t("HRVTNP14122700\n0,N,1,,,,,,," + meA + kComma + kSo + kComma + kComma + "x" + kComma + "\n"
-             "0,N,1,,,,,,," + kComma + "a\n0,N,1,,,,,,," + nine + "\n0," + kSlime + ",1,,,,,,," + kCallFriends +
-             kComma + "\x89\xce" + kComma + kCallFriends + "X\n");  // 火
+    for (char c = '2'; c <= '9'; ++c)
+        nine += kComma + c;
+    Loaded t("HRVTNP14122700\n0,N,1,,,,,,," + meA + kComma + kSo + kComma + kComma + "x" + kComma +
+             "\n"
+             "0,N,1,,,,,,," +
+             kComma + "a\n0,N,1,,,,,,," + nine + "\n0," + kSlime + ",1,,,,,,," + kCallFriends + kComma + "\x89\xce" +
+             kComma + kCallFriends + "X\n");  // 火
     // The final separator adds nothing. An empty skill is the start of 仲間を呼ぶ and gets the name; 仲間を呼ぶX
     // is longer and stays as it is.
     EXPECT_EQ(skillsOf(t[0]), (Texts{meA, kSo, "(N)", "x"}));
@@ -112,10 +122,11 @@ TEST(MonsterLoader, SplitsAtWholeCommasAndNamesCallFriends)
 TEST(MonsterLoader, OverlongTextIsCutAtACharacterBoundaryAndTheTableHolds1024)
 {
     std::string so20;
-    for (int i = 0; i < 20; ++i) so20 += kSo;
+    for (int i = 0; i < 20; ++i)
+        so20 += kSo;
     // "a" + 20 ソ: byte 31 would split a character; with "ab" the 16th ソ does not fit.
-    Loaded t(extendedFile({{{1, "a" + so20}, {45, std::string(70, 's')}, {46, std::string(300, 'z')}},
-                           {{1, "ab" + so20}}}));
+    Loaded t(
+        extendedFile({{{1, "a" + so20}, {45, std::string(70, 's')}, {46, std::string(300, 'z')}}, {{1, "ab" + so20}}}));
     EXPECT_EQ(t[0].name, ("a" + so20).substr(0, 31));
     EXPECT_EQ(std::string(t[0].skills[0]).size(), 63u);
     EXPECT_EQ(triviaText1Of(*t.catalogue, t[0]).size(), 255u);

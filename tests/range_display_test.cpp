@@ -15,17 +15,20 @@ namespace {
 #define ABOUT "\x96\xF1"  // 約
 
 // The five texts of one row, joined by '|'.
-std::string joined(const RangeTexts& t) {
+std::string joined(const RangeTexts& t)
+{
     return t.low + "|" + t.separator + "|" + t.high + "|" + t.average + "|" + t.percentage;
 }
 
 // The attack texts after one update with the given last attack range.
-std::string attackAfter(ObservationState& s, std::int32_t lastLow, std::int32_t lastHigh) {
+std::string attackAfter(ObservationState& s, std::int32_t lastLow, std::int32_t lastHigh)
+{
     s.lastAttackLow = lastLow, s.lastAttackHigh = lastHigh;
     return joined(updateRangeDisplay(s).attack);
 }
 
-TEST(RangeDisplay, UnknownFirstThenIntersectedAndRestartedOnJump) {
+TEST(RangeDisplay, UnknownFirstThenIntersectedAndRestartedOnJump)
+{
     ObservationState s;
     EXPECT_EQ(joined(updateRangeDisplay(s).defense), "?|" TILDE "|?||");
     EXPECT_EQ(attackAfter(s, 82, 98), "?|" TILDE "|?||");
@@ -46,11 +49,15 @@ TEST(RangeDisplay, UnknownFirstThenIntersectedAndRestartedOnJump) {
     EXPECT_EQ(joined(updateRangeDisplay(s).defense), "200|" TILDE "|500|Ave.350|(50%)");
 }
 
-TEST(RangeDisplay, CollapseNinetyNineRuleAverageCapAndUnboundedDefense) {
-    struct Case { std::int32_t lo, hi, spanLo, spanHi, lastLo, lastHi, jump; const char* texts; };
+TEST(RangeDisplay, CollapseNinetyNineRuleAverageCapAndUnboundedDefense)
+{
+    struct Case {
+        std::int32_t lo, hi, spanLo, spanHi, lastLo, lastHi, jump;
+        const char* texts;
+    };
     const Case cases[] = {
-        {100, 110, 100, 110, 110, 120, 0, STAR "||" ABOUT "110||(100%)"},  // meeting
-        {100, 110, 100, 110, 80, 80, 1, STAR "||" ABOUT "80||(0%)"},       // restarted to one value: no span
+        {100, 110, 100, 110, 110, 120, 0, STAR "||" ABOUT "110||(100%)"},    // meeting
+        {100, 110, 100, 110, 80, 80, 1, STAR "||" ABOUT "80||(0%)"},         // restarted to one value: no span
         {100, 101, 0, 200, 100, 101, 0, "100|" TILDE "|101|Ave.100|(99%)"},  // narrow but not one value
         {1500, 1700, 1500, 1700, 1500, 1700, 0, "1500|" TILDE "|1700|Ave.999|(50%)"},
         {1500, 1700, 1500, 1700, 1600, 1600, 0, STAR "||" ABOUT "999||(100%)"},

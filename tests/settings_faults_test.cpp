@@ -92,11 +92,15 @@ TEST(SettingsFaults, GarbageNulDuplicatesAndLongLinesLoadAndSave)
         c = static_cast<char>(random());
     while (longName.size() < mega.size())
         longName += "\x8F\x62";  // 獣
-    const struct { std::string bytes; int quizClass, sort; std::string name; } cases[] = {
+    const struct {
+        std::string bytes;
+        int quizClass, sort;
+        std::string name;
+    } cases[] = {
         {garbage + "\n[SETTING]\r\nQUIZCLASS=2\r\nSORT=3\0x\r\n[USER0]\r\nUSERNAME=ab\0cd\r\n"s, 2, 3, "ab"},
         {"[SETTING]\r\nQUIZ\0CLASS=4\r\nSORT=3\r\n[USER0]\0\r\nUSERNAME=ab\r\n"s, 1, 3, "ab"},
-        {"[SETTING]\r\nQUIZCLASS=2\r\nQUIZCLASS=4\r\n[setting]\r\nSORT=3\r\n[USER0]\r\n[USER0]\r\nUSERNAME=x\r\n", 2,
-         0, "User1"},
+        {"[SETTING]\r\nQUIZCLASS=2\r\nQUIZCLASS=4\r\n[setting]\r\nSORT=3\r\n[USER0]\r\n[USER0]\r\nUSERNAME=x\r\n", 2, 0,
+         "User1"},
         {"[" + mega + "]\r\n" + mega + "\r\n[SETTING]\r\nMONSTERFILE=" + longName + "\r\nQUIZCLASS=" + mega +
              "\r\nSORT=3\r\n[USER0]\r\nUSERNAME=" + longName + "\r\n",
          1, 3, longName.substr(0, 12)},

@@ -37,25 +37,46 @@ TEST(SettingsFile, EveryValueKeepsItsRangeOrFallsBack)
 {
     // An empty or non-numeric value reads as a missing key; "%d" stops at the first non-digit.
     // Each case names the key whose value it checks (the line may be empty).
-    const struct { const char* line; std::string_view key; int want; } ints[] = {
-        {"", "QUIZCLASS", 1}, {"QUIZCLASS=4", "QUIZCLASS", 4}, {"QUIZCLASS=5", "QUIZCLASS", 1},
-        {"QUIZCLASS=-", "QUIZCLASS", 1}, {"USERSEL=99", "USERSEL", 99}, {"SORT=7", "SORT", 7},
-        {"USERSEL=100", "USERSEL", 0}, {"SELECTLIST=5", "SELECTLIST", 0}, {"DEBUG=-8", "DEBUG", -8},
-        {"", "PERM_ATK_L", 70}, {"PERM_ATK_L=0", "PERM_ATK_L", 100}, {"PERM_ATK_L=-5", "PERM_ATK_L", -5},
-        {"PERM_ATK_L=101", "PERM_ATK_L", 100}, {"PERM_ATK_L=", "PERM_ATK_L", 70}, {"", "PERM_DEF_L", 50},
-        {"PERM_ATK_L=abc", "PERM_ATK_L", 70}, {"PERM_ATK_L= 12abc", "PERM_ATK_L", 12}, {"SORT=8", "SORT", 0},
-        {"PERM_ATK_H=99", "PERM_ATK_H", 100}, {"PERM_DEF_H=999", "PERM_DEF_H", 999},
-        {"PERM_DEF_H=99999999999", "PERM_DEF_H", 100}, {"AUTOJUDG_FLY=0", "AUTOJUDG_FLY", 0},
-        {"AUTOJUDG_SPC=2", "AUTOJUDG_SPC", 1}, {"SELECTLIST=4", "SELECTLIST", 4},
-        {"USERSEL=-1", "USERSEL", 0}};
+    const struct {
+        const char* line;
+        std::string_view key;
+        int want;
+    } ints[] = {{"", "QUIZCLASS", 1},
+                {"QUIZCLASS=4", "QUIZCLASS", 4},
+                {"QUIZCLASS=5", "QUIZCLASS", 1},
+                {"QUIZCLASS=-", "QUIZCLASS", 1},
+                {"USERSEL=99", "USERSEL", 99},
+                {"SORT=7", "SORT", 7},
+                {"USERSEL=100", "USERSEL", 0},
+                {"SELECTLIST=5", "SELECTLIST", 0},
+                {"DEBUG=-8", "DEBUG", -8},
+                {"", "PERM_ATK_L", 70},
+                {"PERM_ATK_L=0", "PERM_ATK_L", 100},
+                {"PERM_ATK_L=-5", "PERM_ATK_L", -5},
+                {"PERM_ATK_L=101", "PERM_ATK_L", 100},
+                {"PERM_ATK_L=", "PERM_ATK_L", 70},
+                {"", "PERM_DEF_L", 50},
+                {"PERM_ATK_L=abc", "PERM_ATK_L", 70},
+                {"PERM_ATK_L= 12abc", "PERM_ATK_L", 12},
+                {"SORT=8", "SORT", 0},
+                {"PERM_ATK_H=99", "PERM_ATK_H", 100},
+                {"PERM_DEF_H=999", "PERM_DEF_H", 999},
+                {"PERM_DEF_H=99999999999", "PERM_DEF_H", 100},
+                {"AUTOJUDG_FLY=0", "AUTOJUDG_FLY", 0},
+                {"AUTOJUDG_SPC=2", "AUTOJUDG_SPC", 1},
+                {"SELECTLIST=4", "SELECTLIST", 4},
+                {"USERSEL=-1", "USERSEL", 0}};
     for (const auto& c : ints)
         EXPECT_EQ(valueOf(integerSettings(withSetting(c.line)), c.key), c.want) << c.line;
-    const struct { const char* line; std::string_view key; float want; } floats[] = {
-        {"VAL_FLY_WID_H=2.00", "VAL_FLY_WID_H", 2.0f}, {"VAL_FLY_WID_H=2.01", "VAL_FLY_WID_H", 1.17f},
-        {"VAL_FLY_WID_H=2.0000001", "VAL_FLY_WID_H", 2.0f}, {"VAL_FLY_WID_L=0.5", "VAL_FLY_WID_L", 0.5f},
-        {"VAL_FLY_WID_L=0.49", "VAL_FLY_WID_L", 0.90f}, {"VAL_TYP_SPC_L=1.5e0x", "VAL_TYP_SPC_L", 1.5f},
-        {"VAL_TYP_SPC_L=nan", "VAL_TYP_SPC_L", 1.0f}, {"VAL_TYP_SPC_L=1e999", "VAL_TYP_SPC_L", 1.0f},
-        {"VAL_FLY_NOM_H=x", "VAL_FLY_NOM_H", 1.56f}, {"", "VAL_FLY_ELE_L", 1.09f}};
+    const struct {
+        const char* line;
+        std::string_view key;
+        float want;
+    } floats[] = {{"VAL_FLY_WID_H=2.00", "VAL_FLY_WID_H", 2.0f},      {"VAL_FLY_WID_H=2.01", "VAL_FLY_WID_H", 1.17f},
+                  {"VAL_FLY_WID_H=2.0000001", "VAL_FLY_WID_H", 2.0f}, {"VAL_FLY_WID_L=0.5", "VAL_FLY_WID_L", 0.5f},
+                  {"VAL_FLY_WID_L=0.49", "VAL_FLY_WID_L", 0.90f},     {"VAL_TYP_SPC_L=1.5e0x", "VAL_TYP_SPC_L", 1.5f},
+                  {"VAL_TYP_SPC_L=nan", "VAL_TYP_SPC_L", 1.0f},       {"VAL_TYP_SPC_L=1e999", "VAL_TYP_SPC_L", 1.0f},
+                  {"VAL_FLY_NOM_H=x", "VAL_FLY_NOM_H", 1.56f},        {"", "VAL_FLY_ELE_L", 1.09f}};
     for (const auto& c : floats)
         EXPECT_EQ(valueOf(decimalSettings(withSetting(c.line)), c.key), c.want) << c.line;
     const std::pair<const char*, std::uint64_t> flags[] = {{"zz", 0}, {"1fz", 0x1F}, {"-1", ~0u}, {"123456789A", ~0u}};
@@ -106,7 +127,8 @@ TEST(SettingsFile, SavesInOrderSkipsUnsetProfilesAndRoundTrips)
     EXPECT_NE(saved.find("[USER5]\nATACK=1500\nDEFENSE=100\nWEAPON=3\n"), std::string::npos);
     // Load, save, load: the same values, and saving them again the same bytes.
     const Settings back = loadSettings(file);
-    EXPECT_EQ(std::tuple(back.monsterFilePath, back.currentClass, back.config.tolerances.PERM_ATK_L, back.config.thresholds.VAL_FLY_WID_H),
+    EXPECT_EQ(std::tuple(back.monsterFilePath, back.currentClass, back.config.tolerances.PERM_ATK_L,
+                         back.config.thresholds.VAL_FLY_WID_H),
               std::tuple(s.monsterFilePath, 3, -5, 2.0f));
     EXPECT_EQ(std::tuple(fields(back.profiles[42]), back.profiles[5].WEAPON), std::tuple(fields(s.profiles[42]), 3));
     ASSERT_TRUE(saveSettings(back, file));
@@ -162,7 +184,10 @@ TEST(FilePaths, JapaneseFolderForSettingsAndDefinitionFile)
 TEST(SettingsFile, Utf8DefinitionPathKey)
 {
     const std::string korean = "/home/p/\xEB\xAA\xAC\xEC\x8A\xA4\xED\x84\xB0.csv";  // 몬스터.csv
-    const struct { std::string file; std::string want; } reads[] = {
+    const struct {
+        std::string file;
+        std::string want;
+    } reads[] = {
         {"[KESTREL]\r\nMONSTERFILE_UTF8=" + korean + "\r\n", korean},
         {"[KESTREL]\r\nMONSTERFILE_UTF8=/p/\x83\x82.csv\r\n", ""},  // code page 932 bytes: no UTF-8 path
         {"[KESTREL]\r\nMONSTERFILE_UTF8=/" + std::string(5000, 'a') + "\r\n", ""},
@@ -192,7 +217,10 @@ TEST(SettingsFile, Utf8DefinitionPathKey)
 TEST(SettingsFile, WindowAndColumnKeys)
 {
     using W = std::optional<WindowGeometry>;
-    const struct { std::string value; W want; } windows[] = {
+    const struct {
+        std::string value;
+        W want;
+    } windows[] = {
         {"10,20,1040,860", WindowGeometry{10, 20, 1040, 860}},
         {" -1920 , 5,800,600 ", WindowGeometry{-1920, 5, 800, 600}},
         {"99999999,-99999999,5,99999999", WindowGeometry{32000, -32000, 100, 16384}},
@@ -208,7 +236,10 @@ TEST(SettingsFile, WindowAndColumnKeys)
     EXPECT_EQ(parseSettings("[SETTING]\r\nWINDOW=1,2,300,400\r\n").window, std::nullopt);
 
     using V = std::vector<std::int32_t>;
-    const struct { std::string value; V want; } columns[] = {
+    const struct {
+        std::string value;
+        V want;
+    } columns[] = {
         {"106,29,726", V{106, 29, 726}},
         {"0,-5,100000", V{10, 10, 4000}},
         {"106;29", V{}},

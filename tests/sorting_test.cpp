@@ -21,7 +21,8 @@ using testing::literalApplySort;
 using testing::literalSort;
 
 // Appends a record identified by its loadIndex (its position when added).
-MonsterRecord& addRecord(Catalogue& catalogue, std::int32_t family = 0, std::int32_t hp = 0, std::int32_t weight = 0) {
+MonsterRecord& addRecord(Catalogue& catalogue, std::int32_t family = 0, std::int32_t hp = 0, std::int32_t weight = 0)
+{
     MonsterRecord& record = catalogue.monsterTable[catalogue.monsterCount];
     record.loadIndex = catalogue.monsterCount++;
     record.family = family, record.hp = hp, record.weight = weight;
@@ -29,15 +30,21 @@ MonsterRecord& addRecord(Catalogue& catalogue, std::int32_t family = 0, std::int
 }
 
 // The load indices in table order, as digits.
-std::string order(const Catalogue& catalogue) {
+std::string order(const Catalogue& catalogue)
+{
     std::string ids;
-    for (int i = 0; i < catalogue.monsterCount; ++i) ids += std::to_string(catalogue.monsterTable[i].loadIndex);
+    for (int i = 0; i < catalogue.monsterCount; ++i)
+        ids += std::to_string(catalogue.monsterTable[i].loadIndex);
     return ids;
 }
 
-TEST(Sorting, DocumentedOrders) {
+TEST(Sorting, DocumentedOrders)
+{
     auto catalogue = std::make_unique<Catalogue>();
-    const auto sorted = [&](int key, int level) { applySort(*catalogue, key, level); return order(*catalogue); };
+    const auto sorted = [&](int key, int level) {
+        applySort(*catalogue, key, level);
+        return order(*catalogue);
+    };
     for (std::int32_t v : {120, -1, 0}) {
         MonsterRecord& r = addRecord(*catalogue);
         r.hp = r.mp = r.attack = r.defense = r.bookNumber = v, r.weight = -v;  // weight order differs
@@ -56,7 +63,8 @@ TEST(Sorting, DocumentedOrders) {
     catalogue->monsterCount = 0;
     const std::int32_t rows[][3] = {{1, 50, 1}, {1, 30, 2}, {2, 10, 0}, {0x81, 5, 0},
                                     {0, 99, 0}, {2, -1, 0}, {14, 7, 0}};  // family, HP, weight
-    for (const auto& [family, hp, weight] : rows) addRecord(*catalogue, family, hp, weight);
+    for (const auto& [family, hp, weight] : rows)
+        addRecord(*catalogue, family, hp, weight);
     EXPECT_EQ(sorted(kSortFamily, 0), "4102563");
     EXPECT_EQ(sorted(kSortFamily, 8), "4012563");
 
@@ -71,7 +79,8 @@ TEST(Sorting, DocumentedOrders) {
 
 // Random tables with many equal keys and readings that begin one another, sorted
 // both ways for every key (valid or not) and debug level; every byte must agree.
-TEST(Sorting, SameResultAsExchangingWholeRecords) {
+TEST(Sorting, SameResultAsExchangingWholeRecords)
+{
     std::mt19937 random(20240611);
     const std::int32_t numbers[] = {-1, 0, 1, 2, 3, 50, 0x81, 0x7fffffff, static_cast<std::int32_t>(0x80000000)};
     const char letters[] = {'-', '1', '\xa6', '\xb1', '\xbd', '\xdd', '\x89'};
@@ -88,7 +97,8 @@ TEST(Sorting, SameResultAsExchangingWholeRecords) {
                 *f = numbers[pick(round % 2 ? 3 : 9)];
             // Every fourth round has long readings that share long beginnings, up to a whole field without NUL.
             const int length = round % 4 == 3 ? lengths[pick(std::size(lengths))] : pick(5);
-            for (int k = length; k > 0; --k) r.readingKey[k - 1] = letters[pick(round % 2 ? 2 : 7)];
+            for (int k = length; k > 0; --k)
+                r.readingKey[k - 1] = letters[pick(round % 2 ? 2 : 7)];
         }
         for (int key = -1; key <= 7; ++key)
             for (int debugLevel : {0, 8}) {
@@ -107,7 +117,8 @@ TEST(Sorting, SameResultAsExchangingWholeRecords) {
 
 // The generated full table: realistic readings, with the voicing marks
 // dropped by normalisation, and numbers with many repeats.
-TEST(Sorting, SameResultAsExchangingWholeRecordsOnAFullTable) {
+TEST(Sorting, SameResultAsExchangingWholeRecordsOnAFullTable)
+{
     auto a = std::make_unique<Catalogue>(), b = std::make_unique<Catalogue>();
     loadMonsterBytes(*a, testing::generatedExtendedFile(kMaxMonsters, 7), "generated.csv", {});
     ASSERT_EQ(a->monsterCount, kMaxMonsters);

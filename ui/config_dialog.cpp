@@ -23,7 +23,8 @@ std::string formatRatio(float value)
 {
     // "%3.2f" without the locale: the decimal point is always '.'.
     char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::fixed, 2);
+    const auto result =
+        std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::fixed, 2);
     return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("0.00");
 }
 
@@ -89,10 +90,7 @@ constexpr RatioField kRatioFields[] = {
 
 }  // namespace
 
-std::string ConfigSetting::caption() const
-{
-    return "Config";
-}
+std::string ConfigSetting::caption() const { return "Config"; }
 
 std::vector<ControlSpec> ConfigSetting::controls() const
 {
@@ -103,8 +101,7 @@ std::vector<ControlSpec> ConfigSetting::controls() const
     t.label("武器特攻(例：けもの突き) による系統自動判定");
     t.add(kSpecialOn, K::Radio, "する", kSpecialGroup);
     t.add(kSpecialOff, K::Radio, "しない", kSpecialGroup);
-    t.labels({"通常攻撃でのダメージ範囲", "×××××■■■■■", "↓", "↑", "特攻攻撃でのダメージ範囲",
-              "■■■■■○○○○○"});
+    t.labels({"通常攻撃でのダメージ範囲", "×××××■■■■■", "↓", "↑", "特攻攻撃でのダメージ範囲", "■■■■■○○○○○"});
     t.label("Max");
     t.add(kSpecialHigh, K::Edit);
     t.label("倍");

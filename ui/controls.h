@@ -18,14 +18,14 @@
 namespace kestrel::ui {
 
 enum class ControlKind {
-    Static,      // a text; may be clickable (the weapon name)
-    Edit,        // single-line edit with change notifications
-    Button,      // push button (also the icon buttons)
-    CheckBox,    // check box; a click toggles it, then runs the handler
-    Radio,       // radio button; a click checks it and unchecks its group first
-    PushCheck,   // push-like toggle button (family exclude row)
-    PushRadio,   // push-like radio button (family confirm row)
-    List,        // report-style list view
+    Static,     // a text; may be clickable (the weapon name)
+    Edit,       // single-line edit with change notifications
+    Button,     // push button (also the icon buttons)
+    CheckBox,   // check box; a click toggles it, then runs the handler
+    Radio,      // radio button; a click checks it and unchecks its group first
+    PushCheck,  // push-like toggle button (family exclude row)
+    PushRadio,  // push-like radio button (family confirm row)
+    List,       // report-style list view
 };
 
 struct ControlSpec {
@@ -60,8 +60,8 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 class ControlEvents {
 public:
     virtual ~ControlEvents() = default;
-    virtual void onTextChanged(int id) = 0;  // an edit's text changed (typed or set)
-    virtual void onClicked(int id) = 0;      // a button, check box, radio or clickable static
+    virtual void onTextChanged(int id) = 0;                      // an edit's text changed (typed or set)
+    virtual void onClicked(int id) = 0;                          // a button, check box, radio or clickable static
     virtual void onHeaderClicked(int /*id*/, int /*column*/) {}  // a list's column header
 };
 

@@ -20,8 +20,7 @@ namespace kestrel::ui {
 inline constexpr int kIdAdviceHeading = 3000, kIdNearMissHeading = 3010, kIdWhyGoneHeading = 3028;
 inline constexpr int kIdWhyGoneLabel = 3029;
 inline constexpr std::array<int, 3> kIdAdviceLines = {3001, 3002, 3003};
-inline constexpr std::array<int, 10> kIdNearMissLines = {3011, 3012, 3013, 3014, 3015,
-                                                         3016, 3017, 3018, 3019, 3020};
+inline constexpr std::array<int, 10> kIdNearMissLines = {3011, 3012, 3013, 3014, 3015, 3016, 3017, 3018, 3019, 3020};
 inline constexpr int kIdWhyGoneEdit = 3030;
 inline constexpr std::array<int, 5> kIdWhyGoneLines = {3031, 3032, 3033, 3034, 3035};
 // Near misses are shown once the list holds this many candidates or fewer.
@@ -34,7 +33,7 @@ struct HintSources {
     Catalogue& catalogue;
     const ObservationState& state;
     const FilterInputs& inputs;
-    const WeaponRow* weapon;  // the profile's weapon; nullptr for none
+    const WeaponRow* weapon;                 // the profile's weapon; nullptr for none
     const PlayerProfile* profile = nullptr;  // the current profile; nullptr for none
 };
 

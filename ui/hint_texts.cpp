@@ -16,19 +16,16 @@ struct AnswerWords {
 };
 
 struct FactTexts {
-    const char* subject;    // what the player checks, UTF-8
-    AnswerWords first;      // shown first
+    const char* subject;  // what the player checks, UTF-8
+    AnswerWords first;    // shown first
     AnswerWords second;
 };
 
 // Per yes/no observation, in the order of Observation (family's words are built).
 constexpr FactTexts kFacts[] = {
-    {"浮遊", {1, "浮く"}, {0, "浮かない"}},
-    {"メタル", {1, "メタル"}, {0, "メタルでない"}},
-    {"大きさ", {1, "大きい"}, {0, "普通"}},
-    {"MP吸", {1, "吸えた"}, {0, "吸えない"}},
-    {"怒り", {1, "怒った"}, {2, "怒らない"}},
-    {"重さ", {0, "押せた"}, {1, "押せない"}},
+    {"浮遊", {1, "浮く"}, {0, "浮かない"}},   {"メタル", {1, "メタル"}, {0, "メタルでない"}},
+    {"大きさ", {1, "大きい"}, {0, "普通"}},   {"MP吸", {1, "吸えた"}, {0, "吸えない"}},
+    {"怒り", {1, "怒った"}, {2, "怒らない"}}, {"重さ", {0, "押せた"}, {1, "押せない"}},
 };
 
 std::int32_t countOf(const AnswerSplit& split, std::int32_t value)
@@ -58,8 +55,7 @@ std::string splitText(Observation observation, const AnswerSplit& split, std::in
 {
     if (observation == Observation::family) {
         const std::string family = familyName(targetFamily + 1);
-        return family + " " + number(countOf(split, 1)) + " / " + family + sjis("でない ") +
-               number(countOf(split, 0));
+        return family + " " + number(countOf(split, 1)) + " / " + family + sjis("でない ") + number(countOf(split, 0));
     }
     const auto k = static_cast<std::size_t>(observation);
     if (k >= std::size(kFacts))
@@ -102,10 +98,18 @@ std::string removalReasons(const MonsterRecord& r, const RecordVerdict& v, const
         if (!v.fails(criterion))
             continue;
         switch (criterion) {
-        case Criterion::hpAtLeast: add("HP " + number(r.hp) + sjis(" は ") + number(s.hpAtLeast) + sjis(" より少ない")); break;
-        case Criterion::hpAtMost: add("HP " + number(r.hp) + sjis(" は ") + number(s.hpAtMost) + sjis(" より多い")); break;
-        case Criterion::mpAtLeast: add("MP " + number(r.mp) + sjis(" は ") + number(s.mpAtLeast) + sjis(" より少ない")); break;
-        case Criterion::mpAtMost: add("MP " + number(r.mp) + sjis(" は ") + number(s.mpAtMost) + sjis(" より多い")); break;
+        case Criterion::hpAtLeast:
+            add("HP " + number(r.hp) + sjis(" は ") + number(s.hpAtLeast) + sjis(" より少ない"));
+            break;
+        case Criterion::hpAtMost:
+            add("HP " + number(r.hp) + sjis(" は ") + number(s.hpAtMost) + sjis(" より多い"));
+            break;
+        case Criterion::mpAtLeast:
+            add("MP " + number(r.mp) + sjis(" は ") + number(s.mpAtLeast) + sjis(" より少ない"));
+            break;
+        case Criterion::mpAtMost:
+            add("MP " + number(r.mp) + sjis(" は ") + number(s.mpAtMost) + sjis(" より多い"));
+            break;
         case Criterion::dealtDamage: add(range("与ダメ", v.dealt)); break;
         case Criterion::takenDamage: add(range("被ダメ", v.taken)); break;
         case Criterion::familyExclusion: add(familyName(r.family) + sjis(" は除外した系統")); break;

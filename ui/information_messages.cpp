@@ -27,7 +27,8 @@ std::string statusUpdateNotice()
     return joined({
         "Ver2.4後期でレンダーシアのモンスターを中心に敵のステータス(攻撃力、守備力)が変更されています。\n\n",
         "このため、これらのモンスターが出題されると正しい結果が得られません。\n",
-        "気づいたモンスターには暫定値を入れてありますが、それでも意図せずモンスターの該当候補がなくなったりした場合は、\n"
+        "気づいたモンスターには暫定値を入れてありますが、それでも意図せずモンスターの該当候補がなくなったりした場合は、"
+        "\n"
         "< □ 誤差を許容 > という部分をチェック状態にしてみてください。\n\n",
         "正確な値は攻略本待ちになります。",
     });
@@ -122,20 +123,13 @@ std::string sizeNotice()
 std::string informationText(int message)
 {
     switch (message) {
-    case 0:
-        return statusUpdateNotice();
-    case 1:
-        return toleranceQuestion();
-    case 2:
-        return versionTopics();
-    case 3:
-        return pushingNotice();
-    case 4:
-        return mpDrainNotice();
-    case 6:
-        return sizeNotice();
-    default:
-        return {};
+    case 0: return statusUpdateNotice();
+    case 1: return toleranceQuestion();
+    case 2: return versionTopics();
+    case 3: return pushingNotice();
+    case 4: return mpDrainNotice();
+    case 6: return sizeNotice();
+    default: return {};
     }
 }
 

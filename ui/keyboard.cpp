@@ -32,15 +32,15 @@ std::vector<Shortcut> buildTable()
         table.push_back({kValueButtons[k].first, "Alt+" + std::to_string(k + 1),
                          sjis(kValueButtons[k].second) + sjis(" の観察を切り替える")});
     for (std::size_t k = 0; k < id::kConfirmRow.size(); ++k)
-        table.push_back({id::kConfirmRow[k], std::string("Alt+") + kFamilyLetters[k],
-                         sjis("確定: ") + sjis(kFamilyNames[k])});
+        table.push_back(
+            {id::kConfirmRow[k], std::string("Alt+") + kFamilyLetters[k], sjis("確定: ") + sjis(kFamilyNames[k])});
     for (std::size_t k = 0; k < id::kExcludeRow.size(); ++k)
         table.push_back({id::kExcludeRow[k], std::string("Alt+Shift+") + kFamilyLetters[k],
                          sjis("除外: ") + sjis(kFamilyNames[k])});
     table.push_back({id::kReset, "Ctrl+R", sjis("RESET（観察をすべて消す）")});
     for (std::size_t k = 0; k < id::kLayoutRadios.size(); ++k)
-        table.push_back({id::kLayoutRadios[k], "Ctrl+" + std::to_string(k + 1),
-                         sjis("一覧の表示: ") + sjis(kLayoutNames[k])});
+        table.push_back(
+            {id::kLayoutRadios[k], "Ctrl+" + std::to_string(k + 1), sjis("一覧の表示: ") + sjis(kLayoutNames[k])});
     return table;
 }
 
@@ -93,13 +93,11 @@ bool clickKeepsFocus(const ControlSpec& item)
     switch (item.kind) {
     case ControlKind::Radio:
     case ControlKind::PushRadio:
-    case ControlKind::PushCheck:
-        return true;
+    case ControlKind::PushCheck: return true;
     case ControlKind::Button:
-        return item.id == id::kReset ||
-               std::any_of(kValueButtons.begin(), kValueButtons.end(), [&](const auto& b) { return b.first == item.id; });
-    default:
-        return false;
+        return item.id == id::kReset || std::any_of(kValueButtons.begin(), kValueButtons.end(),
+                                                    [&](const auto& b) { return b.first == item.id; });
+    default: return false;
     }
 }
 

@@ -30,17 +30,20 @@ constexpr std::array kSkillColumns = {
     ColumnText{" MP ", 36, R},  ColumnText{"攻撃", 42, R}, ColumnText{"守備", 42, R}, ColumnText{"特技", 536, L},
 };
 constexpr std::array kLocationColumns = {
-    ColumnText{"Name", 106, L}, ColumnText{"系", 29, C}, ColumnText{"場所", 726, L},
+    ColumnText{"Name", 106, L},
+    ColumnText{"系", 29, C},
+    ColumnText{"場所", 726, L},
 };
 constexpr std::array kTriviaColumns = {
-    ColumnText{"Name", 106, L}, ColumnText{"", 27, C}, ColumnText{"まめちしき１", 184, L},
-    ColumnText{"", 27, C},      ColumnText{"まめちしき２", 184, L},
+    ColumnText{"Name", 106, L},         ColumnText{"", 27, C},
+    ColumnText{"まめちしき１", 184, L}, ColumnText{"", 27, C},
+    ColumnText{"まめちしき２", 184, L},
 };
 constexpr std::array kDamageColumns = {
-    ColumnText{"Name", 106, L},  ColumnText{"系", 29, C},   ColumnText{"属", 28, C},   ColumnText{" HP ", 42, R},
-    ColumnText{" MP ", 36, R},   ColumnText{"攻撃", 42, R}, ColumnText{"守備", 42, R}, ColumnText{"与ダメ", 80, R},
-    ColumnText{"", 24, C},       ColumnText{"", 30, R},     ColumnText{"", 34, R},     ColumnText{"被ダメ", 80, R},
-    ColumnText{"", 24, C},       ColumnText{"", 30, R},     ColumnText{"", 34, R},
+    ColumnText{"Name", 106, L}, ColumnText{"系", 29, C},   ColumnText{"属", 28, C},   ColumnText{" HP ", 42, R},
+    ColumnText{" MP ", 36, R},  ColumnText{"攻撃", 42, R}, ColumnText{"守備", 42, R}, ColumnText{"与ダメ", 80, R},
+    ColumnText{"", 24, C},      ColumnText{"", 30, R},     ColumnText{"", 34, R},     ColumnText{"被ダメ", 80, R},
+    ColumnText{"", 24, C},      ColumnText{"", 30, R},     ColumnText{"", 34, R},
 };
 
 template <std::size_t N>
@@ -98,14 +101,10 @@ std::size_t columnCountOf(std::int32_t listLayout)
 std::vector<ListColumn> columnsOf(std::int32_t listLayout)
 {
     switch (effectiveLayout(listLayout)) {
-    case 0:
-        return toColumns(kSkillColumns);
-    case 1:
-        return toColumns(kLocationColumns);
-    case 2:
-        return toColumns(kTriviaColumns);
-    default:
-        return toColumns(kDamageColumns);
+    case 0: return toColumns(kSkillColumns);
+    case 1: return toColumns(kLocationColumns);
+    case 2: return toColumns(kTriviaColumns);
+    default: return toColumns(kDamageColumns);
     }
 }
 

@@ -40,7 +40,6 @@ std::vector<std::vector<std::string>> candidateRows(const Catalogue& catalogue, 
 // with the remembered widths when there are as many as the layout has columns.
 void buildColumns(Controls& controls, const ObservationState& state, const std::vector<std::int32_t>& widths = {});
 // Shows the count and, unless the list is locked, replaces the rows.
-void fillList(Controls& controls, const Catalogue& catalogue, const ObservationState& state,
-              std::int32_t debugLevel);
+void fillList(Controls& controls, const Catalogue& catalogue, const ObservationState& state, std::int32_t debugLevel);
 
 }  // namespace kestrel::ui

@@ -45,11 +45,13 @@ std::string MemoryControls::text(int id) const
 void MemoryControls::setText(int id, std::string_view text)
 {
     Control* control = find(id);
-    if (!control) return;
+    if (!control)
+        return;
     control->text.assign(text);
     // An edit reports every write, changed or not, before the write returns; the
     // handler may write this or other edits again.
-    if (control->item.kind == ControlKind::Edit && events_) events_->onTextChanged(id);
+    if (control->item.kind == ControlKind::Edit && events_)
+        events_->onTextChanged(id);
 }
 
 bool MemoryControls::checked(int id) const
@@ -60,7 +62,8 @@ bool MemoryControls::checked(int id) const
 
 void MemoryControls::setChecked(int id, bool checked)
 {
-    if (Control* control = find(id)) control->checked = checked;
+    if (Control* control = find(id))
+        control->checked = checked;
 }
 
 bool MemoryControls::enabled(int id) const
@@ -71,22 +74,26 @@ bool MemoryControls::enabled(int id) const
 
 void MemoryControls::setEnabled(int id, bool enabled)
 {
-    if (Control* control = find(id)) control->enabled = enabled;
+    if (Control* control = find(id))
+        control->enabled = enabled;
 }
 
 void MemoryControls::setFocus(int id)
 {
-    if (exists(id)) focus_ = id;
+    if (exists(id))
+        focus_ = id;
 }
 
 void MemoryControls::postFocus(int id)
 {
-    if (exists(id)) postedFocus_ = id;
+    if (exists(id))
+        postedFocus_ = id;
 }
 
 void MemoryControls::flushPostedFocus()
 {
-    if (!postedFocus_) return;
+    if (!postedFocus_)
+        return;
     const int id = *postedFocus_;
     postedFocus_.reset();
     setFocus(id);
@@ -119,7 +126,8 @@ bool MemoryControls::resizeColumn(int id, int column, int width)
 
 void MemoryControls::setToolTip(int id, std::string_view text)
 {
-    if (Control* control = find(id)) control->toolTip = text;
+    if (Control* control = find(id))
+        control->toolTip = text;
 }
 
 std::string MemoryControls::toolTip(int id) const
@@ -130,12 +138,14 @@ std::string MemoryControls::toolTip(int id) const
 
 void MemoryControls::deleteAllRows(int id)
 {
-    if (Control* control = find(id)) control->rows.clear();
+    if (Control* control = find(id))
+        control->rows.clear();
 }
 
 void MemoryControls::appendRow(int id, const std::vector<std::string>& cells)
 {
-    if (Control* control = find(id)) control->rows.push_back(cells);
+    if (Control* control = find(id))
+        control->rows.push_back(cells);
 }
 
 MessageAnswer MemoryControls::messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
@@ -143,17 +153,18 @@ MessageAnswer MemoryControls::messageBox(std::string_view text, std::string_view
 {
     shown_.push_back(ShownMessage{std::string(text), std::string(caption), buttons, icon});
     const MessageAnswer fallback = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-    if (answers_.empty()) return fallback;
+    if (answers_.empty())
+        return fallback;
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
-    const bool boxHasIt =
-        buttons == MessageButtons::Ok ? answer == MessageAnswer::Ok : answer != MessageAnswer::Ok;
+    const bool boxHasIt = buttons == MessageButtons::Ok ? answer == MessageAnswer::Ok : answer != MessageAnswer::Ok;
     return boxHasIt ? answer : fallback;
 }
 
 std::optional<std::string> MemoryControls::chooseFile(std::string_view, std::string_view, const std::string&)
 {
-    if (files_.empty()) return std::nullopt;
+    if (files_.empty())
+        return std::nullopt;
     std::optional<std::string> path = std::move(files_.front());
     files_.pop_front();
     return path;
@@ -173,17 +184,21 @@ bool MemoryControls::runModal(std::string_view caption, DialogLogic& dialog)
         dialogs_.pop_front();
     }
     for (const auto& [id, value] : script.fills) {
-        if (!child.exists(id)) continue;
+        if (!child.exists(id))
+            continue;
         const ControlKind kind = child.kind(id);
         if (kind == ControlKind::Edit) {
             child.type(id, value);
         } else if (isToggle(kind) || isRadio(kind)) {
-            if ((value == "1" && !child.checked(id)) || (value == "0" && child.checked(id))) child.click(id);
+            if ((value == "1" && !child.checked(id)) || (value == "0" && child.checked(id)))
+                child.click(id);
         }
     }
-    for (const int id : script.clicks) child.click(id);
+    for (const int id : script.clicks)
+        child.click(id);
 
-    if (!script.ok) return false;
+    if (!script.ok)
+        return false;
     dialog.onOk(child);
     return true;
 }
@@ -212,7 +227,8 @@ bool MemoryControls::userAction(Action action)
     --actionDepth_;
     // The window system handles a posted focus request once the event that
     // posted it is over, whether or not the action was taken.
-    if (actionDepth_ == 0) flushPostedFocus();
+    if (actionDepth_ == 0)
+        flushPostedFocus();
     return taken;
 }
 
@@ -220,7 +236,8 @@ bool MemoryControls::type(int id, std::string_view text)
 {
     return userAction([&] {
         const Control* control = find(id);
-        if (!control || !control->enabled || control->item.kind != ControlKind::Edit) return false;
+        if (!control || !control->enabled || control->item.kind != ControlKind::Edit)
+            return false;
         setText(id, text);
         return true;
     });
@@ -230,7 +247,8 @@ bool MemoryControls::key(int id, char c)
 {
     return userAction([&] {
         const Control* control = find(id);
-        if (!control || !control->enabled || control->item.kind != ControlKind::Edit) return false;
+        if (!control || !control->enabled || control->item.kind != ControlKind::Edit)
+            return false;
         std::string text = control->text;
         text.push_back(c);
         setText(id, text);
@@ -242,22 +260,26 @@ bool MemoryControls::click(int id)
 {
     return userAction([&] {
         Control* control = find(id);
-        if (!control || !control->enabled) return false;
+        if (!control || !control->enabled)
+            return false;
         const ControlKind kind = control->item.kind;
-        if (kind == ControlKind::Edit || kind == ControlKind::List) return false;
+        if (kind == ControlKind::Edit || kind == ControlKind::List)
+            return false;
         if (isToggle(kind)) {
             control->checked = !control->checked;
         } else if (isRadio(kind)) {
             const int group = control->item.group;
             if (group != 0) {
                 for (auto& [otherId, other] : controls_) {
-                    if (otherId != id && other.item.group == group && isRadio(other.item.kind)) other.checked = false;
+                    if (otherId != id && other.item.group == group && isRadio(other.item.kind))
+                        other.checked = false;
                 }
             }
             control->checked = true;
         }
         // The handler may re-create or rewrite controls: no reference is used after it.
-        if (events_) events_->onClicked(id);
+        if (events_)
+            events_->onClicked(id);
         return true;
     });
 }
@@ -266,9 +288,12 @@ bool MemoryControls::clickHeader(int id, int column)
 {
     return userAction([&] {
         const Control* control = find(id);
-        if (!control || !control->enabled || control->item.kind != ControlKind::List) return false;
-        if (column < 0 || column >= static_cast<int>(control->columns.size())) return false;
-        if (events_) events_->onHeaderClicked(id, column);
+        if (!control || !control->enabled || control->item.kind != ControlKind::List)
+            return false;
+        if (column < 0 || column >= static_cast<int>(control->columns.size()))
+            return false;
+        if (events_)
+            events_->onHeaderClicked(id, column);
         return true;
     });
 }

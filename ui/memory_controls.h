@@ -66,7 +66,7 @@ public:
     bool type(int id, std::string_view text);  // replaces an edit's whole text
     bool key(int id, char c);                  // appends one character to an edit
     bool click(int id);
-    bool clickHeader(int id, int column);  // a column header of a list
+    bool clickHeader(int id, int column);              // a column header of a list
     bool resizeColumn(int id, int column, int width);  // drags a column's edge
 
     // Runs a focus request posted outside any user action (during start-up, say)

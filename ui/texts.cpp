@@ -4,9 +4,6 @@
 
 namespace kestrel::ui {
 
-std::string sjis(std::string_view utf8)
-{
-    return utf8ToCp932(utf8);
-}
+std::string sjis(std::string_view utf8) { return utf8ToCp932(utf8); }
 
 }  // namespace kestrel::ui

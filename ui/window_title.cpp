@@ -19,15 +19,9 @@ std::string windowTitle(std::int32_t debugLevel)
     return sjis(title);
 }
 
-std::string aboutMenuText()
-{
-    return sjis("Kestrel のﾊﾞｰｼﾞｮﾝ情報(&A)...");
-}
+std::string aboutMenuText() { return sjis("Kestrel のﾊﾞｰｼﾞｮﾝ情報(&A)..."); }
 
-std::string aboutCaption()
-{
-    return sjis("Kestrelのﾊﾞｰｼﾞｮﾝ情報");
-}
+std::string aboutCaption() { return sjis("Kestrelのﾊﾞｰｼﾞｮﾝ情報"); }
 
 std::vector<std::string> aboutLines()
 {

@@ -26,8 +26,7 @@ int main(int argc, char** argv)
     case kestrel::app::Arguments::Action::Error:
         kestrel::ui::win32::showProgramMessage("kestrel: " + arguments.message + " (kestrel --help)", true);
         return 2;
-    case kestrel::app::Arguments::Action::Run:
-        break;
+    case kestrel::app::Arguments::Action::Run: break;
     }
     // Numbers are written with '.' whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");

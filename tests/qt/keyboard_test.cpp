@@ -27,7 +27,9 @@ TEST(Keyboard, ClicksOnButtonsAndRadiosLeaveTheFocusInTheEdit)
     // The edit the player was in, the control clicked, and where the focus is
     // then: where it was, or where the click's own handler puts it (a radio
     // sends it to the primary input); a check box takes it like any widget.
-    const struct { int edit, clicked, focus; } cases[] = {
+    const struct {
+        int edit, clicked, focus;
+    } cases[] = {
         {id::kHpAtLeastEdit, id::kMetalButton, id::kHpAtLeastEdit},
         {id::kHpAtLeastEdit, id::kAngerButton, id::kHpAtLeastEdit},
         {id::kMpAtMostEdit, id::kConfirmRow[2], id::kMpAtMostEdit},

@@ -55,7 +55,8 @@ TEST(ListReading, HeadersExplainTheirMarkersAndSortOnAClick)
 
     QHeaderView* header = w.view->horizontalHeader();
     const auto clickHeader = [&](int column) {
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     };
     clickHeader(4);  // MP

@@ -87,7 +87,7 @@ TEST(QtControls, AFillIsOneModelResetEndedAfterTheHandlerAndKeepsTheColumnWidths
     EXPECT_TRUE(model->data(model->index(0, 1), Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
     EXPECT_EQ(view->horizontalHeader()->sectionSize(0), 120);
 
-    view->horizontalHeader()->resizeSection(1, 70);  // the user widens a column: a refill keeps it
+    view->horizontalHeader()->resizeSection(1, 70);        // the user widens a column: a refill keeps it
     f.c.deleteAllRows(50), f.c.appendRow(50, {"a", "b"});  // outside any event: ends from the event loop
     EXPECT_EQ(resets.count(), 1);
     QCoreApplication::processEvents();
@@ -165,9 +165,9 @@ TEST(QtControls, ModalDialogsAndMessageBoxesCloseOnlyByTheirButtonsAndEscape)
     EXPECT_EQ(d.log, (Log{"C1", "ok 512", "C3", "ok 5"}));
 
     using A = MessageAnswer;
-    const std::pair<MessageButtons, Qt::Key> asked[] = {
-        {MessageButtons::YesNoCancel, Qt::Key_Escape}, {MessageButtons::YesNoCancel, Qt::Key_Return},
-        {MessageButtons::Ok, Qt::Key_Escape}};
+    const std::pair<MessageButtons, Qt::Key> asked[] = {{MessageButtons::YesNoCancel, Qt::Key_Escape},
+                                                        {MessageButtons::YesNoCancel, Qt::Key_Return},
+                                                        {MessageButtons::Ok, Qt::Key_Escape}};
     std::vector<A> answers;
     for (const auto& [buttons, pressed] : asked) {
         whenModal([pressed = pressed](QWidget* box) { QTest::keyClick(box, pressed); });

@@ -30,8 +30,8 @@ namespace {
 // The sample monsters, the information messages already acknowledged.
 std::string settingsFile(const TempDir& dir)
 {
-    return dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" +
-                                        kestrel::testing::sampleFilePath() + "\r\n");
+    return dir.write("kestrel.ini",
+                     "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n");
 }
 
 template <class W = QWidget>
@@ -228,7 +228,7 @@ TEST(Window, LayoutRadiosRebuildTheListAndMoveThePrimaryInput)
     EXPECT_EQ(w.columns(), 5);
     EXPECT_EQ(w.text(1032), QStringLiteral("豆検索"));
     EXPECT_GT(w.rows(), w.text(1040).toInt());  // a block of rows per candidate
-    w.click(1177);  // 図鑑順: the focus goes back to the search edit
+    w.click(1177);                              // 図鑑順: the focus goes back to the search edit
     EXPECT_TRUE(w.focused(1005));
 
     w.click(1161);  // 特技

@@ -33,22 +33,30 @@ constexpr std::array<const char*, 14> kFamilies = {
 // any fixed step through the pool visits distinct skills.
 constexpr int kPool = 19;
 constexpr std::array<const char*, kPool> kSkills = {
-    "\x95\x90\x8A\xED\x83\x4B\x81\x5B\x83\x68", "\x8F\x82\x83\x4B\x81\x5B\x83\x68",  // 武器ガード 盾ガード
-    "\x92\xC9\x8D\xA6\x82\xCC\x88\xEA\x8C\x82", "\x93\xA6\x82\xB0\x8F\x6F\x82\xB7",  // 痛恨の一撃 逃げ出す
-    "\x82\xBD\x82\xDF\x82\xE9", "\x8E\xF4\x82\xA2", "\x83\x7D\x83\x7A\x83\x67\x81\x5B\x83\x93",  // ためる 呪い マホトーン
-    "\x82\xD3\x82\xB5\x82\xAC\x82\xC8\x82\xA8\x82\xC7\x82\xE8",                      // ふしぎなおどり
-    "\x82\xCD\x82\xB0\x82\xB5\x82\xA2\x82\xD9\x82\xCC\x82\xA8",                      // はげしいほのお
-    "\x82\xB1\x82\xB2\x82\xA6\x82\xE9\x82\xD3\x82\xD4\x82\xAB",                      // こごえるふぶき
-    "\x83\x7D\x83\x6B\x81\x5B\x83\x54", "\x83\x8B\x83\x4A\x83\x69\x83\x93",          // マヌーサ ルカナン
-    "\x82\xA0\x82\xDC\x82\xA2\x82\xA2\x82\xAB", "\x83\x6F\x83\x4D\x83\x4E\x83\x8D\x83\x58",  // あまいいき バギクロス
-    "\x83\x43\x83\x49\x83\x89", "\x83\x81\x83\x89\x83\x7E",                          // イオラ メラミ
-    "\x92\x87\x8A\xD4\x82\xF0\x8C\xC4\x82\xD4", "MP\x82\xA9\x82\xB6\x82\xE8",        // 仲間を呼ぶ MPかじり
-    "\x83\x5C\x83\x6A\x83\x62\x83\x4E\x8E\x61\x82\xE8",                              // ソニック斬り
+    "\x95\x90\x8A\xED\x83\x4B\x81\x5B\x83\x68",
+    "\x8F\x82\x83\x4B\x81\x5B\x83\x68",  // 武器ガード 盾ガード
+    "\x92\xC9\x8D\xA6\x82\xCC\x88\xEA\x8C\x82",
+    "\x93\xA6\x82\xB0\x8F\x6F\x82\xB7",  // 痛恨の一撃 逃げ出す
+    "\x82\xBD\x82\xDF\x82\xE9",
+    "\x8E\xF4\x82\xA2",
+    "\x83\x7D\x83\x7A\x83\x67\x81\x5B\x83\x93",                  // ためる 呪い マホトーン
+    "\x82\xD3\x82\xB5\x82\xAC\x82\xC8\x82\xA8\x82\xC7\x82\xE8",  // ふしぎなおどり
+    "\x82\xCD\x82\xB0\x82\xB5\x82\xA2\x82\xD9\x82\xCC\x82\xA8",  // はげしいほのお
+    "\x82\xB1\x82\xB2\x82\xA6\x82\xE9\x82\xD3\x82\xD4\x82\xAB",  // こごえるふぶき
+    "\x83\x7D\x83\x6B\x81\x5B\x83\x54",
+    "\x83\x8B\x83\x4A\x83\x69\x83\x93",  // マヌーサ ルカナン
+    "\x82\xA0\x82\xDC\x82\xA2\x82\xA2\x82\xAB",
+    "\x83\x6F\x83\x4D\x83\x4E\x83\x8D\x83\x58",  // あまいいき バギクロス
+    "\x83\x43\x83\x49\x83\x89",
+    "\x83\x81\x83\x89\x83\x7E",  // イオラ メラミ
+    "\x92\x87\x8A\xD4\x82\xF0\x8C\xC4\x82\xD4",
+    "MP\x82\xA9\x82\xB6\x82\xE8",                        // 仲間を呼ぶ MPかじり
+    "\x83\x5C\x83\x6A\x83\x62\x83\x4E\x8E\x61\x82\xE8",  // ソニック斬り
 };
 
 constexpr std::array<const char*, 4> kTriviaLines = {
     "\x90\x58\x82\xCC\x89\x9C\x82\xC5\x82\xE6\x82\xAD\x8C\xA9\x82\xA9\x82\xAF\x82\xE9\x81\x42",  // 森の奥でよく見かける。
-    "\x89\x8A\x82\xAA\x8B\xEA\x8E\xE8\x82\xE7\x82\xB5\x82\xA2\x81\x42",                          // 炎が苦手らしい。
+    "\x89\x8A\x82\xAA\x8B\xEA\x8E\xE8\x82\xE7\x82\xB5\x82\xA2\x81\x42",  // 炎が苦手らしい。
     "\x95\x5C\x8F\xEE\x82\xAA\x82\xDC\x82\xC1\x82\xBD\x82\xAD\x93\xC7\x82\xDF\x82\xC8\x82\xA2\x81\x42",  // 表情がまったく読めない。
     "\x82\x6C\x82\x6F\x82\xF0\x8B\x7A\x82\xED\x82\xEA\x82\xE9\x82\xC6\x93\x7B\x82\xE8\x8F\x6F\x82\xB7\x81\x42",  // ＭＰを吸われると怒り出す。
 };
@@ -92,8 +100,10 @@ std::array<std::string, kExtendedColumns> monsterColumns(int index, int records,
     const int high[] = {300 * c * c, 25 * c * c, 20 * c * c + 70 * c, 15 * c * c + 90 * c, 500 * c};
     for (int s = 0; s < 5; ++s) {
         int roll = rng.below(100);
-        cols[6 + s] = roll < 3 ? "" : roll < 5 ? "-1" : roll < 8 && (s == 2 || s == 3) ? "0"
-                    : std::to_string(low[s] + rng.below(high[s] - low[s] + 1));
+        cols[6 + s] = roll < 3                         ? ""
+                      : roll < 5                       ? "-1"
+                      : roll < 8 && (s == 2 || s == 3) ? "0"
+                                                       : std::to_string(low[s] + rng.below(high[s] - low[s] + 1));
     }
     for (int col = 14; col <= 40; ++col)
         cols[col] = rng.chance(5) ? "" : std::to_string(25 * rng.below(9));  // resistances
@@ -102,7 +112,8 @@ std::array<std::string, kExtendedColumns> monsterColumns(int index, int records,
         cols[45] += (k > 0 ? "\x81\x41" : "") + std::string(kSkills[at]);  // 、 between skills
     cols[46] = rng.trivia(1 + rng.below(4));
     cols[47] = rng.trivia(rng.below(3));
-    cols[48] = rng.chance(50) ? "\x96\xB6\x82\xCC\x8E\xBC\x8C\xB4" : "\x8A\x44\x90\x46\x82\xCC\x93\x83";  // 霧の湿原, 灰色の塔
+    cols[48] =
+        rng.chance(50) ? "\x96\xB6\x82\xCC\x8E\xBC\x8C\xB4" : "\x8A\x44\x90\x46\x82\xCC\x93\x83";  // 霧の湿原, 灰色の塔
     int floating = rng.below(10), anger = rng.below(10), type = rng.below(8);
     cols[49] = floating < 6 ? "0" : floating < 9 ? "1" : "-1";
     cols[50] = rng.chance(10) ? "1" : "0";
@@ -132,15 +143,9 @@ std::string generatedExtendedFile(int records, unsigned seed)
     return out;
 }
 
-const char* skillLabelText(int k)
-{
-    return k >= 0 && k < 16 ? kSkills[static_cast<std::size_t>(k)] : "";
-}
+const char* skillLabelText(int k) { return k >= 0 && k < 16 ? kSkills[static_cast<std::size_t>(k)] : ""; }
 
-std::string sampleFilePath()
-{
-    return KESTREL_SOURCE_DIR "/resources/sample-monsters.csv";
-}
+std::string sampleFilePath() { return KESTREL_SOURCE_DIR "/resources/sample-monsters.csv"; }
 
 std::string readFileBytes(const std::string& path)
 {

@@ -185,7 +185,7 @@ TEST(Win32Controls, AFillIsOneUpdateAfterTheHandlerAndNewColumnsKeepTheRowsAndTh
     EXPECT_EQ(cell(list, 1000, 0), L"");  // past the rows: nothing, no fault
     EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), 120);
 
-    SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, 70);  // the user widens a column: a refill keeps it
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, 70);         // the user widens a column: a refill keeps it
     w.c.deleteAllRows(50), w.c.appendRow(50, {"a", "b"});  // outside any event: shown from the message loop
     EXPECT_EQ(rowsShown(list), 1000);
     pump();
@@ -287,8 +287,9 @@ TEST(Win32Controls, ModalDialogsAndMessageBoxesCloseOnlyByTheirButtonsAndEscape)
     EXPECT_TRUE(IsWindowEnabled(w.c.host()));  // the owner works again
 
     using A = MessageAnswer;
-    const std::pair<MessageButtons, UINT> asked[] = {
-        {MessageButtons::YesNoCancel, VK_ESCAPE}, {MessageButtons::YesNoCancel, VK_RETURN}, {MessageButtons::Ok, VK_ESCAPE}};
+    const std::pair<MessageButtons, UINT> asked[] = {{MessageButtons::YesNoCancel, VK_ESCAPE},
+                                                     {MessageButtons::YesNoCancel, VK_RETURN},
+                                                     {MessageButtons::Ok, VK_ESCAPE}};
     std::vector<A> answers;
     for (const auto& [buttons, pressed] : asked) {
         whenModal([pressed = pressed](HWND box) {

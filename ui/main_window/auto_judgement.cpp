@@ -20,10 +20,7 @@ constexpr int kElementFamily = 8;  // エ
 const char* const kFamilyNames[kFamilyCount] = {"獣", "鳥", "植", "虫", "怪", "物", "マ",
                                                 "エ", "水", "ス", "ゾ", "悪", "ド", "？"};
 
-std::int32_t damageIn(const Controls& controls, int edit)
-{
-    return leadingInteger(controls.text(edit)).value_or(0);
-}
+std::int32_t damageIn(const Controls& controls, int edit) { return leadingInteger(controls.text(edit)).value_or(0); }
 
 std::string ratioText(float ratio)
 {
@@ -77,9 +74,7 @@ void CKestrelDlg::judgeFamilyAndFloating()
                 applyFamilyConfirmation(m + 1);
             }
             break;
-        case FamilyVerdict::Undecided:
-            controls_.setText(id::kSpecialVerdict, sjis("系統判定中"));
-            break;
+        case FamilyVerdict::Undecided: controls_.setText(id::kSpecialVerdict, sjis("系統判定中")); break;
         case FamilyVerdict::NoTarget:
             // A weapon outside the table names no family to judge.
             controls_.setText(id::kSpecialVerdict, "");
@@ -95,9 +90,7 @@ void CKestrelDlg::judgeFamilyAndFloating()
     controls_.setText(id::kRatioStatics[2], ratioText(floating.ratio.rMin));
     controls_.setText(id::kRatioStatics[3], ratioText(floating.ratio.rMax));
     switch (floating.verdict) {
-    case FloatingVerdict::WindResistant:
-        controls_.setText(id::kMoonsaultVerdict, sjis("ましょうぐも？"));
-        break;
+    case FloatingVerdict::WindResistant: controls_.setText(id::kMoonsaultVerdict, sjis("ましょうぐも？")); break;
     case FloatingVerdict::NotFloating:
         controls_.setText(id::kMoonsaultVerdict, sjis("浮いていない"));
         setObservedFloating(0);
@@ -106,9 +99,7 @@ void CKestrelDlg::judgeFamilyAndFloating()
         controls_.setText(id::kMoonsaultVerdict, sjis("浮いている"));
         setObservedFloating(1);
         break;
-    case FloatingVerdict::Undecided:
-        controls_.setText(id::kMoonsaultVerdict, sjis("浮遊判定中"));
-        break;
+    case FloatingVerdict::Undecided: controls_.setText(id::kMoonsaultVerdict, sjis("浮遊判定中")); break;
     }
 }
 

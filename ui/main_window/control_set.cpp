@@ -18,7 +18,8 @@ constexpr int kConfirmGroup = 2;
 constexpr int kSortGroup = 3;
 constexpr int kLayoutGroup = 4;
 
-const char* const kFamilyCaptions[14] = {"獣", "鳥", "植", "虫", "怪", "物", "マ", "エ", "水", "ス", "ゾ", "悪", "ド", "？"};
+const char* const kFamilyCaptions[14] = {"獣", "鳥", "植", "虫", "怪", "物", "マ",
+                                         "エ", "水", "ス", "ゾ", "悪", "ド", "？"};
 
 class Builder {
 public:
@@ -127,7 +128,8 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(id::kSearchBox, K::CheckBox, "特技検索");
     b.add(id::kSearchEdit, K::Edit);
     b.add(1181, K::Static, "＠名前 で名前検索");
-    b.add(id::kToleranceBox, K::CheckBox, "誤差を許容 （意図せず該当する敵がいなくなった時はチェックしてみてください）");
+    b.add(id::kToleranceBox, K::CheckBox,
+          "誤差を許容 （意図せず該当する敵がいなくなった時はチェックしてみてください）");
     for (int skillButton : id::kSkillButtons)
         b.add(skillButton, K::Button);
 
@@ -142,7 +144,11 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(1163, K::Static, "/");
     b.add(1162, K::Static, "特攻時");
     for (int i = 0; i < 5; ++i)
-        b.add(id::kBonusDefenseRange[i], K::Static, i == 1 ? "～" : i == 3 ? "(Ave.999)" : i == 4 ? "(999%)" : "999999");
+        b.add(id::kBonusDefenseRange[i], K::Static,
+              i == 1   ? "～"
+              : i == 3 ? "(Ave.999)"
+              : i == 4 ? "(999%)"
+                       : "999999");
 
     b.add(kIdList, K::List);
 

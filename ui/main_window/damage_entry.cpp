@@ -48,10 +48,7 @@ const DamageRow* rowOf(int edit)
     return nullptr;
 }
 
-std::int32_t numberOf(std::string_view text)
-{
-    return leadingInteger(text).value_or(0);
-}
+std::int32_t numberOf(std::string_view text) { return leadingInteger(text).value_or(0); }
 
 // value + step without leaving 32 bits (a typed value may sit at the limit).
 std::int32_t stepped(std::int32_t value, int step)

@@ -19,7 +19,8 @@ void CKestrelDlg::tellDefinitionFileProblems()
         clearCatalogue(*catalogue_);
         controls_.messageBox(sjis("このファイルは定義ファイルとして読めません。テキストでないか、"
                                   "見出しにも各行にも定義ファイルの形が見当たりません。\n\n") +
-                                 settingsPathOf(definitionFilePath()) + sjis("\n\n「Refer...」で定義ファイルを選んでください。"),
+                                 settingsPathOf(definitionFilePath()) +
+                                 sjis("\n\n「Refer...」で定義ファイルを選んでください。"),
                              "", MessageButtons::Ok, MessageIcon::Error);
         return;
     }
@@ -50,8 +51,8 @@ void CKestrelDlg::onCheckDefinitionFile()
         return;
     }
     std::string text;
-    for (const std::string& line : checkReportLines(settingsPathOf(definitionFilePath()), loadReport_,
-                                                    catalogue_->monsterCount))
+    for (const std::string& line :
+         checkReportLines(settingsPathOf(definitionFilePath()), loadReport_, catalogue_->monsterCount))
         text += line + "\n";
     if (isGarbage(loadReport_))
         text += sjis("定義ファイルの形ではないため読み込んでいません。\n");

@@ -26,10 +26,7 @@ int indexOf(const std::array<int, N>& ids, int id)
     return it == ids.end() ? -1 : static_cast<int>(it - ids.begin());
 }
 
-bool isOneOf(int id, std::initializer_list<int> ids)
-{
-    return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
+bool isOneOf(int id, std::initializer_list<int> ids) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
 
 }  // namespace
 
@@ -68,16 +65,12 @@ void CKestrelDlg::onClicked(int id)
     switch (id) {
     case id::kRefer: return onRefer();
     case id::kReset: return onReset();
-    case id::kListLock:
-        state_.listLocked = controls_.checked(id::kListLock) ? 1 : 0;
-        return refresh();
+    case id::kListLock: state_.listLocked = controls_.checked(id::kListLock) ? 1 : 0; return refresh();
     case id::kUserDown: return onUserStep(-1);
     case id::kUserUp: return onUserStep(+1);
     case id::kChangeUser: return onChangeUser();
     case id::kConfig: return onConfigSetting();
-    case id::kToleranceBox:
-        state_.toleranceEnabled = controls_.checked(id::kToleranceBox) ? 1 : 0;
-        return refresh();
+    case id::kToleranceBox: state_.toleranceEnabled = controls_.checked(id::kToleranceBox) ? 1 : 0; return refresh();
     case id::kSearchBox: return onSearchBoxClicked();
     case id::kWeaponName: return onWeaponNameClicked();
     case id::kMoonsaultDown: return onStepButton(id::kMoonsaultLow, state_.moonsaultLowTyped, '-');
@@ -91,9 +84,9 @@ void CKestrelDlg::onClicked(int id)
     default: break;
     }
     // The enabling boxes: the filter reads them itself.
-    if (isOneOf(id, {id::kHpAtLeastBox, id::kHpAtMostBox, id::kMpAtLeastBox, id::kMpAtMostBox, id::kDealtBox,
-                     id::kTakenBox, id::kMetalBox, id::kFloatingBox, id::kSizeBox, id::kMpDrainBox, id::kAngerBox,
-                     id::kPushBox}))
+    if (isOneOf(id,
+                {id::kHpAtLeastBox, id::kHpAtMostBox, id::kMpAtLeastBox, id::kMpAtMostBox, id::kDealtBox, id::kTakenBox,
+                 id::kMetalBox, id::kFloatingBox, id::kSizeBox, id::kMpDrainBox, id::kAngerBox, id::kPushBox}))
         refresh();
 }
 
@@ -147,7 +140,8 @@ void CKestrelDlg::onUserStep(int delta)
     if (text.empty())
         return;
     const std::int64_t n = std::int64_t{leadingInteger(text).value_or(0)} + delta;
-    controls_.setText(id::kUserNo, std::to_string(std::clamp<std::int64_t>(n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max())));
+    controls_.setText(id::kUserNo, std::to_string(std::clamp<std::int64_t>(n, std::numeric_limits<std::int32_t>::min(),
+                                                                           std::numeric_limits<std::int32_t>::max())));
 }
 
 void CKestrelDlg::onHeaderClicked(int id, int column)

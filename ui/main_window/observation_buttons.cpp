@@ -12,10 +12,7 @@ namespace kestrel::ui {
 namespace {
 
 // Unknown or the second value gives the first, the first gives the second.
-std::int32_t nextTwoValued(std::int32_t value)
-{
-    return value == 1 ? 0 : 1;
-}
+std::int32_t nextTwoValued(std::int32_t value) { return value == 1 ? 0 : 1; }
 
 template <std::size_t N>
 int indexIn(const std::array<int, N>& ids, int id)
@@ -32,10 +29,25 @@ void CKestrelDlg::onObservationButton(int id)
     int box = 0;
     int information = -1;
     switch (id) {
-    case id::kMetalButton: value = &state_.observedMetal; box = id::kMetalBox; break;
-    case id::kSizeButton: value = &state_.observedSize; box = id::kSizeBox; information = 6; break;
-    case id::kMpDrainButton: value = &state_.observedMpDrain; box = id::kMpDrainBox; information = 4; break;
-    case id::kPushButton: value = &state_.observedPush; box = id::kPushBox; information = 3; break;
+    case id::kMetalButton:
+        value = &state_.observedMetal;
+        box = id::kMetalBox;
+        break;
+    case id::kSizeButton:
+        value = &state_.observedSize;
+        box = id::kSizeBox;
+        information = 6;
+        break;
+    case id::kMpDrainButton:
+        value = &state_.observedMpDrain;
+        box = id::kMpDrainBox;
+        information = 4;
+        break;
+    case id::kPushButton:
+        value = &state_.observedPush;
+        box = id::kPushBox;
+        information = 3;
+        break;
     case id::kFloatingButton:
         // With the automatic floating judgement off only the value is stored.
         state_.observedFloating = nextTwoValued(state_.observedFloating);

@@ -25,10 +25,7 @@ namespace kestrel::ui {
 
 namespace {
 
-std::int32_t numberIn(const std::string& text)
-{
-    return leadingInteger(text).value_or(0);
-}
+std::int32_t numberIn(const std::string& text) { return leadingInteger(text).value_or(0); }
 
 void showRange(Controls& controls, const std::array<int, 5>& ids, const RangeTexts& texts)
 {
@@ -54,10 +51,7 @@ CKestrelDlg::~CKestrelDlg()
     saveSettings();
 }
 
-void CKestrelDlg::OnInitDialog()
-{
-    OnInitDialog(std::string());
-}
+void CKestrelDlg::OnInitDialog() { OnInitDialog(std::string()); }
 
 void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
 {
@@ -126,10 +120,7 @@ void CKestrelDlg::openDefinitionFile(const std::string& path)
     refresh();
 }
 
-void CKestrelDlg::onAboutCommand()
-{
-    controls_.showAbout(aboutCaption(), aboutLines());
-}
+void CKestrelDlg::onAboutCommand() { controls_.showAbout(aboutCaption(), aboutLines()); }
 
 void CKestrelDlg::onHintPanelCommand(bool shown)
 {
@@ -138,10 +129,7 @@ void CKestrelDlg::onHintPanelCommand(bool shown)
     saveSettings();
 }
 
-void CKestrelDlg::onKeyListCommand()
-{
-    controls_.showReport(sjis("キー操作"), shortcutListText());
-}
+void CKestrelDlg::onKeyListCommand() { controls_.showReport(sjis("キー操作"), shortcutListText()); }
 
 // The filter reads the window's boxes and edits as they stand now.
 FilterInputs CKestrelDlg::filterInputs() const
@@ -270,9 +258,9 @@ void CKestrelDlg::resetObservations()
         controls_.setChecked(id::kConfirmRow[k], false);
         controls_.setChecked(id::kExcludeRow[k], false);
     }
-    for (int box : {id::kConfirmBox, id::kExcludeBox, id::kHpAtLeastBox, id::kHpAtMostBox, id::kMpAtLeastBox,
-                    id::kMpAtMostBox, id::kFloatingBox, id::kMetalBox, id::kSizeBox, id::kMpDrainBox, id::kAngerBox,
-                    id::kPushBox})
+    for (int box :
+         {id::kConfirmBox, id::kExcludeBox, id::kHpAtLeastBox, id::kHpAtMostBox, id::kMpAtLeastBox, id::kMpAtMostBox,
+          id::kFloatingBox, id::kMetalBox, id::kSizeBox, id::kMpDrainBox, id::kAngerBox, id::kPushBox})
         controls_.setChecked(box, false);
 
     kestrel::resetObservations(state_);
@@ -283,11 +271,9 @@ void CKestrelDlg::resetObservations()
 
 void CKestrelDlg::loadDefinitionFile()
 {
-    loadReport_ = loadMonsterFile(*catalogue_, definitionFilePath(),
-                                  [this](const LoaderMessage& message) {
-                                      controls_.messageBox(message.text, message.caption, MessageButtons::Ok,
-                                                           message.icon);
-                                  });
+    loadReport_ = loadMonsterFile(*catalogue_, definitionFilePath(), [this](const LoaderMessage& message) {
+        controls_.messageBox(message.text, message.caption, MessageButtons::Ok, message.icon);
+    });
     tellDefinitionFileProblems();
 }
 
@@ -383,20 +369,11 @@ std::string CKestrelDlg::definitionFilePath() const
     return settings_.monsterFileUtf8.empty() ? fileSystemPath(settings_.monsterFilePath) : settings_.monsterFileUtf8;
 }
 
-void CKestrelDlg::setTitle()
-{
-    controls_.setTitle(windowTitle(settings_.debugLevel));
-}
+void CKestrelDlg::setTitle() { controls_.setTitle(windowTitle(settings_.debugLevel)); }
 
-int CKestrelDlg::primaryInput() const
-{
-    return state_.listLayout == 2 ? id::kSearchEdit : id::kDealtLow;
-}
+int CKestrelDlg::primaryInput() const { return state_.listLayout == 2 ? id::kSearchEdit : id::kDealtLow; }
 
-void CKestrelDlg::focusPrimaryInput()
-{
-    controls_.setFocus(primaryInput());
-}
+void CKestrelDlg::focusPrimaryInput() { controls_.setFocus(primaryInput()); }
 
 const PlayerProfile* CKestrelDlg::currentProfile() const
 {

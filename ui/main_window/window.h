@@ -113,8 +113,7 @@ private:
     void onDamageEditChanged(int id);
     bool takeDebugCommand(int id);
     void onSkillDamageEdit(int lowEdit, int highEdit, bool isLow, std::int32_t& lowTyped);
-    void onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdit, int box, bool isLow,
-                              std::int32_t& lowTyped);
+    void onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdit, int box, bool isLow, std::int32_t& lowTyped);
     void onLimitEditChanged(int id);
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);

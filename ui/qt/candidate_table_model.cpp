@@ -11,12 +11,9 @@ namespace {
 Qt::Alignment alignmentOf(Align align)
 {
     switch (align) {
-    case Align::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Centre:
-        return Qt::AlignCenter;
-    case Align::Left:
-        break;
+    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Centre: return Qt::AlignCenter;
+    case Align::Left: break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -71,13 +68,10 @@ std::string_view CandidateTableModel::cellText(int row, int column) const
         return {};
     const std::vector<std::string>& cells = rows_[static_cast<std::size_t>(row)];
     return static_cast<std::size_t>(column) < cells.size() ? std::string_view(cells[static_cast<std::size_t>(column)])
-                                                            : std::string_view();
+                                                           : std::string_view();
 }
 
-std::string CandidateTableModel::cell(int row, int column) const
-{
-    return std::string(cellText(row, column));
-}
+std::string CandidateTableModel::cell(int row, int column) const { return std::string(cellText(row, column)); }
 
 const CellText* CandidateTableModel::laidOutCell(int row, int column, int width, const QFont& font) const
 {

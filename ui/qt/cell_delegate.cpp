@@ -37,7 +37,8 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     // A plain cell has no background of its own: the view's is already there.
-    if (option.state & (QStyle::State_Selected | QStyle::State_MouseOver) || option.backgroundBrush.style() != Qt::NoBrush)
+    if (option.state & (QStyle::State_Selected | QStyle::State_MouseOver) ||
+        option.backgroundBrush.style() != Qt::NoBrush)
         style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, widget);
 
     const int margin = textMargin(widget);
@@ -55,9 +56,8 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         const int y = room.top() + (room.height() - qCeil(size.height())) / 2;
         painter->save();  // the view's own pen and font for the grid
         painter->setFont(option.font);
-        painter->setPen(option.palette.color(colourGroup(option), option.state & QStyle::State_Selected
-                                                                      ? QPalette::HighlightedText
-                                                                      : QPalette::Text));
+        painter->setPen(option.palette.color(
+            colourGroup(option), option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawStaticText(QPoint(x, y), text->shown);
         painter->restore();
     }

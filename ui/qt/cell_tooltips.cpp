@@ -38,9 +38,6 @@ private:
 
 }  // namespace
 
-void showWholeTextOfCutCells(QTableView& view)
-{
-    view.viewport()->installEventFilter(new CutCellTips(view));
-}
+void showWholeTextOfCutCells(QTableView& view) { view.viewport()->installEventFilter(new CutCellTips(view)); }
 
 }  // namespace kestrel::ui

@@ -163,22 +163,14 @@ void QtControls::create(const std::vector<ControlSpec>& items, ControlEvents& ev
                 });
             });
             break;
-        case ControlKind::Button:
-            control->button = pushButton(new QPushButton(control->shown, this));
-            break;
-        case ControlKind::CheckBox:
-            control->button = new QCheckBox(control->shown, this);
-            break;
-        case ControlKind::Radio:
-            control->button = new RadioButton(control->shown, this);
-            break;
+        case ControlKind::Button: control->button = pushButton(new QPushButton(control->shown, this)); break;
+        case ControlKind::CheckBox: control->button = new QCheckBox(control->shown, this); break;
+        case ControlKind::Radio: control->button = new RadioButton(control->shown, this); break;
         case ControlKind::PushCheck:
             control->button = pushButton(new QPushButton(control->shown, this));
             control->button->setCheckable(true);
             break;
-        case ControlKind::PushRadio:
-            control->button = pushButton(new RadioPushButton(control->shown, this));
-            break;
+        case ControlKind::PushRadio: control->button = pushButton(new RadioPushButton(control->shown, this)); break;
         case ControlKind::List:
             control->view = listView(this, control->model);
             showWholeTextOfCutCells(*control->view);
@@ -201,8 +193,8 @@ void QtControls::create(const std::vector<ControlSpec>& items, ControlEvents& ev
                 clicked();
             });
         }
-        control->widget = control->edit    ? static_cast<QWidget*>(control->edit)
-                          : control->label ? static_cast<QWidget*>(control->label)
+        control->widget = control->edit     ? static_cast<QWidget*>(control->edit)
+                          : control->label  ? static_cast<QWidget*>(control->label)
                           : control->button ? static_cast<QWidget*>(control->button)
                                             : static_cast<QWidget*>(control->view);
         control->widget->setObjectName(QStringLiteral("id%1").arg(id));

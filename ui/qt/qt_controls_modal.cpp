@@ -26,14 +26,10 @@ namespace {
 QMessageBox::Icon iconOf(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Error:
-        return QMessageBox::Critical;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::None:
-        break;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -66,14 +62,10 @@ MessageAnswer QtControls::messageBox(std::string_view text, std::string_view cap
         box.setEscapeButton(QMessageBox::Cancel);
     }
     switch (box.exec()) {
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    case QMessageBox::Ok:
-        return MessageAnswer::Ok;
-    default:
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    default: return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 }
 

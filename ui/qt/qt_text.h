@@ -10,10 +10,7 @@
 
 namespace kestrel::ui {
 
-inline QString toQString(std::string_view cp932)
-{
-    return QString::fromStdString(cp932ToUtf8(cp932));
-}
+inline QString toQString(std::string_view cp932) { return QString::fromStdString(cp932ToUtf8(cp932)); }
 
 inline std::string toCp932(const QString& text)
 {

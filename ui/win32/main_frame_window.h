@@ -37,8 +37,7 @@ public:
     static constexpr UINT kCheckFileCommand = 0x0030;
     static constexpr UINT kHintPanelCommand = 0x0040;
 
-    MainFrame()
-        : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
+    MainFrame() : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
     {
         applyDpi(dpiOf(window()));
         addMenuItems();
@@ -66,9 +65,7 @@ protected:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         switch (message) {
-        case WM_SIZE:
-            layOut();
-            return 0;
+        case WM_SIZE: layOut(); return 0;
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
             RECT frame{0, 0, 0, 0};
@@ -91,11 +88,8 @@ protected:
             if (runMenuCommand(static_cast<UINT>(wParam & 0xFFF0)))
                 return 0;
             break;
-        case WM_DROPFILES:
-            onDrop(reinterpret_cast<HDROP>(wParam));
-            return 0;
-        default:
-            break;
+        case WM_DROPFILES: onDrop(reinterpret_cast<HDROP>(wParam)); return 0;
+        default: break;
         }
         return HostWindow::message(message, wParam, lParam);
     }
@@ -210,6 +204,5 @@ private:
     HFONT font_ = nullptr;
     BaseUnits units_{6, 13};
 };
-
 
 }  // namespace kestrel::ui::win32

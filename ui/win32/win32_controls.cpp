@@ -26,23 +26,15 @@ WindowClass windowClassOf(ControlKind kind)
 {
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
     switch (kind) {
-    case ControlKind::Static:
-        return {L"STATIC", child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
-    case ControlKind::Edit:
-        return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::Button:
-        return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    case ControlKind::CheckBox:
-        return {L"BUTTON", child | WS_TABSTOP | BS_CHECKBOX, 0};
-    case ControlKind::Radio:
-        return {L"BUTTON", child | WS_TABSTOP | BS_RADIOBUTTON, 0};
-    case ControlKind::PushCheck:
-        return {L"BUTTON", child | WS_TABSTOP | BS_CHECKBOX | BS_PUSHLIKE, 0};
-    case ControlKind::PushRadio:
-        return {L"BUTTON", child | WS_TABSTOP | BS_RADIOBUTTON | BS_PUSHLIKE, 0};
+    case ControlKind::Static: return {L"STATIC", child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
+    case ControlKind::Edit: return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Button: return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::CheckBox: return {L"BUTTON", child | WS_TABSTOP | BS_CHECKBOX, 0};
+    case ControlKind::Radio: return {L"BUTTON", child | WS_TABSTOP | BS_RADIOBUTTON, 0};
+    case ControlKind::PushCheck: return {L"BUTTON", child | WS_TABSTOP | BS_CHECKBOX | BS_PUSHLIKE, 0};
+    case ControlKind::PushRadio: return {L"BUTTON", child | WS_TABSTOP | BS_RADIOBUTTON | BS_PUSHLIKE, 0};
     case ControlKind::List:
-        return {WC_LISTVIEWW,
-                child | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+        return {WC_LISTVIEWW, child | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                 WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", child, 0};
@@ -65,9 +57,7 @@ LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (control->item.kind == ControlKind::Edit && (wParam == L'\r' || wParam == L'\n'))
             return 0;
         break;
-    case WM_LBUTTONDOWN:
-        control->focusBefore = GetFocus();
-        break;
+    case WM_LBUTTONDOWN: control->focusBefore = GetFocus(); break;
     case WM_LBUTTONUP: {
         // The click's handler may re-create the controls: only copies are used after it.
         const bool keepsFocus = control->keepsFocus;
@@ -82,8 +72,7 @@ LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (control->item.kind == ControlKind::Edit)
             return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTCHARS;
         break;
-    default:
-        break;
+    default: break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -307,8 +296,7 @@ bool Win32Controls::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         result = 0;
         return true;
     }
-    case WM_NOTIFY:
-        return onNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
+    case WM_NOTIFY: return onNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) != notice_)
             return false;
@@ -563,8 +551,7 @@ void Win32Controls::setDecorations(const std::vector<Drawn>& drawn)
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         const RECT& r = drawn[i].pixels;
         // Beneath the controls they set apart.
-        SetWindowPos(decorations_[i], HWND_BOTTOM, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOACTIVATE);
+        SetWindowPos(decorations_[i], HWND_BOTTOM, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
     }
 }
 

@@ -41,15 +41,12 @@ RECT placed(const layout::Rect& rect, const layout::Follow& follow, const Mappin
 HFONT fontOf(layout::FontRole role, const Mapping& m)
 {
     switch (role) {
-    case layout::FontRole::Panel:
-        return uiFont(m.dpi, 1);
-    case layout::FontRole::Heading:
-        return uiFont(m.dpi, 0, true);
+    case layout::FontRole::Panel: return uiFont(m.dpi, 1);
+    case layout::FontRole::Heading: return uiFont(m.dpi, 0, true);
     case layout::FontRole::Drawing:
         // A full-width character is about as wide as the font's pixel height.
         return uiFontOfPixels(duToX(8, m.units));
-    case layout::FontRole::Dialog:
-        break;
+    case layout::FontRole::Dialog: break;
     }
     return uiFont(m.dpi);
 }
@@ -75,12 +72,16 @@ void applyLook(HWND window, ControlKind kind, const Placement& p, const Mapping&
     LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     if (kind == ControlKind::Static) {
         style &= ~static_cast<LONG_PTR>(SS_TYPEMASK | SS_CENTERIMAGE);
-        style |= p.align == layout::TextAlign::Right ? SS_RIGHT : p.align == layout::TextAlign::Centre ? SS_CENTER : SS_LEFT;
+        style |= p.align == layout::TextAlign::Right    ? SS_RIGHT
+                 : p.align == layout::TextAlign::Centre ? SS_CENTER
+                                                        : SS_LEFT;
         if (!p.wrap)
             style |= SS_CENTERIMAGE;  // one line, in the middle of its height
     } else if (kind == ControlKind::Edit) {
         style &= ~static_cast<LONG_PTR>(ES_CENTER | ES_RIGHT);
-        style |= p.align == layout::TextAlign::Right ? ES_RIGHT : p.align == layout::TextAlign::Centre ? ES_CENTER : ES_LEFT;
+        style |= p.align == layout::TextAlign::Right    ? ES_RIGHT
+                 : p.align == layout::TextAlign::Centre ? ES_CENTER
+                                                        : ES_LEFT;
     }
     style = p.tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
     SetWindowLongPtrW(window, GWL_STYLE, style);

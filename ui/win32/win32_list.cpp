@@ -18,12 +18,9 @@ namespace {
 int formatOf(Align align)
 {
     switch (align) {
-    case Align::Right:
-        return LVCFMT_RIGHT;
-    case Align::Centre:
-        return LVCFMT_CENTER;
-    case Align::Left:
-        break;
+    case Align::Right: return LVCFMT_RIGHT;
+    case Align::Centre: return LVCFMT_CENTER;
+    case Align::Left: break;
     }
     return LVCFMT_LEFT;
 }

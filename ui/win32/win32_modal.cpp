@@ -21,14 +21,10 @@ namespace {
 UINT iconOf(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information:
-        return MB_ICONINFORMATION;
-    case MessageIcon::Error:
-        return MB_ICONERROR;
-    case MessageIcon::Question:
-        return MB_ICONQUESTION;
-    case MessageIcon::None:
-        break;
+    case MessageIcon::Information: return MB_ICONINFORMATION;
+    case MessageIcon::Error: return MB_ICONERROR;
+    case MessageIcon::Question: return MB_ICONQUESTION;
+    case MessageIcon::None: break;
     }
     return 0;
 }
@@ -83,14 +79,10 @@ MessageAnswer Win32Controls::messageBox(std::string_view text, std::string_view 
     const std::wstring title = caption.empty() ? titleOf(root) : wideFromCp932(caption);
     const UINT type = (buttons == MessageButtons::Ok ? MB_OK : MB_YESNOCANCEL) | iconOf(icon) | MB_APPLMODAL;
     switch (MessageBoxW(root, wideFromCp932(text).c_str(), title.c_str(), type)) {
-    case IDYES:
-        return MessageAnswer::Yes;
-    case IDNO:
-        return MessageAnswer::No;
-    case IDOK:
-        return MessageAnswer::Ok;
-    default:
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    case IDOK: return MessageAnswer::Ok;
+    default: return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 }
 
