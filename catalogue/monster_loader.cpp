@@ -1,22 +1,22 @@
 #include "catalogue/monster_loader.h"
 
 #include "catalogue/field_parsing.h"
-#include "text/normaliser.h"
 #include "platform/cp932.h"
 #include "platform/file_names.h"
+#include "text/normaliser.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <memory>
 #include <optional>
 #include <system_error>
 #include <unordered_map>
-#include <filesystem>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -404,6 +404,81 @@ LoaderMessage unsupportedVersionMessage(const std::string& path)
     return {text, "INFORMATION", MessageIcon::Error};
 }
 
+// The file's text in code page 932: a UTF-8 file (with a byte order mark, or
+// valid UTF-8 with bytes past ASCII) is converted into converted.
+std::string_view asCp932(std::string_view bytes, std::string& converted, LoadReport& report)
+{
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    const bool hasBom = bytes.substr(0, 3) == kBom;
+    const bool hasNonAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+    if (!hasBom && !(hasNonAscii && isValidUtf8(bytes)))
+        return bytes;
+    std::size_t unmapped = 0;
+    converted = utf8ToCp932(hasBom ? bytes.substr(3) : bytes, &unmapped);
+    if (unmapped > 0)
+        report.warnings.push_back(
+            {0, std::to_string(unmapped) + " characters have no code page 932 form, read as '?'"});
+    report.encoding = FileEncoding::Utf8;
+    return converted;
+}
+
+// The file's lines one by one, numbered from 1, without their line ends.
+struct LineReader {
+    std::string_view bytes;
+    std::size_t pos = 0;
+    int lineNumber = 0;
+
+    bool next(std::string_view& line)
+    {
+        if (pos >= bytes.size())
+            return false;
+        std::size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos) {
+            line = bytes.substr(pos);
+            pos = bytes.size();
+        } else {
+            line = bytes.substr(pos, end - pos);
+            pos = end + 1;
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);  // text mode: CR LF reads as LF
+        }
+        ++lineNumber;
+        return true;
+    }
+};
+
+// Line 1 selects the layout of every later line.
+void readHeader(std::string_view line, const std::string& path, const MessageSink& showMessage, LoadReport& report)
+{
+    bool unsupported = false;
+    report.format = formatOfHeader(line, &unsupported);
+    report.headerKnown = line.find("HRVTNP") != std::string_view::npos || line.find("HRVMOB") != std::string_view::npos;
+    if (unsupported) {
+        report.warnings.push_back({1, "header version 19010100 is not supported, read in the extended layout"});
+        if (showMessage)
+            showMessage(unsupportedVersionMessage(path));
+    }
+}
+
+void readDataLines(Catalogue& catalogue, LineReader& lines, LoadReport& report)
+{
+    std::string_view line;
+    while (lines.next(line)) {
+        ++report.dataLines;
+        LineContext ctx{report, lines.lineNumber};
+        if (catalogue.monsterCount >= kMaxMonsters) {
+            // One warning for all of them: a huge file must not grow the report
+            // by a warning a line.
+            if (report.dataLines == kMaxMonsters + 1)
+                ctx.warn("past the 1024th monster, ignored with every later line");
+            continue;
+        }
+        if (parseLine(catalogue, line, report.format, ctx))
+            ++report.layoutLines;
+    }
+}
+
 }  // namespace
 
 std::int32_t formatOfHeader(std::string_view header, bool* unsupportedVersion)
@@ -436,64 +511,12 @@ LoadReport loadMonsterBytes(Catalogue& catalogue, std::string_view bytes, const 
     clearCatalogue(catalogue);
 
     std::string converted;
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
-    const bool hasBom = bytes.substr(0, 3) == kBom;
-    const bool hasNonAscii =
-        std::any_of(bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
-    if (hasBom || (hasNonAscii && isValidUtf8(bytes))) {
-        std::size_t unmapped = 0;
-        converted = utf8ToCp932(hasBom ? bytes.substr(3) : bytes, &unmapped);
-        if (unmapped > 0)
-            report.warnings.push_back(
-                {0, std::to_string(unmapped) + " characters have no code page 932 form, read as '?'"});
-        bytes = converted;
-        report.encoding = FileEncoding::Utf8;
-    }
-
-    std::size_t pos = 0;
-    int lineNumber = 0;
-    auto nextLine = [&](std::string_view& line) {
-        if (pos >= bytes.size())
-            return false;
-        std::size_t end = bytes.find('\n', pos);
-        if (end == std::string_view::npos) {
-            line = bytes.substr(pos);
-            pos = bytes.size();
-        } else {
-            line = bytes.substr(pos, end - pos);
-            pos = end + 1;
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);  // text mode: CR LF reads as LF
-        }
-        ++lineNumber;
-        return true;
-    };
-
+    LineReader lines{asCp932(bytes, converted, report)};
     std::string_view line;
-    if (!nextLine(line))
+    if (!lines.next(line))
         return report;  // an empty file: an empty table
-    bool unsupported = false;
-    report.format = formatOfHeader(line, &unsupported);
-    report.headerKnown = line.find("HRVTNP") != std::string_view::npos || line.find("HRVMOB") != std::string_view::npos;
-    if (unsupported) {
-        report.warnings.push_back({1, "header version 19010100 is not supported, read in the extended layout"});
-        if (showMessage)
-            showMessage(unsupportedVersionMessage(path));
-    }
-
-    while (nextLine(line)) {
-        ++report.dataLines;
-        LineContext ctx{report, lineNumber};
-        if (catalogue.monsterCount >= kMaxMonsters) {
-            // One warning for all of them: a huge file must not grow the report
-            // by a warning a line.
-            if (report.dataLines == kMaxMonsters + 1)
-                ctx.warn("past the 1024th monster, ignored with every later line");
-            continue;
-        }
-        if (parseLine(catalogue, line, report.format, ctx))
-            ++report.layoutLines;
-    }
+    readHeader(line, path, showMessage, report);
+    readDataLines(catalogue, lines, report);
     finishRecords(catalogue);
     return report;
 }

@@ -46,56 +46,63 @@ std::int32_t percentage(const Quantity& q)
     return add32(div32(mul32(sub32(q.low, q.high), 50), sub32(q.spanHigh, q.spanLow)), 100);
 }
 
-RangeTexts accumulate(Quantity q)
+// Low bound: the largest low seen since the restart. False while none is known.
+bool accumulateLow(Quantity& q, RangeTexts& texts)
 {
-    RangeTexts texts;
-
-    // Low bound: the largest low seen since the restart.
-    bool lowKnown = false;
-    bool collapsed = false;
     if (q.low == -1) {
         q.low = q.spanLow = q.lastLow;
         texts.low = kUnknown;
-    } else {
-        if (q.restart) {
-            q.low = q.spanLow = q.lastLow;
-        } else if (q.low < q.lastLow) {
-            q.low = q.lastLow;
-        } else if (q.lastLow < q.spanLow) {
-            q.spanLow = q.lastLow;
-        }
-        texts.low = format("%d", q.low);
-        lowKnown = true;
-        collapsed = q.low >= q.high;
+        return false;
     }
+    if (q.restart) {
+        q.low = q.spanLow = q.lastLow;
+    } else if (q.low < q.lastLow) {
+        q.low = q.lastLow;
+    } else if (q.lastLow < q.spanLow) {
+        q.spanLow = q.lastLow;
+    }
+    texts.low = format("%d", q.low);
+    return true;
+}
 
-    // High bound: the smallest high seen since the restart.
-    std::int32_t average = 0;
+// High bound: the smallest high seen since the restart. False while none is known.
+bool accumulateHigh(Quantity& q, RangeTexts& texts)
+{
     if (q.high == -1) {
         q.high = q.spanHigh = q.lastHigh;
         texts.high = kUnknown;
-        // Only a collapsed range shows it; the bounds are as they now stand.
-        average = add32(q.low, q.high) / 2;
-    } else {
-        if (q.restart) {
-            q.high = q.spanHigh = q.lastHigh;
-        } else if (q.lastHigh < q.high) {
-            q.high = q.lastHigh;
-        } else if (q.spanHigh < q.lastHigh) {
-            q.spanHigh = q.lastHigh;
+        return false;
+    }
+    if (q.restart) {
+        q.high = q.spanHigh = q.lastHigh;
+    } else if (q.lastHigh < q.high) {
+        q.high = q.lastHigh;
+    } else if (q.spanHigh < q.lastHigh) {
+        q.spanHigh = q.lastHigh;
+    }
+    texts.high = format("%d", q.high);
+    return true;
+}
+
+RangeTexts accumulate(Quantity q)
+{
+    RangeTexts texts;
+    const bool lowKnown = accumulateLow(q, texts);
+    bool collapsed = lowKnown && q.low >= q.high;  // against the high bound before this update
+    const bool highKnown = accumulateHigh(q, texts);
+    collapsed = collapsed || (highKnown && q.low >= q.high);
+
+    // A collapsed range shows the average even with one bound unknown; the
+    // bounds are as they now stand.
+    std::int32_t average = add32(q.low, q.high) / 2;
+    if (lowKnown && highKnown && q.high != kUnboundedDefense) {
+        std::int32_t p = percentage(q);
+        if (p == 100 && !collapsed) {
+            p = 99;  // narrow, but not yet a single value
         }
-        texts.high = format("%d", q.high);
-        collapsed = collapsed || q.low >= q.high;
-        average = add32(q.low, q.high) / 2;
-        if (lowKnown && q.high != kUnboundedDefense) {
-            std::int32_t p = percentage(q);
-            if (p == 100 && !collapsed) {
-                p = 99;  // narrow, but not yet a single value
-            }
-            average = std::min(average, kMaxShownAverage);
-            texts.average = format(kAverageFormat, average);
-            texts.percentage = format(kPercentageFormat, p);
-        }
+        average = std::min(average, kMaxShownAverage);
+        texts.average = format(kAverageFormat, average);
+        texts.percentage = format(kPercentageFormat, p);
     }
 
     // The intersection has shrunk to a point or become empty.

@@ -29,6 +29,48 @@ std::string ratioText(float ratio)
     return text;
 }
 
+SkillDamage typedSkillDamage(const Controls& controls)
+{
+    SkillDamage typed;
+    typed.normalLow = damageIn(controls, id::kDealtLow);
+    typed.normalHigh = damageIn(controls, id::kDealtHigh);
+    typed.specialLow = damageIn(controls, id::kSpecialLow);
+    typed.specialHigh = damageIn(controls, id::kSpecialHigh);
+    typed.moonsaultLow = damageIn(controls, id::kMoonsaultLow);
+    typed.moonsaultHigh = damageIn(controls, id::kMoonsaultHigh);
+    return typed;
+}
+
+// The family row's ratios and verdict; family is the weapon's target family.
+void showFamilyJudgement(Controls& controls, const FamilyJudgement& judgement, int family)
+{
+    controls.setText(id::kRatioStatics[0], ratioText(judgement.ratio.rMin));
+    controls.setText(id::kRatioStatics[1], ratioText(judgement.ratio.rMax));
+    const std::string name = judgement.verdict == FamilyVerdict::NoTarget ? "" : sjis(kFamilyNames[family]);
+    switch (judgement.verdict) {
+    case FamilyVerdict::Excluded: controls.setText(id::kSpecialVerdict, sjis("除外 → [") + name + "]"); break;
+    case FamilyVerdict::Confirmed: controls.setText(id::kSpecialVerdict, sjis("確定 → [") + name + "]"); break;
+    case FamilyVerdict::Undecided: controls.setText(id::kSpecialVerdict, sjis("系統判定中")); break;
+    case FamilyVerdict::NoTarget:
+        // A weapon outside the table names no family to judge.
+        controls.setText(id::kSpecialVerdict, "");
+        break;
+    }
+}
+
+// The floating row's ratios and verdict.
+void showFloatingJudgement(Controls& controls, const FloatingJudgement& judgement)
+{
+    controls.setText(id::kRatioStatics[2], ratioText(judgement.ratio.rMin));
+    controls.setText(id::kRatioStatics[3], ratioText(judgement.ratio.rMax));
+    switch (judgement.verdict) {
+    case FloatingVerdict::WindResistant: controls.setText(id::kMoonsaultVerdict, sjis("ましょうぐも？")); break;
+    case FloatingVerdict::NotFloating: controls.setText(id::kMoonsaultVerdict, sjis("浮いていない")); break;
+    case FloatingVerdict::Floating: controls.setText(id::kMoonsaultVerdict, sjis("浮いている")); break;
+    case FloatingVerdict::Undecided: controls.setText(id::kMoonsaultVerdict, sjis("浮遊判定中")); break;
+    }
+}
+
 }  // namespace
 
 // Runs after a damage value was taken. The family row is judged and applied
@@ -36,13 +78,7 @@ std::string ratioText(float ratio)
 // thresholds of the floating row.
 void CKestrelDlg::judgeFamilyAndFloating()
 {
-    SkillDamage typed;
-    typed.normalLow = damageIn(controls_, id::kDealtLow);
-    typed.normalHigh = damageIn(controls_, id::kDealtHigh);
-    typed.specialLow = damageIn(controls_, id::kSpecialLow);
-    typed.specialHigh = damageIn(controls_, id::kSpecialHigh);
-    typed.moonsaultLow = damageIn(controls_, id::kMoonsaultLow);
-    typed.moonsaultHigh = damageIn(controls_, id::kMoonsaultHigh);
+    const SkillDamage typed = typedSkillDamage(controls_);
     if (state_.currentUser < 0)
         state_.currentUser = 0;
     const PlayerProfile* profile = currentProfile();
@@ -52,33 +88,17 @@ void CKestrelDlg::judgeFamilyAndFloating()
     const JudgementThresholds& thresholds = settings_.config.thresholds;
     const FamilyJudgement family = judgeFamily(typed, bonus, weapon ? weapon->targetFamily : -1, thresholds);
     if (family.ratio.shown) {
-        controls_.setText(id::kRatioStatics[0], ratioText(family.ratio.rMin));
-        controls_.setText(id::kRatioStatics[1], ratioText(family.ratio.rMax));
         const int m = weapon ? weapon->targetFamily : 0;
-        const std::string name = family.verdict == FamilyVerdict::NoTarget ? "" : sjis(kFamilyNames[m]);
-        switch (family.verdict) {
-        case FamilyVerdict::Excluded:
-            controls_.setText(id::kSpecialVerdict, sjis("除外 → [") + name + "]");
-            if (settings_.config.AUTOJUDG_SPC != 0) {
-                // Every other button goes on showing its own flag.
-                for (int k = 0; k < kFamilyCount; ++k)
-                    controls_.setChecked(id::kExcludeRow[k], k == m || state_.familyExcluded[k + 1] != 0);
-                applyFamilyExclusion(m + 1);
-            }
-            break;
-        case FamilyVerdict::Confirmed:
-            controls_.setText(id::kSpecialVerdict, sjis("確定 → [") + name + "]");
-            if (settings_.config.AUTOJUDG_SPC != 0) {
-                for (int k = 0; k < kFamilyCount; ++k)
-                    controls_.setChecked(id::kConfirmRow[k], k == m);
-                applyFamilyConfirmation(m + 1);
-            }
-            break;
-        case FamilyVerdict::Undecided: controls_.setText(id::kSpecialVerdict, sjis("系統判定中")); break;
-        case FamilyVerdict::NoTarget:
-            // A weapon outside the table names no family to judge.
-            controls_.setText(id::kSpecialVerdict, "");
-            break;
+        showFamilyJudgement(controls_, family, m);
+        if (settings_.config.AUTOJUDG_SPC != 0 && family.verdict == FamilyVerdict::Excluded) {
+            // Every other button goes on showing its own flag.
+            for (int k = 0; k < kFamilyCount; ++k)
+                controls_.setChecked(id::kExcludeRow[k], k == m || state_.familyExcluded[k + 1] != 0);
+            applyFamilyExclusion(m + 1);
+        } else if (settings_.config.AUTOJUDG_SPC != 0 && family.verdict == FamilyVerdict::Confirmed) {
+            for (int k = 0; k < kFamilyCount; ++k)
+                controls_.setChecked(id::kConfirmRow[k], k == m);
+            applyFamilyConfirmation(m + 1);
         }
     }
 
@@ -87,20 +107,11 @@ void CKestrelDlg::judgeFamilyAndFloating()
     const FloatingJudgement floating = judgeFloating(typed, bonus, elementConfirmed, thresholds);
     if (!floating.ratio.shown)
         return;
-    controls_.setText(id::kRatioStatics[2], ratioText(floating.ratio.rMin));
-    controls_.setText(id::kRatioStatics[3], ratioText(floating.ratio.rMax));
-    switch (floating.verdict) {
-    case FloatingVerdict::WindResistant: controls_.setText(id::kMoonsaultVerdict, sjis("ましょうぐも？")); break;
-    case FloatingVerdict::NotFloating:
-        controls_.setText(id::kMoonsaultVerdict, sjis("浮いていない"));
+    showFloatingJudgement(controls_, floating);
+    if (floating.verdict == FloatingVerdict::NotFloating)
         setObservedFloating(0);
-        break;
-    case FloatingVerdict::Floating:
-        controls_.setText(id::kMoonsaultVerdict, sjis("浮いている"));
+    else if (floating.verdict == FloatingVerdict::Floating)
         setObservedFloating(1);
-        break;
-    case FloatingVerdict::Undecided: controls_.setText(id::kMoonsaultVerdict, sjis("浮遊判定中")); break;
-    }
 }
 
 // With the automatic floating judgement off the value is only stored; the

@@ -9,6 +9,8 @@
 #include "ui/main_window/ids.h"
 #include "ui/texts.h"
 
+#include <array>
+
 namespace kestrel::ui {
 
 namespace {
@@ -41,16 +43,19 @@ public:
         add(high, ControlKind::Edit);
         add(up, ControlKind::Button);
     }
+    // A range line: low, "～", high, average, percentage, with placeholder captions.
+    void rangeRow(const std::array<int, 5>& ids)
+    {
+        for (int i = 0; i < 5; ++i)
+            add(ids[i], ControlKind::Static, i == 1 ? "～" : i == 3 ? "(Ave.999)" : i == 4 ? "(999%)" : "999999");
+    }
     std::vector<ControlSpec> items;
 };
 
-}  // namespace
+using K = ControlKind;
 
-std::vector<ControlSpec> mainWindowControls()
+void addFileAndClassStrip(Builder& b)
 {
-    using K = ControlKind;
-    Builder b;
-    // File and class strip.
     b.statics({{1004, "討伐モンスター情報ファイル"}, {id::kPath, "Path"}});
     b.add(id::kRefer, K::Button, "Refer...");
     const char* classes[] = {"初級", "中級", "上級", "超級"};
@@ -58,16 +63,20 @@ std::vector<ControlSpec> mainWindowControls()
         b.add(id::kClassRadios[c], K::Radio, classes[c], kClassGroup);
     b.statics({{1009, "_DBG1"}, {1010, "_DBG2"}, {1094, "_DBG3"}});
     b.add(id::kDummyDefault, K::Button, "dummy");
+}
 
-    // Family rows.
+void addFamilyRows(Builder& b)
+{
     b.add(id::kConfirmBox, K::CheckBox, "確定");
     for (int k = 0; k < 14; ++k)
         b.add(id::kConfirmRow[k], K::PushRadio, kFamilyCaptions[k], kConfirmGroup);
     b.add(id::kExcludeBox, K::CheckBox, "除外");
     for (int k = 0; k < 14; ++k)
         b.add(id::kExcludeRow[k], K::PushCheck, kFamilyCaptions[k]);
+}
 
-    // HP and MP comparisons.
+void addHpAndMpComparisons(Builder& b)
+{
     b.add(1016, K::Static, "HP");
     b.add(id::kHpAtLeastBox, K::CheckBox);
     b.add(id::kHpAtLeastEdit, K::Edit);
@@ -82,10 +91,10 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(id::kMpAtMostBox, K::CheckBox);
     b.add(id::kMpAtMostEdit, K::Edit);
     b.add(1068, K::Static, "より少ない");
+}
 
-    b.add(id::kConfig, K::Button, "Config Setting...");
-
-    // User block.
+void addUserBlock(Builder& b)
+{
     b.add(id::kUserName, K::Static, "USER");
     b.add(id::kUserDown, K::Button);
     b.add(id::kUserNo, K::Edit);
@@ -93,8 +102,11 @@ std::vector<ControlSpec> mainWindowControls()
     b.statics({{1117, "User No"}, {1110, "武器"}, {id::kWeaponName, "使用武器"}});
     b.add(id::kChangeUser, K::Button, "変更");
     b.statics({{id::kUserAttack, "ATK"}, {id::kUserDefense, "DEF"}});
+}
 
-    // Damage rows: ムーンサルト, received, dealt, weapon special attack.
+// ムーンサルト, received, dealt, weapon special attack.
+void addDamageRows(Builder& b)
+{
     b.add(1160, K::Static, "ムーンサルト");
     b.damageRow(id::kMoonsaultDown, id::kMoonsaultLow, 1157, id::kMoonsaultHigh, id::kMoonsaultUp);
     b.statics({{1113, "99.99"}, {1174, "～"}, {1171, "99.99"}, {1078, "倍"}, {id::kMoonsaultVerdict, ""}});
@@ -109,8 +121,10 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(id::kSpecialName, K::Static);
     b.damageRow(id::kSpecialDown, id::kSpecialLow, 1154, id::kSpecialHigh, id::kSpecialUp);
     b.statics({{1082, "99.99"}, {1173, "～"}, {1172, "99.99"}, {1077, "倍"}, {id::kSpecialVerdict, ""}});
+}
 
-    // Observation buttons.
+void addObservationButtons(Builder& b)
+{
     b.add(id::kMetalBox, K::CheckBox, "メタル");
     b.add(id::kMetalButton, K::Button, "ではない");
     b.add(id::kFloatingBox, K::CheckBox, "浮遊");
@@ -123,8 +137,10 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(id::kAngerButton, K::Button, "ました！");
     b.add(id::kPushBox, K::CheckBox, "重さ");
     b.add(id::kPushButton, K::Button, "押せました");
+}
 
-    // Search line and skill buttons.
+void addSearchLine(Builder& b)
+{
     b.add(id::kSearchBox, K::CheckBox, "特技検索");
     b.add(id::kSearchEdit, K::Edit);
     b.add(1181, K::Static, "＠名前 で名前検索");
@@ -132,27 +148,23 @@ std::vector<ControlSpec> mainWindowControls()
           "誤差を許容 （意図せず該当する敵がいなくなった時はチェックしてみてください）");
     for (int skillButton : id::kSkillButtons)
         b.add(skillButton, K::Button);
+}
 
-    // Result line: RESET and the attack and defense ranges.
+// RESET and the attack and defense ranges.
+void addResultLine(Builder& b)
+{
     b.add(id::kReset, K::Button, "RESET");
     b.add(1087, K::Static, "敵の攻撃力");
-    for (int i = 0; i < 5; ++i)
-        b.add(id::kAttackRange[i], K::Static, i == 1 ? "～" : i == 3 ? "(Ave.999)" : i == 4 ? "(999%)" : "999999");
+    b.rangeRow(id::kAttackRange);
     b.add(1111, K::Static, "敵の守備力");
-    for (int i = 0; i < 5; ++i)
-        b.add(id::kDefenseRange[i], K::Static, i == 1 ? "～" : i == 3 ? "(Ave.999)" : i == 4 ? "(999%)" : "999999");
+    b.rangeRow(id::kDefenseRange);
     b.add(1163, K::Static, "/");
     b.add(1162, K::Static, "特攻時");
-    for (int i = 0; i < 5; ++i)
-        b.add(id::kBonusDefenseRange[i], K::Static,
-              i == 1   ? "～"
-              : i == 3 ? "(Ave.999)"
-              : i == 4 ? "(999%)"
-                       : "999999");
+    b.rangeRow(id::kBonusDefenseRange);
+}
 
-    b.add(kIdList, K::List);
-
-    // Bottom strip.
+void addBottomStrip(Builder& b)
+{
     b.add(id::kListLock, K::CheckBox, "List Lock");
     const char* sorts[] = {"50音順", "図鑑順", "HP順", "MP順", "系統順", "攻撃力順", "守備力順"};
     for (int key : {0, 1, 4, 2, 3, 5, 6})  // the buttons' left-to-right order
@@ -161,6 +173,24 @@ std::vector<ControlSpec> mainWindowControls()
     for (int layout = 0; layout < 4; ++layout)
         b.add(id::kLayoutRadios[layout], K::Radio, layouts[layout], kLayoutGroup);
     b.statics({{1039, "現在候補数"}, {kIdCandidateCount, "0"}, {1041, "種類"}});
+}
+
+}  // namespace
+
+std::vector<ControlSpec> mainWindowControls()
+{
+    Builder b;
+    addFileAndClassStrip(b);
+    addFamilyRows(b);
+    addHpAndMpComparisons(b);
+    b.add(id::kConfig, ControlKind::Button, "Config Setting...");
+    addUserBlock(b);
+    addDamageRows(b);
+    addObservationButtons(b);
+    addSearchLine(b);
+    addResultLine(b);
+    b.add(kIdList, ControlKind::List);
+    addBottomStrip(b);
     addHintPanelControls(b.items);
     return b.items;
 }

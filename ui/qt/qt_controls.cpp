@@ -125,85 +125,108 @@ QtControls::Control* QtControls::find(int id) const
 
 void QtControls::create(const std::vector<ControlSpec>& items, ControlEvents& events)
 {
-    for (const auto& [id, control] : controls_) {
-        disconnect(control->widget, nullptr, this, nullptr);
-        control->widget->hide();
-        control->widget->deleteLater();
-    }
-    controls_.clear();
+    removeControls();
     postedFocus_.reset();
     events_ = &events;
 
     for (const ControlSpec& item : items) {
-        auto control = std::make_unique<Control>();
-        control->item = item;
-        control->written = item.caption;
-        control->shown = toQString(item.caption);
+        auto control = makeControl(item);
         const int id = item.id;
-        const auto clicked = [this, id] {
-            dispatch([this, id] {
-                if (events_)
-                    events_->onClicked(id);
-            });
-        };
-        switch (item.kind) {
-        case ControlKind::Static: {
-            auto* label = new ClickableLabel(control->shown, this);
-            label->setTextFormat(Qt::PlainText);
-            connect(label, &ClickableLabel::clicked, this, clicked);
-            control->label = label;
-            break;
-        }
-        case ControlKind::Edit:
-            control->edit = new QLineEdit(control->shown, this);
-            connect(control->edit, &QLineEdit::textChanged, this, [this, id] {
-                dispatch([this, id] {
-                    if (events_)
-                        events_->onTextChanged(id);
-                });
-            });
-            break;
-        case ControlKind::Button: control->button = pushButton(new QPushButton(control->shown, this)); break;
-        case ControlKind::CheckBox: control->button = new QCheckBox(control->shown, this); break;
-        case ControlKind::Radio: control->button = new RadioButton(control->shown, this); break;
-        case ControlKind::PushCheck:
-            control->button = pushButton(new QPushButton(control->shown, this));
-            control->button->setCheckable(true);
-            break;
-        case ControlKind::PushRadio: control->button = pushButton(new RadioPushButton(control->shown, this)); break;
-        case ControlKind::List:
-            control->view = listView(this, control->model);
-            showWholeTextOfCutCells(*control->view);
-            control->view->horizontalHeader()->setSectionsClickable(true);
-            connect(control->view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, id](int column) {
-                dispatch([this, id, column] {
-                    if (events_)
-                        events_->onHeaderClicked(id, column);
-                });
-            });
-            break;
-        }
-        if (control->button) {
-            // Radios are never exclusive in Qt's way: a group may be left with none checked.
-            control->button->setAutoExclusive(false);
-            // Only a user's click runs the handler, after the check state has changed.
-            connect(control->button, &QAbstractButton::clicked, this, [this, id, group = item.group, clicked] {
-                if (const Control* self = find(id); self && isRadio(self->item.kind))
-                    uncheckGroup(group, id);
-                clicked();
-            });
-        }
-        control->widget = control->edit     ? static_cast<QWidget*>(control->edit)
-                          : control->label  ? static_cast<QWidget*>(control->label)
-                          : control->button ? static_cast<QWidget*>(control->button)
-                                            : static_cast<QWidget*>(control->view);
-        control->widget->setObjectName(QStringLiteral("id%1").arg(id));
         if (Control* previous = find(id)) {  // the same identifier twice: the last one counts
             disconnect(previous->widget, nullptr, this, nullptr);
             previous->widget->deleteLater();
         }
         controls_[id] = std::move(control);
     }
+}
+
+void QtControls::removeControls()
+{
+    for (const auto& [id, control] : controls_) {
+        disconnect(control->widget, nullptr, this, nullptr);
+        control->widget->hide();
+        control->widget->deleteLater();
+    }
+    controls_.clear();
+}
+
+std::unique_ptr<QtControls::Control> QtControls::makeControl(const ControlSpec& item)
+{
+    auto control = std::make_unique<Control>();
+    control->item = item;
+    control->written = item.caption;
+    control->shown = toQString(item.caption);
+    makeWidget(*control);
+    if (control->button)
+        connectButton(*control);
+    control->widget = control->edit     ? static_cast<QWidget*>(control->edit)
+                      : control->label  ? static_cast<QWidget*>(control->label)
+                      : control->button ? static_cast<QWidget*>(control->button)
+                                        : static_cast<QWidget*>(control->view);
+    control->widget->setObjectName(QStringLiteral("id%1").arg(item.id));
+    return control;
+}
+
+void QtControls::makeWidget(Control& control)
+{
+    const int id = control.item.id;
+    switch (control.item.kind) {
+    case ControlKind::Static: {
+        auto* label = new ClickableLabel(control.shown, this);
+        label->setTextFormat(Qt::PlainText);
+        connect(label, &ClickableLabel::clicked, this, [this, id] { clicked(id); });
+        control.label = label;
+        break;
+    }
+    case ControlKind::Edit:
+        control.edit = new QLineEdit(control.shown, this);
+        connect(control.edit, &QLineEdit::textChanged, this, [this, id] {
+            dispatch([this, id] {
+                if (events_)
+                    events_->onTextChanged(id);
+            });
+        });
+        break;
+    case ControlKind::Button: control.button = pushButton(new QPushButton(control.shown, this)); break;
+    case ControlKind::CheckBox: control.button = new QCheckBox(control.shown, this); break;
+    case ControlKind::Radio: control.button = new RadioButton(control.shown, this); break;
+    case ControlKind::PushCheck:
+        control.button = pushButton(new QPushButton(control.shown, this));
+        control.button->setCheckable(true);
+        break;
+    case ControlKind::PushRadio: control.button = pushButton(new RadioPushButton(control.shown, this)); break;
+    case ControlKind::List:
+        control.view = listView(this, control.model);
+        showWholeTextOfCutCells(*control.view);
+        control.view->horizontalHeader()->setSectionsClickable(true);
+        connect(control.view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, id](int column) {
+            dispatch([this, id, column] {
+                if (events_)
+                    events_->onHeaderClicked(id, column);
+            });
+        });
+        break;
+    }
+}
+
+void QtControls::connectButton(const Control& control)
+{
+    // Radios are never exclusive in Qt's way: a group may be left with none checked.
+    control.button->setAutoExclusive(false);
+    // Only a user's click runs the handler, after the check state has changed.
+    connect(control.button, &QAbstractButton::clicked, this, [this, id = control.item.id, group = control.item.group] {
+        if (const Control* self = find(id); self && isRadio(self->item.kind))
+            uncheckGroup(group, id);
+        clicked(id);
+    });
+}
+
+void QtControls::clicked(int id)
+{
+    dispatch([this, id] {
+        if (events_)
+            events_->onClicked(id);
+    });
 }
 
 void QtControls::dispatch(const std::function<void()>& handler)

@@ -82,6 +82,13 @@ private:
     void dispatch(const std::function<void()>& handler);
     void uncheckGroup(int group, int except);
     Control* find(int id) const;
+    // The steps of create(): the old widgets go, each control gets its widget
+    // and its signals.
+    void removeControls();
+    std::unique_ptr<Control> makeControl(const ControlSpec& item);
+    void makeWidget(Control& control);
+    void connectButton(const Control& control);
+    void clicked(int id);
     // Ends every list's pending model reset (before a nested event loop, too).
     void endPendingResets();
     // Before a modal box or dialog: the pending resets end, the window shows.
