@@ -2,6 +2,7 @@
 // and the list model, code page 932 crossing and modal dialogs of this one.
 
 #include "support/control_set_contract.h"
+#include "support/probe_dialog.h"
 #include "ui/qt/candidate_table_model.h"
 #include "ui/qt/qt_controls.h"
 
@@ -134,17 +135,7 @@ void whenModal(std::function<void(QWidget*)> act)
     timer->start(5);
 }
 
-struct Dialog : DialogLogic {
-    Log log;
-    std::vector<ControlSpec> controls() const override
-    {
-        return {{100, K::Edit, ""}, {3, K::Button, "reset"}, {kIdOk, K::Button, "OK"}, {kIdCancel, K::Button, "x"}};
-    }
-    void onInit(Controls& c) override { c.setText(100, "5"); }
-    void onOk(Controls& c) override { log.push_back("ok " + c.text(100)); }
-    bool closesWithOk(int id) const override { return id == 3; }
-    void onClicked(int id) override { log.push_back("C" + std::to_string(id)); }
-};
+using Dialog = testing::ProbeDialog;
 
 TEST(QtControls, ModalDialogsAndMessageBoxesCloseOnlyByTheirButtonsAndEscape)
 {

@@ -5,6 +5,7 @@
 // with the focus through the program's own message loop rules.
 
 #include "support/control_set_contract.h"
+#include "support/probe_dialog.h"
 #include "ui/win32/win32_controls.h"
 #include "ui/win32/win32_host.h"
 
@@ -255,17 +256,7 @@ void whenModal(std::function<void(HWND)> act)
     });
 }
 
-struct Dialog : DialogLogic {
-    Log log;
-    std::vector<ControlSpec> controls() const override
-    {
-        return {{100, K::Edit, ""}, {3, K::Button, "reset"}, {kIdOk, K::Button, "OK"}, {kIdCancel, K::Button, "x"}};
-    }
-    void onInit(Controls& c) override { c.setText(100, "5"); }
-    void onOk(Controls& c) override { log.push_back("ok " + c.text(100)); }
-    bool closesWithOk(int id) const override { return id == 3; }
-    void onClicked(int id) override { log.push_back("C" + std::to_string(id)); }
-};
+using Dialog = testing::ProbeDialog;
 
 TEST(Win32Controls, ModalDialogsAndMessageBoxesCloseOnlyByTheirButtonsAndEscape)
 {
