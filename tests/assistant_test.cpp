@@ -342,34 +342,6 @@ TEST(NextObservation, DamageWithPrefixSumsMatchesOneFilterPerAnswer)
     }
 }
 
-// The value buttons and the advice read one tally of every yes/no observation;
-// it must give each observation's split as counting that observation alone does.
-TEST(NextObservation, OneTallyGivesEverySplitAsCountingEachAlone)
-{
-    auto catalogue = std::make_unique<Catalogue>();
-    std::mt19937 rng(7);
-    for (unsigned file = 1; file <= 6; ++file) {
-        loadMonsterBytes(*catalogue, testing::generatedExtendedFile(120, file), "random.csv", {});
-        computeExpectedDamage(*catalogue, 150, 150);
-        roughen(*catalogue, rng);
-        for (int round = 0; round < 100; ++round) {
-            ObservationState state;
-            FilterInputs inputs;
-            randomObservations(*catalogue, state, inputs, rng);
-            refresh(*catalogue, state, inputs);
-            const Elimination e = explainElimination(*catalogue, state, inputs);
-            const AdviceContext context{*catalogue, state, inputs, e, pick(rng, {-1, 0, 2, 13, 14})};
-            const FactTally tally = tallyFacts(context);
-            for (int k = 0; k < kFactObservationCount; ++k) {
-                const AnswerSplit alone = answerSplit(context, static_cast<Observation>(k));
-                const AnswerSplit& tallied = tally.splits[static_cast<std::size_t>(k)];
-                ASSERT_EQ(tallied.value, alone.value) << observationName(static_cast<Observation>(k));
-                ASSERT_EQ(tallied.count, alone.count) << observationName(static_cast<Observation>(k));
-            }
-        }
-    }
-}
-
 TEST(Elimination, NearMissesOneFailureFirstThenTwoInTableOrderAtMostTen)
 {
     Table t;
