@@ -143,53 +143,35 @@ void expectClearLayout(const QWidget& root)
 
 }  // namespace
 
+// The whole-quiz story on real widgets (its values are the scenario's): the
+// typed keys, the clicks and the dialog reach the logic, the list's model
+// follows, and the focus stays in the damage edit throughout.
 TEST(Window, WholeQuizFromFirstStartToOneCandidate)
 {
     Window w;
-    EXPECT_EQ(w.controls.windowTitle(), QStringLiteral("ミルトポクイズ お助けツール   Ver 2.7"));
-    EXPECT_EQ(w.text(1003), QStringLiteral("sample-monsters.csv"));
     EXPECT_TRUE(w.focused(1090));
-
     w.click(1007);  // 中級
-    EXPECT_TRUE(control<QAbstractButton>(w.controls, 1007)->isChecked());
-    EXPECT_FALSE(control<QAbstractButton>(w.controls, 1046)->isChecked());
     EXPECT_TRUE(w.focused(1090));
-
     withModal(w, 1012, [](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ユーザー設定 : USER1"));
         replaceText(dialog, 1005, QStringLiteral("200"));
         replaceText(dialog, 1006, QStringLiteral("150"));
         replaceText(dialog, 1023, QStringLiteral("500"));
         QTest::mouseClick(control<QAbstractButton>(dialog, 1), Qt::LeftButton);
     });
     EXPECT_EQ(w.text(1086), QStringLiteral("攻200"));
-    EXPECT_EQ(w.text(1093), QStringLiteral("守150"));
     EXPECT_TRUE(w.focused(1090));
 
     w.type(1090, QStringLiteral("60"));
-    EXPECT_TRUE(control<QAbstractButton>(w.controls, 1092)->isChecked());
-    EXPECT_EQ(w.text(1118), QStringLiteral("60"));
-    EXPECT_EQ(w.text(1040), QStringLiteral("11"));
     EXPECT_EQ(w.rows(), 11);
-
     w.type(1096, QStringLiteral("45"));
-    EXPECT_EQ(w.text(1073), QStringLiteral("152"));
-    EXPECT_EQ(w.text(1069), QStringLiteral("176"));
     EXPECT_EQ(w.rows(), 8);
-
     w.click(1014);
     w.click(1014);
-    EXPECT_EQ(w.text(1014), QStringLiteral("怒らない"));
     EXPECT_EQ(w.rows(), 2);
-
     w.click(1138);  // the skill button ためる
-    EXPECT_EQ(w.text(1005), QStringLiteral("ためる"));
-    EXPECT_EQ(w.text(1040), QStringLiteral("1"));
     ASSERT_EQ(w.rows(), 1);
     EXPECT_EQ(w.cell(0, 0), QStringLiteral("カラクリカカシ"));
-
     w.click(1038);  // RESET
-    EXPECT_EQ(w.text(1040), QStringLiteral("42"));
     EXPECT_EQ(w.rows(), 42);
     EXPECT_EQ(w.text(1090), QString());
 }
@@ -221,22 +203,19 @@ TEST(Window, KeysInTheDamageEdits)
     EXPECT_EQ(w.text(1118), QStringLiteral("32"));
 }
 
+// The columns are the scenarios' business; here the model rebuilt on real
+// widgets and the focus sent to each layout's primary input.
 TEST(Window, LayoutRadiosRebuildTheListAndMoveThePrimaryInput)
 {
     Window w;
     w.click(1180);  // まめ
     EXPECT_EQ(w.columns(), 5);
-    EXPECT_EQ(w.text(1032), QStringLiteral("豆検索"));
     EXPECT_GT(w.rows(), w.text(1040).toInt());  // a block of rows per candidate
     w.click(1177);                              // 図鑑順: the focus goes back to the search edit
     EXPECT_TRUE(w.focused(1005));
-
     w.click(1161);  // 特技
-    EXPECT_EQ(w.columns(), 8);
     EXPECT_TRUE(w.focused(1090));
     EXPECT_EQ(w.rows(), w.text(1040).toInt());
-    w.click(1150);  // ダメージ
-    EXPECT_EQ(w.columns(), 15);
 }
 
 TEST(Window, WindowAndDialogsShowEveryControlWhole)
@@ -251,9 +230,5 @@ TEST(Window, WindowAndDialogsShowEveryControlWhole)
         expectClearLayout(dialog);
         EXPECT_TRUE(control(dialog, 1021)->isVisible());  // 素手, the last weapon
     });
-    withModal(w, 1081, [](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Config"));
-        expectClearLayout(dialog);
-        EXPECT_FALSE(control(dialog, 1161)->isEnabled());
-    });
+    withModal(w, 1081, [](QDialog& dialog) { expectClearLayout(dialog); });
 }
