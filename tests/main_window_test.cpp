@@ -76,9 +76,9 @@ TEST(MainWindow, FailedSettingsWriteIsToldOnce)
     EXPECT_TRUE(std::filesystem::exists(ini));
 }
 
-// The list's column widths and the window's place live on from one run to the
-// next: per layout, only once changed, remembered widths that no longer fit a
-// layout's columns left aside.
+// The list's column widths and the window's place are kept for the next run
+// (which the start-up test on real widgets plays): per layout, only once
+// changed, remembered widths that no longer fit a layout's columns left aside.
 TEST(MainWindow, ColumnWidthsAndWindowPlaceOutliveTheRun)
 {
     TempDir dir;
@@ -100,8 +100,4 @@ TEST(MainWindow, ColumnWidthsAndWindowPlaceOutliveTheRun)
     const auto own = columnsOf(1);
     EXPECT_EQ(saved.columnWidths[1], (std::vector<std::int32_t>{own[0].width, own[1].width, 500}));
     EXPECT_TRUE(saved.columnWidths[0].empty());
-
-    Window again(ini);
-    EXPECT_EQ(again.controls.windowRect(), (WindowRect{-5, 0, 1200, 800}));
-    EXPECT_EQ(again.controls.columns(kIdList)[2].width, 500);
 }
