@@ -151,7 +151,6 @@ TEST(Window, WholeQuizFromFirstStartToOneCandidate)
     Window w;
     EXPECT_TRUE(w.focused(1090));
     w.click(1007);  // 中級
-    EXPECT_TRUE(w.focused(1090));
     withModal(w, 1012, [](QDialog& dialog) {
         replaceText(dialog, 1005, QStringLiteral("200"));
         replaceText(dialog, 1006, QStringLiteral("150"));
