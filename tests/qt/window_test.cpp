@@ -69,7 +69,6 @@ struct Window {
     void click(int id) { QTest::mouseClick(control<QAbstractButton>(controls, id), Qt::LeftButton); }
     void type(int id, const QString& keys) { QTest::keyClicks(control(controls, id), keys); }
     int rows() const { return control<QTableView>(controls, 1037)->model()->rowCount(); }
-    int columns() const { return control<QTableView>(controls, 1037)->model()->columnCount(); }
     QString cell(int row, int column) const
     {
         const QAbstractItemModel* model = control<QTableView>(controls, 1037)->model();
@@ -200,21 +199,6 @@ TEST(Window, KeysInTheDamageEdits)
     EXPECT_FALSE(control<QAbstractButton>(w.controls, 1063)->icon().pixmap(12, 12).isNull());
     w.click(1063);
     EXPECT_EQ(w.text(1118), QStringLiteral("32"));
-}
-
-// The columns are the scenarios' business; here the model rebuilt on real
-// widgets and the focus sent to each layout's primary input.
-TEST(Window, LayoutRadiosRebuildTheListAndMoveThePrimaryInput)
-{
-    Window w;
-    w.click(1180);  // まめ
-    EXPECT_EQ(w.columns(), 5);
-    EXPECT_GT(w.rows(), w.text(1040).toInt());  // a block of rows per candidate
-    w.click(1177);                              // 図鑑順: the focus goes back to the search edit
-    EXPECT_TRUE(w.focused(1005));
-    w.click(1161);  // 特技
-    EXPECT_TRUE(w.focused(1090));
-    EXPECT_EQ(w.rows(), w.text(1040).toInt());
 }
 
 TEST(Window, WindowAndDialogsShowEveryControlWhole)
