@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,12 +33,15 @@ struct ProgramWindow {
     QtControls* controls = new QtControls;
     std::unique_ptr<CKestrelDlg> dialog;
 
-    explicit ProgramWindow(const std::string& settingsPath)
+    // beforeStart runs once the window is built, before the logic starts.
+    explicit ProgramWindow(const std::string& settingsPath, const std::function<void(QMainWindow&)>& beforeStart = {})
     {
         top.setCentralWidget(controls);
         controls->setWindowShownBeforeModals(true);
         dialog = std::make_unique<CKestrelDlg>(*controls, settingsPath);
         layOutMainWindow(*controls);
+        if (beforeStart)
+            beforeStart(top);
         dialog->OnInitDialog();
         controls->flush();
         top.show();
@@ -74,15 +78,10 @@ TEST(StartUp, MessagesOpenOverTheWindowAlreadyOnScreen)
         QTest::keyClick(box, Qt::Key_Return);
     });
     answer.start(5);
-    QMainWindow window;
-    top = &window;
-    auto* controls = new QtControls;
-    window.setCentralWidget(controls);
-    controls->setWindowShownBeforeModals(true);
-    CKestrelDlg dialog(*controls, ini);
-    layOutMainWindow(*controls);
-    EXPECT_FALSE(window.isVisible());
-    dialog.OnInitDialog();
+    ProgramWindow window(ini, [&](QMainWindow& built) {
+        top = &built;
+        EXPECT_FALSE(built.isVisible());
+    });
     answer.stop();
     ASSERT_EQ(boxes.size(), 2u);
     for (const Seen& seen : boxes)
