@@ -82,19 +82,6 @@ unsigned keptMask(const AdviceContext& ctx, Observation o, const MonsterRecord& 
     return (factKeeps(ctx, o, r, answers[0], limits) ? 1U : 0U) | (factKeeps(ctx, o, r, answers[1], limits) ? 2U : 0U);
 }
 
-// The candidates each answer of o keeps, one observation at a time.
-AnswerSplit splitOf(const AdviceContext& ctx, Observation o)
-{
-    const PushLimits limits = pushLimits(ctx.inputs.WEIGHT);
-    AnswerSplit split{kFactAnswers[static_cast<std::size_t>(o)], {0, 0}};
-    for (std::int32_t i : ctx.elimination.candidates) {
-        const unsigned mask = keptMask(ctx, o, ctx.catalogue.monsterTable[static_cast<std::size_t>(i)], limits);
-        split.count[0] += static_cast<std::int32_t>(mask & 1U);
-        split.count[1] += static_cast<std::int32_t>(mask >> 1);
-    }
-    return split;
-}
-
 // The expected count from a tally: with the hidden monster each candidate with
 // equal probability, E = (1/N') * sum over r of (sum over a in K_r of n_a) / |K_r|,
 // where K_r are the answers that keep r, n_a the candidates answer a keeps and
@@ -218,15 +205,6 @@ const char* observationName(Observation observation)
 }
 
 bool nearlyEqual(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)); }
-
-AnswerSplit answerSplit(const AdviceContext& context, Observation observation)
-{
-    if (observation == Observation::dealtDamage || observation == Observation::takenDamage)
-        return {};
-    if (observation == Observation::family && (context.targetFamily < 0 || context.targetFamily >= kFamilyCount))
-        return {};
-    return splitOf(context, observation);
-}
 
 static_assert(static_cast<int>(Observation::family) + 1 == kFactObservationCount,
               "the yes/no observations come first, family last of them");

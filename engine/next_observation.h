@@ -55,10 +55,6 @@ struct AdviceContext {
     std::int32_t targetFamily = -1;
 };
 
-// The split of a yes/no observation (not the damage ones) over the candidates,
-// whether or not it is open; zero counts included.
-AnswerSplit answerSplit(const AdviceContext& context, Observation observation);
-
 // The seven yes/no observations (floating to family) over the candidates, found
 // in one pass: for each, how many candidates each set of its answers keeps.
 inline constexpr int kFactObservationCount = 7;
@@ -66,7 +62,8 @@ struct FactTally {
     // By observation, then by the answers that keep a candidate (bit 0 the
     // first answer, bit 1 the second): the number of candidates.
     std::array<std::array<std::int32_t, 4>, kFactObservationCount> keptBy{};
-    // By observation: what answerSplit gives (empty for family without a target).
+    // By observation: the candidates each answer keeps, zero counts included,
+    // whether or not the observation is open (empty for family without a target).
     std::array<AnswerSplit, kFactObservationCount> splits{};
 };
 FactTally tallyFacts(const AdviceContext& context);
