@@ -3,7 +3,7 @@
 #include "ui/main_window/window.h"
 #include "ui/qt/keyboard.h"
 #include "ui/qt/qt_controls.h"
-#include "ui/window_title.h"
+#include "ui/texts/window_title.h"
 
 #include "platform/cp932.h"
 #include "platform/window_menu.h"

@@ -8,9 +8,9 @@
 #include "app/screenshot.h"
 
 #include "app/kestrel_window.h"
-#include "ui/list_view.h"
-#include "ui/hint_panel.h"
-#include "ui/main_window/ids.h"
+#include "ui/list/list_view.h"
+#include "ui/hints/hint_panel.h"
+#include "ui/ids.h"
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>

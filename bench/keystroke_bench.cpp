@@ -13,7 +13,7 @@
 #include "app/kestrel_window.h"
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_controls.h"
 

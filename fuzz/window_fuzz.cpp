@@ -6,10 +6,10 @@
 #include "fuzz_support.h"
 #include "platform/ini_file.h"
 #include "settings/settings_file.h"
-#include "ui/list_view.h"
+#include "ui/list/list_view.h"
 #include "ui/main_window/window.h"
 #include "ui/main_window/control_set.h"
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 #include "ui/memory_controls.h"
 
 #include <array>

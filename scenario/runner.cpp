@@ -4,7 +4,7 @@
 #include "platform/file_names.h"
 #include "platform/ini_file.h"
 #include "scenario/session.h"
-#include "ui/list_view.h"
+#include "ui/list/list_view.h"
 
 #include <random>
 #include <system_error>

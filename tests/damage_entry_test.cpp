@@ -3,9 +3,9 @@
 
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 #include "ui/memory_controls.h"
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The user settings and Config dialogs: what they keep of what was typed. What
 // the main window does around them (OK, Cancel, the reset) is played by the stories.
 
-#include "ui/config_dialog.h"
+#include "ui/dialogs/config_dialog.h"
 #include "ui/memory_controls.h"
-#include "ui/texts.h"
-#include "ui/user_setting_dialog.h"
+#include "ui/texts/texts.h"
+#include "ui/dialogs/user_setting_dialog.h"
 
 #include <gtest/gtest.h>
 

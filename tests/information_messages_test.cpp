@@ -3,7 +3,7 @@
 
 #include "platform/ini_file.h"
 #include "support/monster_files.h"
-#include "ui/information_messages.h"
+#include "ui/texts/information_messages.h"
 #include "ui/main_window/window.h"
 #include "ui/memory_controls.h"
 

@@ -1,7 +1,7 @@
 // The candidate list's cells and rows on hand-made records (the stories fill the control).
 
-#include "ui/list_view.h"
-#include "ui/texts.h"
+#include "ui/list/list_view.h"
+#include "ui/texts/texts.h"
 
 #include <gtest/gtest.h>
 

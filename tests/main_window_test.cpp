@@ -1,9 +1,9 @@
 // The main window's logic on the in-memory controls: the faults it mends.
 
 #include "support/monster_files.h"
-#include "ui/list_view.h"
+#include "ui/list/list_view.h"
 #include "ui/main_window/window.h"
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 #include "ui/memory_controls.h"
 
 #include <gtest/gtest.h>

@@ -4,11 +4,11 @@
 // same as the whole, and Tab reading the window as a player does.
 
 #include "platform/cp932.h"
-#include "ui/config_dialog.h"
+#include "ui/dialogs/config_dialog.h"
 #include "ui/layout/layout.h"
 #include "ui/main_window/control_set.h"
-#include "ui/main_window/ids.h"
-#include "ui/user_setting_dialog.h"
+#include "ui/ids.h"
+#include "ui/dialogs/user_setting_dialog.h"
 
 #include <gtest/gtest.h>
 

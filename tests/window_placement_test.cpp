@@ -1,7 +1,7 @@
 // A window saved in an earlier run comes back where the player can reach it,
 // whatever the screens are now.
 
-#include "ui/window_placement.h"
+#include "ui/main_window/window_placement.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,10 @@
 # A layer includes only its own headers and those of the layers below it; the
 # programs (app, cli, scenario) include any layer below them. Qt headers belong
 # to ui/qt, app, the Qt tests and the benchmarks; Windows headers to ui/win32,
-# platform and the Win32 tests.
+# platform and the Win32 tests. Inside ui/, its rooms (the folders beside
+# ui/qt and ui/win32, and the loose files of ui/ itself) never point at each
+# other: when a file of room A includes a header of room B, no file of B
+# includes one of A.
 #
 #   cmake -DSOURCE_DIR=<repository> -P check_includes.cmake
 
@@ -53,8 +56,24 @@ function(allowed_for layer out)
   set(${out} "${allowed}" PARENT_SCOPE)
 endfunction()
 
+# The room of ui/ a path belongs to: "ui" for a loose file of ui/, the folder
+# name for one of its rooms, "" outside ui/ and for the window systems.
+function(ui_room_of path out)
+  set(room "")
+  if(path MATCHES "^ui/([a-z_0-9]+)/")
+    set(room "${CMAKE_MATCH_1}")
+    if(room STREQUAL "qt" OR room STREQUAL "win32")
+      set(room "")
+    endif()
+  elseif(path MATCHES "^ui/[^/]+$")
+    set(room "ui")
+  endif()
+  set(${out} "${room}" PARENT_SCOPE)
+endfunction()
+
 set(faults 0)
 set(checked 0)
+set(room_edges "")
 set(roots ${order} ${programs} ${tools})
 foreach(root ${roots})
   file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${SOURCE_DIR}"
@@ -67,6 +86,12 @@ foreach(root ${roots})
     foreach(line ${includes})
       string(REGEX MATCH "[<\"]([^>\"]+)[>\"]" unused "${line}")
       set(header "${CMAKE_MATCH_1}")
+      ui_room_of("${file}" from_room)
+      ui_room_of("${header}" to_room)
+      if(from_room AND to_room AND NOT from_room STREQUAL to_room)
+        list(APPEND room_edges "${from_room}>${to_room}")
+        set(room_edge_${from_room}_${to_room} "${file} includes ${header}")
+      endif()
       layer_of("${header}" target)
       if(target AND NOT target IN_LIST allowed)
         message(SEND_ERROR "${file}: includes ${header}, but ${layer} may use only: ${allowed}")
@@ -85,6 +110,17 @@ foreach(root ${roots})
       endif()
     endforeach()
   endforeach()
+endforeach()
+
+list(REMOVE_DUPLICATES room_edges)
+foreach(edge ${room_edges})
+  string(REPLACE ">" ";" ends "${edge}")
+  list(GET ends 0 a)
+  list(GET ends 1 b)
+  if("${b}>${a}" IN_LIST room_edges AND a STRLESS b)
+    message(SEND_ERROR "ui/${a} and ui/${b} point at each other: ${room_edge_${a}_${b}}; ${room_edge_${b}_${a}}")
+    math(EXPR faults "${faults} + 1")
+  endif()
 endforeach()
 
 if(checked EQUAL 0)

@@ -2,8 +2,8 @@
 // player typed in, the shortcuts of the buttons and radios, and their tooltips.
 
 #include "qt/main_window_fixture.h"
-#include "ui/keyboard.h"
-#include "ui/main_window/ids.h"
+#include "ui/keyboard/shortcuts.h"
+#include "ui/ids.h"
 #include "ui/qt/keyboard.h"
 
 #include <QAbstractButton>

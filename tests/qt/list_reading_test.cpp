@@ -3,7 +3,7 @@
 // a click on a header sorts as its sort radio does.
 
 #include "qt/main_window_fixture.h"
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 
 #include <QAbstractButton>
 #include <QApplication>

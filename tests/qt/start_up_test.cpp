@@ -3,7 +3,7 @@
 // the list's column widths come back as the player left them.
 
 #include "support/monster_files.h"
-#include "ui/list_view.h"
+#include "ui/list/list_view.h"
 #include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
 

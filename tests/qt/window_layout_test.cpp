@@ -3,12 +3,12 @@
 // and the window with its panel filled fits a 1366 × 768 screen.
 
 #include "qt/main_window_fixture.h"
-#include "ui/hint_panel.h"
+#include "ui/hints/hint_panel.h"
 #include "ui/layout/layout.h"
-#include "ui/list_view.h"
-#include "ui/main_window/ids.h"
+#include "ui/list/list_view.h"
+#include "ui/ids.h"
 #include "ui/qt/keyboard.h"
-#include "ui/user_setting_dialog.h"
+#include "ui/dialogs/user_setting_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,10 +4,10 @@
 // least size and its place; the hint panel comes and goes from the menu.
 
 #include "support/monster_files.h"
-#include "ui/hint_panel.h"
-#include "ui/list_view.h"
-#include "ui/main_window/ids.h"
-#include "ui/texts.h"
+#include "ui/hints/hint_panel.h"
+#include "ui/list/list_view.h"
+#include "ui/ids.h"
+#include "ui/texts/texts.h"
 #include "ui/win32/main_frame_window.h"
 
 #include <commctrl.h>

@@ -2,9 +2,9 @@
 // the controls -1, -2, … in the order of the dialog's template; they are named
 // here once.
 
-#include "ui/config_dialog.h"
+#include "ui/dialogs/config_dialog.h"
 #include "ui/layout/sheet.h"
-#include "ui/user_setting_dialog.h"
+#include "ui/dialogs/user_setting_dialog.h"
 
 namespace kestrel::ui::layout {
 

@@ -2,7 +2,7 @@
 // heading each, the advice in a slightly larger font, the near misses, and the
 // "なぜ消えた?" field with its answers. Long lines wrap within their room.
 
-#include "ui/hint_panel.h"
+#include "ui/hints/hint_panel.h"
 #include "ui/layout/sheet.h"
 
 namespace kestrel::ui::layout {

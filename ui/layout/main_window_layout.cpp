@@ -6,10 +6,10 @@
 // little wider than its 519, so that the bottom strip's radios keep their
 // texts whole in any font; the hint panel stands right of them, beside the list.
 
-#include "ui/hint_panel.h"
+#include "ui/hints/hint_panel.h"
 #include "ui/layout/sheet.h"
-#include "ui/list_view.h"
-#include "ui/main_window/ids.h"
+#include "ui/list/list_view.h"
+#include "ui/ids.h"
 
 namespace kestrel::ui::layout {
 

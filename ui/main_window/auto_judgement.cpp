@@ -6,8 +6,8 @@
 
 #include "catalogue/field_parsing.h"
 #include "engine/auto_judgement.h"
-#include "ui/main_window/ids.h"
-#include "ui/texts.h"
+#include "ui/ids.h"
+#include "ui/texts/texts.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "ui/main_window/control_names.h"
 
-#include "ui/list_view.h"
-#include "ui/main_window/ids.h"
+#include "ui/list/list_view.h"
+#include "ui/ids.h"
 
 #include <array>
 

@@ -4,10 +4,10 @@
 #include "ui/main_window/control_set.h"
 
 #include "engine/text_search.h"
-#include "ui/hint_panel.h"
-#include "ui/list_view.h"
-#include "ui/main_window/ids.h"
-#include "ui/texts.h"
+#include "ui/hints/hint_panel.h"
+#include "ui/list/list_view.h"
+#include "ui/ids.h"
+#include "ui/texts/texts.h"
 
 #include <array>
 

@@ -9,7 +9,7 @@
 
 #include "catalogue/field_parsing.h"
 #include "engine/measured_damage.h"
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 
 #include <algorithm>
 #include <cstdio>

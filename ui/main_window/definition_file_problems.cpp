@@ -7,7 +7,7 @@
 
 #include "catalogue/definition_check.h"
 #include "platform/file_names.h"
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include <string>
 

@@ -3,9 +3,9 @@
 // information messages. Each copies the values in, runs the dialog and takes
 // them back only on OK; the focus returns to the primary input either way.
 
-#include "ui/config_dialog.h"
+#include "ui/dialogs/config_dialog.h"
 #include "ui/main_window/window.h"
-#include "ui/user_setting_dialog.h"
+#include "ui/dialogs/user_setting_dialog.h"
 
 namespace kestrel::ui {
 

@@ -6,10 +6,10 @@
 #include "engine/sorting.h"
 #include "engine/text_search.h"
 #include "platform/file_names.h"
-#include "ui/hint_panel.h"
-#include "ui/list_header.h"
-#include "ui/list_view.h"
-#include "ui/main_window/ids.h"
+#include "ui/hints/hint_panel.h"
+#include "ui/list/list_header.h"
+#include "ui/list/list_view.h"
+#include "ui/ids.h"
 
 #include <algorithm>
 #include <cstdio>

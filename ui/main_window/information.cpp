@@ -1,7 +1,7 @@
 // One-time information messages: each is shown until the player acknowledges
 // it, and the acknowledgement is kept as a bit of INFORMATIONFLAG.
 
-#include "ui/information_messages.h"
+#include "ui/texts/information_messages.h"
 #include "ui/main_window/window.h"
 
 namespace kestrel::ui {

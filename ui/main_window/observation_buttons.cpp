@@ -3,7 +3,7 @@
 
 #include "ui/main_window/window.h"
 
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 
 #include <algorithm>
 

@@ -11,13 +11,13 @@
 #include "engine/text_search.h"
 #include "platform/cp932.h"
 #include "platform/file_names.h"
-#include "ui/hint_panel.h"
-#include "ui/keyboard.h"
-#include "ui/list_view.h"
+#include "ui/hints/hint_panel.h"
+#include "ui/keyboard/shortcuts.h"
+#include "ui/list/list_view.h"
 #include "ui/main_window/control_set.h"
-#include "ui/main_window/ids.h"
-#include "ui/texts.h"
-#include "ui/window_title.h"
+#include "ui/ids.h"
+#include "ui/texts/texts.h"
+#include "ui/texts/window_title.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #include "ui/qt/keyboard.h"
 
-#include "ui/keyboard.h"
+#include "ui/keyboard/shortcuts.h"
 #include "ui/main_window/control_set.h"
 #include "ui/qt/qt_controls.h"
 

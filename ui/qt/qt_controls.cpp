@@ -5,7 +5,7 @@
 #include "ui/qt/cell_delegate.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
-#include "ui/window_placement.h"
+#include "ui/main_window/window_placement.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

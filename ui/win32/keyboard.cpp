@@ -1,6 +1,6 @@
 #include "ui/win32/keyboard.h"
 
-#include "ui/keyboard.h"
+#include "ui/keyboard/shortcuts.h"
 #include "ui/main_window/control_set.h"
 
 #include <string_view>

@@ -9,7 +9,7 @@
 #include "ui/win32/win32_host.h"
 #include "ui/win32/win32_layout.h"
 #include "ui/win32/win32_text.h"
-#include "ui/window_title.h"
+#include "ui/texts/window_title.h"
 
 #include <shellapi.h>
 

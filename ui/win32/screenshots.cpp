@@ -1,6 +1,6 @@
 #include "ui/win32/screenshots.h"
 
-#include "ui/main_window/ids.h"
+#include "ui/ids.h"
 #include "ui/win32/win32_text.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "ui/win32/win32_controls.h"
 
-#include "ui/window_placement.h"
+#include "ui/main_window/window_placement.h"
 
 #include <commctrl.h>
 

@@ -2,9 +2,9 @@
 // block of rows per candidate in the trivia layout. Every row carries exactly as
 // many cells as its layout has columns; the cells a row does not fill are empty.
 
-#include "ui/list_view.h"
+#include "ui/list/list_view.h"
 
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include <algorithm>
 #include <charconv>

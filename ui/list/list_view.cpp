@@ -1,10 +1,10 @@
 // The candidate list's column layouts, its family and skills cells, and the
 // two operations that put columns and rows into the list control.
 
-#include "ui/list_view.h"
+#include "ui/list/list_view.h"
 
-#include "ui/list_header.h"
-#include "ui/texts.h"
+#include "ui/list/list_header.h"
+#include "ui/texts/texts.h"
 
 #include <algorithm>
 #include <array>
@@ -106,6 +106,14 @@ std::vector<ListColumn> columnsOf(std::int32_t listLayout)
     case 2: return toColumns(kTriviaColumns);
     default: return toColumns(kDamageColumns);
     }
+}
+
+std::optional<std::int32_t> sortKeyOfColumn(std::int32_t listLayout, int column)
+{
+    const std::vector<ListColumn> columns = columnsOf(listLayout);
+    if (column < 0 || column >= static_cast<int>(columns.size()))
+        return std::nullopt;
+    return headerSortKey(columns[static_cast<std::size_t>(column)].header);
 }
 
 std::string familyCell(std::int32_t family)

@@ -1,7 +1,7 @@
-#include "ui/keyboard.h"
+#include "ui/keyboard/shortcuts.h"
 
-#include "ui/main_window/ids.h"
-#include "ui/texts.h"
+#include "ui/ids.h"
+#include "ui/texts/texts.h"
 
 #include <algorithm>
 #include <array>

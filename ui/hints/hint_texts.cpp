@@ -1,7 +1,7 @@
-#include "ui/hint_texts.h"
+#include "ui/hints/hint_texts.h"
 
-#include "ui/list_view.h"
-#include "ui/texts.h"
+#include "ui/list/list_view.h"
+#include "ui/texts/texts.h"
 
 #include <cstdio>
 #include <cstring>

@@ -12,8 +12,8 @@ namespace kestrel::ui {
 // The tooltip of a header (code page 932 in and out); empty for none.
 std::string headerToolTip(std::string_view header);
 
-// The sort key (as the sort radios number them) a click on the header of
-// column in the layout chooses; nullopt for a column without one.
-std::optional<std::int32_t> sortKeyOfColumn(std::int32_t listLayout, int column);
+// The sort key (as the sort radios number them) a click on the header chooses;
+// nullopt for a header without one.
+std::optional<std::int32_t> headerSortKey(std::string_view header);
 
 }  // namespace kestrel::ui

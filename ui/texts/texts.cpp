@@ -1,4 +1,4 @@
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include "platform/cp932.h"
 

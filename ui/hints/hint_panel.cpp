@@ -1,13 +1,13 @@
-#include "ui/hint_panel.h"
+#include "ui/hints/hint_panel.h"
 
 #include "engine/elimination.h"
 #include "engine/next_observation.h"
 #include "text/normaliser.h"
 #include "engine/text_search.h"
-#include "ui/hint_texts.h"
-#include "ui/keyboard.h"
-#include "ui/main_window/ids.h"
-#include "ui/texts.h"
+#include "ui/hints/hint_texts.h"
+#include "ui/keyboard/shortcuts.h"
+#include "ui/ids.h"
+#include "ui/texts/texts.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // The user settings dialog: what it shows when it opens and what it keeps on OK.
 // Nothing typed is ever refused: numbers out of range are clamped silently.
 
-#include "ui/user_setting_dialog.h"
+#include "ui/dialogs/user_setting_dialog.h"
 
 #include "catalogue/field_parsing.h"
 #include "platform/cp932.h"
-#include "ui/dialog_template.h"
+#include "ui/dialogs/dialog_template.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 // are numbered -1, -2, … so that each stays a control of its own.
 
 #include "ui/controls.h"
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,9 +1,9 @@
 // The texts of the information messages, written here in UTF-8 and handed out
 // in code page 932.
 
-#include "ui/information_messages.h"
+#include "ui/texts/information_messages.h"
 
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include <cstdio>
 #include <initializer_list>

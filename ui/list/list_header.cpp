@@ -1,8 +1,7 @@
-#include "ui/list_header.h"
+#include "ui/list/list_header.h"
 
 #include "engine/sorting.h"
-#include "ui/list_view.h"
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include <array>
 
@@ -65,12 +64,9 @@ std::string headerToolTip(std::string_view header)
     return tip;
 }
 
-std::optional<std::int32_t> sortKeyOfColumn(std::int32_t listLayout, int column)
+std::optional<std::int32_t> headerSortKey(std::string_view header)
 {
-    const std::vector<ListColumn> columns = columnsOf(listLayout);
-    if (column < 0 || column >= static_cast<int>(columns.size()))
-        return std::nullopt;
-    const HeaderText* found = find(columns[static_cast<std::size_t>(column)].header);
+    const HeaderText* found = find(header);
     if (found == nullptr || found->sortKey < 0)
         return std::nullopt;
     return found->sortKey;

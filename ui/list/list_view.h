@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ std::int32_t effectiveLayout(std::int32_t listLayout);
 std::vector<ListColumn> columnsOf(std::int32_t listLayout);
 // The number of columns of a layout.
 std::size_t columnCountOf(std::int32_t listLayout);
+
+// The sort key (as the sort radios number them) a click on the header of
+// column in the layout chooses; nullopt for a column without one.
+std::optional<std::int32_t> sortKeyOfColumn(std::int32_t listLayout, int column);
 
 // The family cell: "?" for 0, the family label with "?" after it when uncertain.
 std::string familyCell(std::int32_t family);

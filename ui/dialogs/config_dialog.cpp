@@ -2,10 +2,10 @@
 // back on OK. A value outside its range, an empty field included, silently
 // becomes its recommended value.
 
-#include "ui/config_dialog.h"
+#include "ui/dialogs/config_dialog.h"
 
 #include "catalogue/field_parsing.h"
-#include "ui/dialog_template.h"
+#include "ui/dialogs/dialog_template.h"
 
 #include <charconv>
 #include <string_view>

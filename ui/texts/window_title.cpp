@@ -1,6 +1,6 @@
-#include "ui/window_title.h"
+#include "ui/texts/window_title.h"
 
-#include "ui/texts.h"
+#include "ui/texts/texts.h"
 
 #include "kestrel_version.h"
 
