@@ -239,6 +239,8 @@ void runExpectation(Session& session, const Command& command)
         expectState(session, command);
     } else if (kind == "notice") {
         expectNotice(session, command);
+    } else if (runPictureExpectation(session, command, kind) || runRecordedExpectation(session, command, kind)) {
+        return;
     } else {
         session.malformed(command, "a known expectation");
     }

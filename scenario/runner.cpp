@@ -236,8 +236,11 @@ void runHeader(Session& session, const Command& command)
 void runMenu(Session& session, const Command& command)
 {
     const std::string& item = command.args[0];
-    if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on")
-        return session.malformed(command, "the form 'menu about|check|keys|hints-off|hints-on'");
+    const bool beside = item == "topmost-on" || item == "topmost-off" || item == "guide";
+    if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on" && !beside)
+        return session.malformed(command,
+                                 "the form 'menu about|check|keys|hints-off|hints-on|topmost-on|"
+                                 "topmost-off|guide'");
     if (!session.needWindow(command))
         return;
     if (item.starts_with("hints-"))
@@ -248,6 +251,10 @@ void runMenu(Session& session, const Command& command)
         session.window->onCheckDefinitionFile();
     if (item == "keys")
         session.window->onKeyListCommand();
+    if (item.starts_with("topmost-"))
+        session.window->onTopmostCommand(item == "topmost-on");
+    if (item == "guide")
+        session.window->onGuideCommand();
     session.controls.flushPostedFocus();
 }
 
@@ -284,6 +291,8 @@ void runCommand(Session& session, const Command& command)
         return runMenu(session, command);
     if (name == "header")
         return runHeader(session, command);
+    if (runListOrKey(session, command))
+        return;
     session.malformed(command, "a known command");
 }
 

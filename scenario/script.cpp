@@ -14,7 +14,7 @@ struct Shape {
 };
 
 // Every command, by the words that name it, with its fixed arguments.
-constexpr std::array<Shape, 28> kShapes = {{
+constexpr std::array<Shape, 39> kShapes = {{
     {"ini", 2},
     {"monsters", 0},
     {"answer", 0},
@@ -43,6 +43,17 @@ constexpr std::array<Shape, 28> kShapes = {{
     {"expect tooltip", 1},
     {"expect notice", 0},
     {"header", 0},
+    {"select", 0},
+    {"double-click", 0},
+    {"press", 0},
+    {"expect bar", 2},
+    {"expect solid", 2},
+    {"expect axis", 1},
+    {"expect marks", 1},
+    {"expect pictures", 0},
+    {"expect clipboard", 0},
+    {"expect opened", 0},
+    {"expect topmost", 0},
 }};
 
 const Shape* findShape(std::string_view name)

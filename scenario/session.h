@@ -45,6 +45,14 @@ std::optional<int> parseNumber(std::string_view text);
 // A main window control by number or by name ("1018" or "metal-button").
 std::optional<int> parseControl(std::string_view text);
 
+// The picture columns' expectations (bar, solid, axis, marks, pictures); false
+// for another kind.
+bool runPictureExpectation(Session& session, const Command& command, std::string_view kind);
+// select, double-click and press; false for another command.
+bool runListOrKey(Session& session, const Command& command);
+// The clipboard, the guide opened and the window kept on top; false for another kind.
+bool runRecordedExpectation(Session& session, const Command& command, std::string_view kind);
+
 // Runs one "expect …" command.
 void runExpectation(Session& session, const Command& command);
 

@@ -19,6 +19,7 @@ constexpr std::string_view kSettingSection = "SETTING";
 constexpr std::string_view kKestrelSection = "KESTREL";
 constexpr std::string_view kMonsterFileUtf8 = "MONSTERFILE_UTF8";
 constexpr std::string_view kHints = "HINTS";
+constexpr std::string_view kTopmost = "TOPMOST";
 constexpr std::size_t kMaxPathBytes = 4096;
 constexpr std::string_view kWindowKey = "WINDOW";
 constexpr std::string_view kColumnsKeyPrefix = "COLUMNS_";
@@ -379,6 +380,8 @@ Settings parseSettings(std::string_view bytes)
         settings.columnWidths[static_cast<std::size_t>(layout)] = readColumns(ini, layout);
     // Only 0 hides the panel: anything else leaves it as a fresh start has it.
     settings.showHints = ini.valueOr(kKestrelSection, kHints, "1") != "0";
+    // Only 1 keeps the window on top: anything else leaves it as a fresh start has it.
+    settings.topmost = ini.valueOr(kKestrelSection, kTopmost, "0") == "1";
     for (const IntKey& key : kIntKeys)
         key.field(settings) = readInt(ini, kSettingSection, key.key, key.defaultText, key.accepted, key.fallback);
     for (const FloatKey& key : kFloatKeys)
@@ -410,6 +413,9 @@ std::string renderSettings(const Settings& settings, std::string_view currentByt
     // Written once the panel has been hidden; kept up to date from then on.
     if (!settings.showHints || ini.value(kKestrelSection, kHints))
         ini.setValue(kKestrelSection, kHints, settings.showHints ? "1" : "0");
+    // Written once the window has been kept on top; kept up to date from then on.
+    if (settings.topmost || ini.value(kKestrelSection, kTopmost))
+        ini.setValue(kKestrelSection, kTopmost, settings.topmost ? "1" : "0");
     for (const auto& [key, value] : integerSettings(settings)) {
         if (key != "DEBUG")  // DEBUG is set by editing the file only
             ini.setValue(kSettingSection, key, std::to_string(value));

@@ -47,6 +47,9 @@ struct Settings {
     // [KESTREL] HINTS: whether the hint panel beside the list is shown (1) or
     // hidden (0).
     bool showHints = true;
+    // [KESTREL] TOPMOST: whether the main window stays above every other
+    // window (1) or not (0).
+    bool topmost = false;
     std::int32_t debugLevel = 0;    // DEBUG (read, never written)
     std::int32_t currentClass = 1;  // QUIZCLASS
     std::int32_t currentUser = 0;   // USERSEL

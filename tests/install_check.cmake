@@ -7,7 +7,8 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 foreach(file bin/kestrel bin/kestrel-cli share/applications/kestrel.desktop
-             share/icons/hicolor/scalable/apps/kestrel.svg share/metainfo/io.github.kestrel.Kestrel.metainfo.xml)
+             share/icons/hicolor/scalable/apps/kestrel.svg share/metainfo/io.github.kestrel.Kestrel.metainfo.xml
+             share/doc/kestrel/使い方.html share/doc/kestrel/guide-images/qt-damage.png)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

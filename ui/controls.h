@@ -10,6 +10,7 @@
 
 #include "catalogue/message_icon.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,43 @@ struct ListColumn {
     std::string toolTip = {};  // code page 932: what the column's markers mean; empty for none
 };
 
+// One row of a list column drawn as a picture: a bar over the values from low
+// to high, of which solidLow..solidHigh is drawn full and the rest lighter.
+// A row that is not known shows no bar but a "?" in its middle.
+struct PictureBar {
+    bool known = false;
+    std::int64_t low = 0;
+    std::int64_t high = 0;
+    std::int64_t solidLow = 0;
+    std::int64_t solidHigh = 0;
+    friend bool operator==(const PictureBar&, const PictureBar&) = default;
+};
+
+// A list column drawn as a picture instead of its text: every row's bar on one
+// axis shared by the whole column (from axisLow on its left edge to axisHigh on
+// its right), and thin lines through the whole column at the marked values.
+struct ListPicture {
+    int column = 0;
+    std::int64_t axisLow = 0;
+    std::int64_t axisHigh = 0;
+    std::vector<std::int64_t> marks;
+    std::vector<PictureBar> bars;  // one per row, in row order
+    friend bool operator==(const ListPicture&, const ListPicture&) = default;
+};
+
+// Where value lies in a picture column whose axis spans width pixels from
+// left: the axis's ends on the first and last pixel, a value outside it beyond
+// them (an axis of one value puts it in the middle).
+inline int picturePixel(const ListPicture& picture, std::int64_t value, int left, int width)
+{
+    if (picture.axisHigh <= picture.axisLow)
+        return left + width / 2;
+    const double share =
+        static_cast<double>(value - picture.axisLow) / static_cast<double>(picture.axisHigh - picture.axisLow);
+    const double clamped = share < -1.0 ? -1.0 : share > 2.0 ? 2.0 : share;
+    return left + static_cast<int>(clamped * (width - 1) + 0.5);
+}
+
 // A window's place on the screen in pixels: its top-left corner and size.
 struct WindowRect {
     int x = 0;
@@ -63,6 +101,10 @@ public:
     virtual void onTextChanged(int id) = 0;                      // an edit's text changed (typed or set)
     virtual void onClicked(int id) = 0;                          // a button, check box, radio or clickable static
     virtual void onHeaderClicked(int /*id*/, int /*column*/) {}  // a list's column header
+    virtual void onRowActivated(int /*id*/, int /*row*/) {}      // a list's row double-clicked
+    // A command of the window that belongs to no control: a menu item or a key
+    // of the shortcut table.
+    virtual void onCommand(int /*id*/) {}
 };
 
 class Controls;
@@ -123,6 +165,13 @@ public:
     // The widths a list's columns have now (the user may have resized them);
     // empty where the window system tells none.
     virtual std::vector<int> columnWidths(int /*id*/) const { return {}; }
+    // The columns of a list drawn as pictures (none: every column shows its
+    // text); the rows' bars follow the rows as they were last filled.
+    virtual void setListPictures(int /*id*/, std::vector<ListPicture> /*pictures*/) {}
+    // The row of a list the player has selected; -1 for none.
+    virtual int selectedRow(int /*id*/) const { return -1; }
+    // A cell of a list as it was filled; empty outside its rows and columns.
+    virtual std::string listCell(int /*id*/, int /*row*/, int /*column*/) const { return {}; }
 
     // The place of the window the controls are in; nullopt where the window
     // system tells none or the window has never been on screen.
@@ -147,6 +196,14 @@ public:
     // Shows or hides the hint panel beside the list; a window system without
     // one leaves this as it is.
     virtual void showHintPanel(bool /*shown*/) {}
+    // Keeps the window above every other window, or lets it go back among them;
+    // its place and the focus stay.
+    virtual void setTopmost(bool /*topmost*/) {}
+    // Puts a text (code page 932) on the system's clipboard, as Unicode text.
+    virtual void copyToClipboard(std::string_view /*text*/) {}
+    // Opens a file (a path in UTF-8) with the program the system keeps for it:
+    // the browser for an HTML page; false when the system could not.
+    virtual bool openDocument(const std::string& /*path*/) { return false; }
 
     virtual void setTitle(std::string_view title) = 0;
     // A notice that does not stop the user (no modal box); an empty text takes

@@ -76,4 +76,9 @@ inline constexpr std::array<int, 7> kSortRadios = {1125, 1177, 1123, 1127, 1122,
 // Layout radios by layout 0..3.
 inline constexpr std::array<int, 4> kLayoutRadios = {1161, 1179, 1180, 1150};
 
+// Commands of the window that belong to no control: menu items and keys.
+inline constexpr int kTopmostCommand = 3150;   // 表示 → 常に手前に表示
+inline constexpr int kCopyNameCommand = 3151;  // the answer's name to the clipboard
+inline constexpr int kGuideCommand = 3152;     // ヘルプ → 使い方
+
 }  // namespace kestrel::ui::id

@@ -9,6 +9,7 @@ bool isRadio(ControlKind kind) { return kind == ControlKind::Radio || kind == Co
 
 const std::vector<ListColumn> kNoColumns;
 const std::vector<std::vector<std::string>> kNoRows;
+const std::vector<ListPicture> kNoPictures;
 
 }  // namespace
 
@@ -136,16 +137,48 @@ std::string MemoryControls::toolTip(int id) const
     return control ? control->toolTip : std::string();
 }
 
+// New rows: nothing stays selected, as in a real list.
 void MemoryControls::deleteAllRows(int id)
 {
-    if (Control* control = find(id))
+    if (Control* control = find(id)) {
         control->rows.clear();
+        control->selected = -1;
+    }
 }
 
 void MemoryControls::appendRow(int id, const std::vector<std::string>& cells)
 {
-    if (Control* control = find(id))
+    if (Control* control = find(id)) {
         control->rows.push_back(cells);
+        control->selected = -1;
+    }
+}
+
+void MemoryControls::setListPictures(int id, std::vector<ListPicture> pictures)
+{
+    if (Control* control = find(id); control && control->item.kind == ControlKind::List)
+        control->pictures = std::move(pictures);
+}
+
+int MemoryControls::selectedRow(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->selected : -1;
+}
+
+std::string MemoryControls::listCell(int id, int row, int column) const
+{
+    const Control* control = find(id);
+    if (!control || row < 0 || column < 0 || static_cast<std::size_t>(row) >= control->rows.size())
+        return {};
+    const std::vector<std::string>& cells = control->rows[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : std::string();
+}
+
+bool MemoryControls::openDocument(const std::string& path)
+{
+    opened_.push_back(path);
+    return true;
 }
 
 MessageAnswer MemoryControls::messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
@@ -298,6 +331,41 @@ bool MemoryControls::clickHeader(int id, int column)
     });
 }
 
+bool MemoryControls::selectRow(int id, int row)
+{
+    return userAction([&] {
+        Control* control = find(id);
+        if (!control || !control->enabled || control->item.kind != ControlKind::List)
+            return false;
+        if (row < -1 || row >= static_cast<int>(control->rows.size()))
+            return false;
+        control->selected = row;
+        focus_ = id;  // a click on a row puts the keyboard in the list
+        return true;
+    });
+}
+
+// The first click of a double click selects the row.
+bool MemoryControls::activateRow(int id, int row)
+{
+    if (row < 0 || !selectRow(id, row))
+        return false;
+    return userAction([&] {
+        if (events_)
+            events_->onRowActivated(id, row);
+        return true;
+    });
+}
+
+bool MemoryControls::command(int id)
+{
+    return userAction([&] {
+        if (events_)
+            events_->onCommand(id);
+        return events_ != nullptr;
+    });
+}
+
 void MemoryControls::queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
 
 void MemoryControls::queueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
@@ -316,6 +384,12 @@ const std::vector<ListColumn>& MemoryControls::columns(int id) const
 {
     const Control* control = find(id);
     return control ? control->columns : kNoColumns;
+}
+
+const std::vector<ListPicture>& MemoryControls::pictures(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->pictures : kNoPictures;
 }
 
 const std::vector<std::vector<std::string>>& MemoryControls::rows(int id) const

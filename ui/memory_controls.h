@@ -47,6 +47,9 @@ public:
     void deleteAllRows(int id) override;
     void appendRow(int id, const std::vector<std::string>& cells) override;
     std::vector<int> columnWidths(int id) const override;
+    void setListPictures(int id, std::vector<ListPicture> pictures) override;
+    int selectedRow(int id) const override;
+    std::string listCell(int id, int row, int column) const override;
     // Held as set: there are no screens to fit it on.
     std::optional<WindowRect> windowRect() const override { return windowRect_; }
     void setWindowRect(const WindowRect& rect) override { windowRect_ = rect; }
@@ -60,6 +63,10 @@ public:
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
     // Recorded among the shown messages, without taking an answer.
     void showReport(std::string_view caption, std::string_view text) override;
+    void setTopmost(bool topmost) override { topmost_ = topmost; }
+    void copyToClipboard(std::string_view text) override { clipboard_.assign(text); }
+    // Recorded among the opened documents; no program starts.
+    bool openDocument(const std::string& path) override;
 
     // User actions; each returns false when the control does not exist, is
     // disabled or is of a kind that does not take the action.
@@ -68,6 +75,10 @@ public:
     bool click(int id);
     bool clickHeader(int id, int column);              // a column header of a list
     bool resizeColumn(int id, int column, int width);  // drags a column's edge
+    bool selectRow(int id, int row);                   // a click on a row (-1: none)
+    bool activateRow(int id, int row);                 // a double click on a row
+    // A menu item or key of the window that belongs to no control.
+    bool command(int id);
 
     // Runs a focus request posted outside any user action (during start-up, say)
     // now, as the window system does once the call that posted it is over.
@@ -94,6 +105,11 @@ public:
     // The notice on show now; empty once an empty notice has taken it away.
     const std::string& currentNotice() const { return currentNotice_; }
     int aboutShown() const { return aboutShown_; }
+    const std::vector<ListPicture>& pictures(int id) const;
+    bool topmost() const { return topmost_; }
+    // The clipboard's text (code page 932 here; Unicode in a real window).
+    const std::string& clipboard() const { return clipboard_; }
+    const std::vector<std::string>& openedDocuments() const { return opened_; }
     // Captions of the modal dialogs opened so far, in order.
     const std::vector<std::string>& dialogsRun() const { return dialogsRun_; }
 
@@ -106,6 +122,8 @@ private:
         std::string toolTip;
         std::vector<ListColumn> columns;
         std::vector<std::vector<std::string>> rows;
+        std::vector<ListPicture> pictures;
+        int selected = -1;
     };
     Control* find(int id);
     const Control* find(int id) const;
@@ -128,6 +146,9 @@ private:
     std::vector<std::string> dialogsRun_;
     int aboutShown_ = 0;
     std::optional<WindowRect> windowRect_;
+    bool topmost_ = false;
+    std::string clipboard_;
+    std::vector<std::string> opened_;
 };
 
 }  // namespace kestrel::ui

@@ -41,6 +41,11 @@ std::vector<Shortcut> buildTable()
     for (std::size_t k = 0; k < id::kLayoutRadios.size(); ++k)
         table.push_back(
             {id::kLayoutRadios[k], "Ctrl+" + std::to_string(k + 1), sjis("一覧の表示: ") + sjis(kLayoutNames[k])});
+    table.push_back({id::kCopyNameCommand, "Ctrl+Shift+C", sjis("答えの名前をコピー（選んだ行、なければ残った1体）")});
+    table.push_back(
+        {id::kCopyNameCommand, "Ctrl+C", sjis("一覧で: 選んだ行の名前をコピー（ダブルクリックでも）"), true});
+    table.push_back({id::kTopmostCommand, "Ctrl+T", sjis("常に手前に表示を切り替える")});
+    table.push_back({id::kGuideCommand, "F1", sjis("使い方を開く")});
     return table;
 }
 
@@ -57,6 +62,14 @@ const Shortcut* shortcutOf(int id)
     const auto& table = mainWindowShortcuts();
     const auto it = std::find_if(table.begin(), table.end(), [id](const Shortcut& s) { return s.id == id; });
     return it == table.end() ? nullptr : &*it;
+}
+
+const Shortcut* shortcutOfKeys(std::string_view keys, bool listFocused)
+{
+    for (const Shortcut& shortcut : mainWindowShortcuts())
+        if (shortcut.keys == keys && (!shortcut.inList || listFocused))
+            return &shortcut;
+    return nullptr;
 }
 
 std::string shortcutListText()
@@ -87,6 +100,8 @@ void showShortcutToolTips(Controls& controls)
     for (const Shortcut& shortcut : mainWindowShortcuts())
         controls.setToolTip(shortcut.id, shortcutToolTip(shortcut));
 }
+
+bool isCommand(int id) { return id == id::kTopmostCommand || id == id::kCopyNameCommand || id == id::kGuideCommand; }
 
 bool clickKeepsFocus(const ControlSpec& item)
 {

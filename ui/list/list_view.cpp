@@ -40,11 +40,16 @@ constexpr std::array kTriviaColumns = {
     ColumnText{"まめちしき２", 184, L},
 };
 constexpr std::array kDamageColumns = {
-    ColumnText{"Name", 106, L}, ColumnText{"系", 29, C},   ColumnText{"属", 28, C},   ColumnText{" HP ", 42, R},
-    ColumnText{" MP ", 36, R},  ColumnText{"攻撃", 42, R}, ColumnText{"守備", 42, R}, ColumnText{"与ダメ", 80, R},
-    ColumnText{"", 24, C},      ColumnText{"", 30, R},     ColumnText{"", 34, R},     ColumnText{"被ダメ", 80, R},
-    ColumnText{"", 24, C},      ColumnText{"", 30, R},     ColumnText{"", 34, R},
+    ColumnText{"Name", 106, L},     ColumnText{"系", 29, C},        ColumnText{"属", 28, C},
+    ColumnText{" HP ", 42, R},      ColumnText{" MP ", 36, R},      ColumnText{"攻撃", 42, R},
+    ColumnText{"守備", 42, R},      ColumnText{"与ダメ", 80, R},    ColumnText{"", 24, C},
+    ColumnText{"", 30, R},          ColumnText{"", 34, R},          ColumnText{"被ダメ", 80, R},
+    ColumnText{"", 24, C},          ColumnText{"", 30, R},          ColumnText{"", 34, R},
+    ColumnText{"与ダメ図", 110, L}, ColumnText{"被ダメ図", 110, L},
 };
+// The damage layout's columns before its two picture columns came: a width list
+// of that many, saved before, still fits them.
+constexpr std::size_t kDamageTextColumns = 15;
 
 template <std::size_t N>
 std::vector<ListColumn> toColumns(const std::array<ColumnText, N>& table)
@@ -172,8 +177,9 @@ void buildColumns(Controls& controls, const ObservationState& state, const std::
 {
     controls.setText(kIdCandidateCount, std::to_string(state.candidateCount));
     std::vector<ListColumn> columns = columnsOf(state.listLayout);
-    if (widths.size() == columns.size())
-        for (std::size_t i = 0; i < columns.size(); ++i)
+    const bool olderDamageWidths = effectiveLayout(state.listLayout) == 3 && widths.size() == kDamageTextColumns;
+    if (widths.size() == columns.size() || olderDamageWidths)
+        for (std::size_t i = 0; i < widths.size(); ++i)
             columns[i].width = widths[i];
     controls.setColumns(kIdList, columns);
 }

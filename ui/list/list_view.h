@@ -42,7 +42,9 @@ std::vector<std::vector<std::string>> candidateRows(const Catalogue& catalogue, 
                                                     std::int32_t debugLevel);
 
 // Shows the count and puts the columns of the current layout into the list,
-// with the remembered widths when there are as many as the layout has columns.
+// with the remembered widths when there are as many as the layout has columns
+// (or, in the damage layout, as many as its text columns: the picture columns
+// then take their own).
 void buildColumns(Controls& controls, const ObservationState& state, const std::vector<std::int32_t>& widths = {});
 // Shows the count and, unless the list is locked, replaces the rows.
 void fillList(Controls& controls, const Catalogue& catalogue, const ObservationState& state, std::int32_t debugLevel);

@@ -38,6 +38,7 @@ void CKestrelDlg::tellDefinitionFileProblems()
                std::to_string(first->line) + sjis(" 行目: ") + first->what;
     else
         text = sjis("定義ファイルに注意点があります: ") + first->what;
+    singleOnNoticeLine_ = false;
     controls_.showNotice(text + sjis("（一覧: ヘルプ → 定義ファイルの確認）"));
     definitionNoticeShown_ = true;
 }

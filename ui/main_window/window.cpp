@@ -13,6 +13,7 @@
 #include "platform/file_names.h"
 #include "ui/hints/hint_panel.h"
 #include "ui/keyboard/shortcuts.h"
+#include "ui/list/damage_picture.h"
 #include "ui/list/list_view.h"
 #include "ui/main_window/control_set.h"
 #include "ui/ids.h"
@@ -103,6 +104,7 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     for (int id : id::kDebugStatics)
         controls_.setText(id, "");
     controls_.showHintPanel(settings_.showHints);
+    controls_.setTopmost(settings_.topmost);
 }
 
 void CKestrelDlg::openDefinitionFile(const std::string& path)
@@ -172,7 +174,29 @@ void CKestrelDlg::refresh()
     if (displayHeld_ > 0)
         return;
     fillList(controls_, *catalogue_, state_, settings_.debugLevel);
+    showDamagePictures();
     updateHints();
+    announceSingleCandidate();
+}
+
+// The pictures follow the rows: a locked list keeps both.
+void CKestrelDlg::showDamagePictures()
+{
+    if (state_.listLocked)
+        return;
+    if (effectiveLayout(state_.listLayout) != 3) {
+        controls_.setListPictures(kIdList, {});
+        return;
+    }
+    const FilterInputs inputs = filterInputs();
+    const PlayerProfile* profile = currentProfile();
+    const PictureSources sources{*catalogue_,
+                                 inputs,
+                                 profile == nullptr || attackUnset(*profile),
+                                 profile == nullptr || defenseUnset(*profile),
+                                 typedMarks(controls_.text(id::kDealtLow), controls_.text(id::kDealtHigh)),
+                                 typedMarks(controls_.text(id::kTakenLow), controls_.text(id::kTakenHigh))};
+    controls_.setListPictures(kIdList, damagePictures(sources));
 }
 
 // The hint panel follows every refresh, locked list or not.
@@ -201,6 +225,7 @@ void CKestrelDlg::saveSettings()
     if (kestrel::saveSettings(settings_, settingsPath_) || saveFailureShown_)
         return;
     saveFailureShown_ = true;
+    singleOnNoticeLine_ = false;
     controls_.showNotice(sjis("設定を保存できませんでした。変更は保存されません: ") + settingsPathOf(settingsPath_));
 }
 

@@ -46,11 +46,23 @@ public:
     void onKeyListCommand();
     // View → ヒント: shows or hides the hint panel, remembered for the next start.
     void onHintPanelCommand(bool shown);
+    // View → 常に手前に表示: keeps the window above the others, remembered for
+    // the next start.
+    void onTopmostCommand(bool topmost);
+    // Help → 使い方: the player's guide in the browser.
+    void onGuideCommand();
+    // The answer's name to the clipboard: the selected row's, else the only
+    // candidate's; the notice line tells what was copied, or why nothing was.
+    void onCopyNameCommand();
 
     void onTextChanged(int id) override;
     void onClicked(int id) override;
     // A click on a column header sorts as the matching sort radio does.
     void onHeaderClicked(int id, int column) override;
+    // A double click on a row copies its name.
+    void onRowActivated(int id, int row) override;
+    // The keys of the commands without a control (ui/ids.h).
+    void onCommand(int id) override;
 
     // For tests and the scenario runner.
     const ObservationState& state() const { return state_; }
@@ -66,6 +78,10 @@ private:
     FilterInputs filterInputs() const;
     void showRanges();
     void updateHints();
+    // The picture columns of the damage layout, for the rows just filled.
+    void showDamagePictures();
+    // Tells by itself when exactly one candidate remains (answer_copy.cpp).
+    void announceSingleCandidate();
     void saveSettings();
     // The list's columns of the current layout, at their remembered widths.
     void showColumns();
@@ -131,6 +147,11 @@ private:
     void applyFamilyExclusion(std::int32_t family);
     void applyFamilyConfirmation(std::int32_t family);
 
+    // The copy of a name (answer_copy.cpp).
+    std::string nameOfListRow(int row) const;
+    std::string singleCandidateName() const;
+    void copyName(const std::string& name);
+
     // One-time information messages (information.cpp).
     void showInformation(int message);
 
@@ -155,6 +176,11 @@ private:
     // While above 0, a refresh leaves the list and the hint panel to the refresh
     // that certainly follows before anything is shown.
     int displayHeld_ = 0;
+    // The candidate the notice line last named as the only one left; empty
+    // while the line shows something else.
+    std::string announcedSingle_;
+    // Whether the notice line shows that announcement still.
+    bool singleOnNoticeLine_ = false;
 };
 
 }  // namespace kestrel::ui

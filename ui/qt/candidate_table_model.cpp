@@ -44,6 +44,14 @@ void CandidateTableModel::setColumns(const std::vector<ListColumn>& columns)
     texts_.clear();  // laid out for the old columns
 }
 
+bool CandidateTableModel::setPictures(std::vector<ListPicture> pictures)
+{
+    if (pictures == pictures_)
+        return false;
+    pictures_ = std::move(pictures);
+    return true;
+}
+
 void CandidateTableModel::deleteAllRows()
 {
     beginPendingReset();

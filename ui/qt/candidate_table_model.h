@@ -34,6 +34,17 @@ public:
     // Every row at once, taken over without a copy.
     void replaceRows(std::vector<std::vector<std::string>> rows);
 
+    // The columns drawn as pictures; false when they were these already.
+    bool setPictures(std::vector<ListPicture> pictures);
+    // The picture of a column; nullptr for a column that shows its text.
+    const ListPicture* pictureOf(int column) const
+    {
+        for (const ListPicture& picture : pictures_)
+            if (picture.column == column)
+                return &picture;
+        return nullptr;
+    }
+
     bool resetPending() const { return resetPending_; }
     // Ends the reset the changes since the last call began; false when there was none.
     bool endPendingReset();
@@ -61,6 +72,7 @@ private:
 
     std::vector<ListColumn> columns_;
     std::vector<std::vector<std::string>> rows_;
+    std::vector<ListPicture> pictures_;
     bool resetPending_ = false;
     mutable CellTexts texts_;
 };

@@ -205,6 +205,12 @@ void QtControls::makeWidget(Control& control)
                     events_->onHeaderClicked(id, column);
             });
         });
+        connect(control.view, &QAbstractItemView::doubleClicked, this, [this, id](const QModelIndex& index) {
+            dispatch([this, id, row = index.row()] {
+                if (events_)
+                    events_->onRowActivated(id, row);
+            });
+        });
         break;
     }
 }

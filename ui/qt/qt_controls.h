@@ -56,6 +56,16 @@ public:
     void showNotice(std::string_view text) override;
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
     void showReport(std::string_view caption, std::string_view text) override;
+    void setListPictures(int id, std::vector<ListPicture> pictures) override;
+    int selectedRow(int id) const override;
+    std::string listCell(int id, int row, int column) const override;
+    void setTopmost(bool topmost) override;
+    void copyToClipboard(std::string_view text) override;
+    bool openDocument(const std::string& path) override;
+
+    // A command of the window (a key of the shortcut table without a control),
+    // handed to the logic as any event is.
+    void runCommand(int id);
 
     // The widget created for a control identifier (nullptr for an unknown one),
     // for the layouts.
@@ -76,6 +86,8 @@ public:
 signals:
     // The hint panel was shown or hidden by the window logic.
     void hintPanelToggled(bool shown);
+    // The window was kept on top, or let go, by the window logic.
+    void topmostToggled(bool topmost);
 
 private:
     struct Control;
