@@ -85,6 +85,18 @@ void KestrelWindow::addViewMenu()
         }
     });
     connect(controls_, &ui::QtControls::hintPanelToggled, hintsAction_, &QAction::setChecked);
+
+    // The key is the shortcut table's (the text after the tab only shows it).
+    topmostAction_ = view->addAction(QStringLiteral("常に手前に表示(&T)\tCtrl+T"));
+    topmostAction_->setObjectName(QStringLiteral("topmostAction"));
+    topmostAction_->setCheckable(true);
+    connect(topmostAction_, &QAction::triggered, this, [this](bool topmost) {
+        if (dialog_ != nullptr) {
+            dialog_->onTopmostCommand(topmost);
+            controls_->flush();
+        }
+    });
+    connect(controls_, &ui::QtControls::topmostToggled, topmostAction_, &QAction::setChecked);
 }
 
 void KestrelWindow::openDefinitionFile(const QString& path)
@@ -130,10 +142,18 @@ QMenu* KestrelWindow::helpMenu()
     return help_;
 }
 
-// The help menu's own items: the key list and the check of the definition file.
+// The help menu's own items: the guide, the key list and the check of the
+// definition file.
 void KestrelWindow::addHelpItems()
 {
     QMenu* help = helpMenu();
+    QAction* guide = help->addAction(QStringLiteral("使い方(&U)\tF1"), this, [this] {
+        if (dialog_ != nullptr) {
+            dialog_->onGuideCommand();
+            controls_->flush();
+        }
+    });
+    guide->setObjectName(QStringLiteral("guideAction"));
     help->addAction(QStringLiteral("キー操作"), this, [this] {
         if (dialog_ != nullptr) {
             dialog_->onKeyListCommand();

@@ -56,6 +56,7 @@ private:
     ui::CKestrelDlg* dialog_ = nullptr;
     QMenu* help_ = nullptr;
     QAction* hintsAction_ = nullptr;
+    QAction* topmostAction_ = nullptr;
 };
 
 }  // namespace kestrel::app

@@ -2,8 +2,9 @@
 // through its widgets as a player would: choose 中級, type a damage that leaves
 // three candidates (so that the hint panel shows advice and near misses) and
 // the beginning of a name into "なぜ消えた?", click the four layout radios,
-// rest the mouse on a value button and on a cut cell, open the two dialogs and
-// the file dialog.
+// open the view menu with 常に手前に表示 ticked, copy the answer once one
+// candidate is left, rest the mouse on a value button and on a cut cell, open
+// the two dialogs and the file dialog.
 
 #include "app/screenshot.h"
 
@@ -20,6 +21,8 @@
 #include <QEventLoop>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
@@ -140,6 +143,48 @@ void type(KestrelWindow& window, int id, const QString& text)
     }
 }
 
+// View → 常に手前に表示 ticked, with the menu open over the window, taken from
+// the screen (the menu is a window of its own); then unticked again.
+void shootViewMenu(KestrelWindow& window, const QString& folder)
+{
+    auto* topmost = window.findChild<QAction*>(QStringLiteral("topmostAction"));
+    QMenuBar* bar = window.menuBar();
+    if (topmost == nullptr || bar == nullptr || bar->actions().isEmpty())
+        return;
+    topmost->trigger();
+    settle();
+    QMenu* view = bar->actions().first()->menu();
+    QScreen* screen = window.screen();
+    if (view != nullptr && screen != nullptr) {
+        view->popup(bar->mapToGlobal(bar->actionGeometry(bar->actions().first()).bottomLeft()));
+        settle();
+        const QRect area = window.frameGeometry()
+                               .united(view->geometry())
+                               .intersected(QRect(window.frameGeometry().topLeft(),
+                                                  QSize(view->geometry().right() - window.x() + 200, 260)));
+        screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+            .save(folder + QStringLiteral("/menu-view.png"));
+        view->hide();
+    }
+    topmost->trigger();
+    settle();
+}
+
+// The answer: the first candidate's name searched for until it is the only
+// one, then copied with the key's command; the notice line tells it.
+void shootAnswer(KestrelWindow& window, const QString& folder)
+{
+    auto* view = qobject_cast<QTableView*>(window.controls().widget(ui::kIdList));
+    if (view == nullptr || view->model()->rowCount() == 0)
+        return;
+    const QString name = view->model()->index(0, 0).data().toString();
+    type(window, ui::id::kSearchEdit, QStringLiteral("＠") + name);
+    settle();
+    window.controls().runCommand(ui::id::kCopyNameCommand);
+    settle();
+    window.grab().save(folder + QStringLiteral("/answer-copied.png"));
+}
+
 void shoot(KestrelWindow& window, const QString& folder)
 {
     click(window, ui::id::kClassRadios[1]);
@@ -159,6 +204,8 @@ void shoot(KestrelWindow& window, const QString& folder)
         settle();
         window.grab().save(folder + QStringLiteral("/main-%1.png").arg(QLatin1String(layout.name)));
     }
+    shootViewMenu(window, folder);
+    shootAnswer(window, folder);
     shootToolTips(window, folder);
     saveDialog(window, ui::id::kChangeUser, folder + QStringLiteral("/dialog-user.png"));
     saveDialog(window, ui::id::kConfig, folder + QStringLiteral("/dialog-config.png"));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes kestrel-windows-x86_64.zip from the Windows build: kestrel.exe,
-# kestrel-cli.exe, the sample monsters and a short Japanese read-me (UTF-8 with
+# kestrel-cli.exe, the sample monsters, the player's guide (使い方.html and its
+# pictures) and a short Japanese read-me (UTF-8 with
 # a byte order mark, which Notepad and every editor on Windows read as such).
 # Builds first when the programs are missing.
 #
@@ -33,6 +34,10 @@ x86_64-w64-mingw32-strip -o "$folder/kestrel.exe" "$bin/kestrel.exe"
 x86_64-w64-mingw32-strip -o "$folder/kestrel-cli.exe" "$bin/kestrel-cli.exe"
 cp resources/sample-monsters.csv "$folder/"
 cp resources/windows/README-ja.txt "$folder/はじめにお読みください.txt"
+# The player's guide, opened by ヘルプ → 使い方 from beside kestrel.exe.
+cp docs/guide/使い方.html "$folder/使い方.html"
+mkdir -p "$folder/guide-images"
+cp docs/guide/guide-images/*.png "$folder/guide-images/"
 
 rm -f "$zip"
 mkdir -p "$(dirname "$zip")"

@@ -36,9 +36,9 @@ TEST(MainWindow, LayoutOutsideTheTablesShowsTheDamageLayout)
         dir.write("k.ini", "[SETTING]\r\nSELECTLIST=4\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n");
     Window w(ini);
     EXPECT_TRUE(w.controls.checked(id::kLayoutRadios[3]));
-    ASSERT_EQ(w.controls.columns(kIdList).size(), 15u);
+    ASSERT_EQ(w.controls.columns(kIdList).size(), 17u);
     ASSERT_FALSE(w.controls.rows(kIdList).empty());
-    EXPECT_EQ(w.controls.rows(kIdList)[0].size(), 15u);
+    EXPECT_EQ(w.controls.rows(kIdList)[0].size(), 17u);
     EXPECT_EQ(w.controls.focus(), id::kDealtLow);
 }
 
@@ -100,4 +100,31 @@ TEST(MainWindow, ColumnWidthsAndWindowPlaceOutliveTheRun)
     const auto own = columnsOf(1);
     EXPECT_EQ(saved.columnWidths[1], (std::vector<std::int32_t>{own[0].width, own[1].width, 500}));
     EXPECT_TRUE(saved.columnWidths[0].empty());
+}
+
+// Widths kept before the damage layout had its two picture columns still fit
+// its fifteen text columns; the pictures take their own, and all seventeen are
+// kept from then on.
+TEST(MainWindow, DamageWidthsOfFifteenColumnsStayWithThePicturesAtTheirOwn)
+{
+    TempDir dir;
+    std::string widths;
+    for (int i = 1; i <= 15; ++i)
+        widths += (i > 1 ? "," : "") + std::to_string(10 + i);
+    const std::string ini =
+        dir.write("k.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nSELECTLIST=3\r\nMONSTERFILE=" +
+                               kestrel::testing::sampleFilePath() + "\r\n[KESTREL]\r\nCOLUMNS_3=" + widths + "\r\n");
+    {
+        Window w(ini);
+        const auto& columns = w.controls.columns(kIdList);
+        ASSERT_EQ(columns.size(), 17u);
+        EXPECT_EQ(columns[0].width, 11);
+        EXPECT_EQ(columns[14].width, 25);
+        EXPECT_EQ(columns[15].width, columnsOf(3)[15].width);
+        EXPECT_EQ(columns[16].width, columnsOf(3)[16].width);
+    }
+    const auto saved = kestrel::loadSettings(ini).columnWidths[3];
+    ASSERT_EQ(saved.size(), 17u);
+    EXPECT_EQ(saved[14], 25);
+    EXPECT_EQ(saved[16], columnsOf(3)[16].width);
 }

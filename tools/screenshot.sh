@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Saves PNG pictures of the window to DIR: the main window with its hint panel
-# filled, in each of its four list layouts, a value button's and a cut cell's
+# filled, in each of its four list layouts (the damage layout with its pictures
+# of a typed value), the view menu with 常に手前に表示 ticked, the answer copied
+# once one candidate is left, a value button's and a cut cell's
 # tooltips, the two dialogs and the file dialog. Runs the built program under Xvfb with the
 # sample monsters and a fresh settings file in a temporary folder.
 #
@@ -28,8 +30,8 @@ cp "$program" "$work/kestrel"
 printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
   >"$work/kestrel.ini"
 
-shots=(main-hints main-skills main-location main-trivia main-damage tooltip-value-button tooltip-cut-cell
-  dialog-user dialog-config dialog-file)
+shots=(main-hints main-skills main-location main-trivia main-damage menu-view answer-copied tooltip-value-button
+  tooltip-cut-cell dialog-user dialog-config dialog-file)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png"; done
 
 KESTREL_SCREENSHOT="$out" timeout 120 \

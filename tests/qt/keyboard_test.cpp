@@ -87,6 +87,8 @@ TEST(Keyboard, EveryShortcutIsInItsTooltipAndNoneRepeats)
         const QString keys = QKeySequence(QString::fromStdString(shortcut.keys)).toString(QKeySequence::NativeText);
         EXPECT_FALSE(seen.contains(keys)) << shortcut.keys;
         seen << keys;
+        if (isCommand(shortcut.id))
+            continue;  // no control: its key is the desktop test's
         auto* button = w.at<QAbstractButton>(shortcut.id);
         ASSERT_NE(button, nullptr) << shortcut.id;
         EXPECT_TRUE(button->toolTip().contains(keys)) << shortcut.id;

@@ -15,6 +15,14 @@ bool parseKeys(const std::string& keys, KeyChord& chord)
         const std::size_t plus = rest.find('+');
         const std::string_view part = rest.substr(0, plus);
         if (plus == std::string_view::npos) {
+            // F1 .. F12
+            if (part.size() >= 2 && part.size() <= 3 && part.front() == 'F') {
+                const int n = part.size() == 2 ? part[1] - '0' : (part[1] - '0') * 10 + (part[2] - '0');
+                if (n < 1 || n > 12 || part[1] < '1' || part[1] > '9')
+                    return false;
+                chord.key = static_cast<UINT>(VK_F1 + n - 1);
+                return true;
+            }
             if (part.size() != 1)
                 return false;
             const char c = part.front();
@@ -36,15 +44,15 @@ bool parseKeys(const std::string& keys, KeyChord& chord)
     }
 }
 
-int shortcutFor(UINT key)
+int shortcutFor(UINT key, bool listFocused)
 {
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool alt = GetKeyState(VK_MENU) < 0;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     for (const Shortcut& shortcut : mainWindowShortcuts()) {
         KeyChord chord;
-        if (parseKeys(shortcut.keys, chord) && chord.key == key && chord.ctrl == ctrl && chord.alt == alt &&
-            chord.shift == shift)
+        if ((!shortcut.inList || listFocused) && parseKeys(shortcut.keys, chord) && chord.key == key &&
+            chord.ctrl == ctrl && chord.alt == alt && chord.shift == shift)
             return shortcut.id;
     }
     return 0;

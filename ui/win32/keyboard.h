@@ -11,10 +11,11 @@ namespace kestrel::ui::win32 {
 
 void installKeyboard(Win32Controls& controls);
 
-// The control a key clicks with the modifiers held now (GetKeyState); 0 for none.
-int shortcutFor(UINT key);
+// The control a key clicks (or the command it runs) with the modifiers held now
+// (GetKeyState); the list's own keys only while the list has the focus; 0 for none.
+int shortcutFor(UINT key, bool listFocused = false);
 
-// "Alt+Shift+Q" as a virtual-key code and the modifiers it needs; false when
+// "Alt+Shift+Q" (or "F1") as a virtual-key code and the modifiers it needs; false when
 // the text names no key this window knows.
 struct KeyChord {
     UINT key = 0;

@@ -3,6 +3,8 @@
 // controls, lays them out at the monitor's resolution, carries the window
 // menu's items of our own and takes a definition file dropped onto it.
 
+#include "ui/keyboard/shortcuts.h"
+#include "ui/list/list_view.h"
 #include "ui/main_window/window.h"
 #include "ui/win32/keyboard.h"
 #include "ui/win32/win32_font.h"
@@ -36,6 +38,8 @@ public:
     static constexpr UINT kKeyListCommand = 0x0020;
     static constexpr UINT kCheckFileCommand = 0x0030;
     static constexpr UINT kHintPanelCommand = 0x0040;
+    static constexpr UINT kTopmostCommand = 0x0050;
+    static constexpr UINT kGuideCommand = 0x0060;
 
     MainFrame() : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
     {
@@ -53,6 +57,10 @@ public:
         controls().setFont(font_);
         installKeyboard(controls());
         controls().setOnHintPanel([this] { onHintPanelShown(); });
+        controls().setOnTopmost([this] {
+            CheckMenuItem(GetSystemMenu(window(), FALSE), kTopmostCommand,
+                          MF_BYCOMMAND | (controls().topmost() ? MF_CHECKED : MF_UNCHECKED));
+        });
         const SIZE client = mainWindowSize(units_, controls().hintPanelShown());
         RECT frame{0, 0, client.cx, client.cy};
         AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT);
@@ -127,6 +135,8 @@ private:
             return;
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING | MF_CHECKED, kHintPanelCommand, L"ヒント");
+        AppendMenuW(menu, MF_STRING, kTopmostCommand, L"常に手前に表示\tCtrl+T");
+        AppendMenuW(menu, MF_STRING, kGuideCommand, L"使い方\tF1");
         AppendMenuW(menu, MF_STRING, kKeyListCommand, L"キー操作");
         AppendMenuW(menu, MF_STRING, kCheckFileCommand, L"定義ファイルの確認");
         if (const std::string about = aboutMenuText(); !about.empty())
@@ -136,11 +146,15 @@ private:
     bool runMenuCommand(UINT command)
     {
         if (command != kAboutCommand && command != kKeyListCommand && command != kCheckFileCommand &&
-            command != kHintPanelCommand)
+            command != kHintPanelCommand && command != kTopmostCommand && command != kGuideCommand)
             return false;
         if (dialog_ == nullptr)
             return true;
-        if (command == kHintPanelCommand)
+        if (command == kTopmostCommand)
+            dialog_->onTopmostCommand(!controls().topmost());
+        else if (command == kGuideCommand)
+            dialog_->onGuideCommand();
+        else if (command == kHintPanelCommand)
             dialog_->onHintPanelCommand(!controls().hintPanelShown());
         else if (command == kAboutCommand)
             dialog_->onAboutCommand();
@@ -170,12 +184,17 @@ private:
         layOut();
     }
 
-    // The shortcut table's keys click their controls as a click would.
+    // The shortcut table's keys click their controls as a click would, or run
+    // their command; the list's own keys only while it has the focus.
     bool shortcut(UINT key) override
     {
         if (dialog_ == nullptr)
             return false;
-        const int id = shortcutFor(key);
+        const int id = shortcutFor(key, GetFocus() == controls().handle(kIdList));
+        if (id != 0 && isCommand(id)) {
+            controls().runCommand(id);
+            return true;
+        }
         return id != 0 && controls().clickAsUser(id);
     }
 

@@ -1,6 +1,8 @@
 #include "ui/win32/screenshots.h"
 
 #include "ui/ids.h"
+#include "ui/list/list_view.h"
+#include "ui/win32/main_frame_window.h"
 #include "ui/win32/win32_text.h"
 
 #include <cstdio>
@@ -33,12 +35,9 @@ void settle()
     }
 }
 
-// The window's client area as it is on the screen, as a 24-bit BMP file.
-void save(HWND window, const std::wstring& file)
+// An area of the screen, as a 24-bit BMP file.
+void saveArea(const RECT& bounds, const std::wstring& file)
 {
-    RECT bounds{};
-    GetClientRect(window, &bounds);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0)
@@ -77,6 +76,15 @@ void save(HWND window, const std::wstring& file)
     }
 }
 
+// The window's client area as it is on the screen.
+void save(HWND window, const std::wstring& file)
+{
+    RECT bounds{};
+    GetClientRect(window, &bounds);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+    saveArea(bounds, file);
+}
+
 HWND modalWindow()
 {
     HWND found = nullptr;
@@ -107,6 +115,39 @@ void saveDialog(int button, const wchar_t* file)
     SendMessageW(shooting.controls->handle(button), BM_CLICK, 0, 0);
 }
 
+// The window menu open, 常に手前に表示 ticked: a timer takes the window's top
+// left corner with the menu from the screen and closes the menu, and the
+// command that opened it returns; the tick is taken away again.
+void shootWindowMenu(HWND window)
+{
+    SendMessageW(window, WM_SYSCOMMAND, MainFrame::kTopmostCommand, 0);
+    settle();
+    SetTimer(nullptr, 0, kSettleMs, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        RECT frame{};
+        GetWindowRect(GetAncestor(shooting.controls->host(), GA_ROOT), &frame);
+        saveArea({frame.left, frame.top, frame.left + 420, frame.top + 360}, shooting.folder + L"\\menu-window.bmp");
+        EndMenu();
+    });
+    SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L' ');
+    SendMessageW(window, WM_SYSCOMMAND, MainFrame::kTopmostCommand, 0);
+}
+
+// The first candidate's name searched for until it is the only one, then
+// copied with the key's command; the notice line tells it.
+void shootAnswer(HWND window)
+{
+    Win32Controls& controls = *shooting.controls;
+    const std::wstring name = controls.cellText(kIdList, 0, 0);
+    if (name.empty())
+        return;
+    SetWindowTextW(controls.handle(id::kSearchEdit), (L"＠" + name).c_str());
+    settle();
+    controls.runCommand(id::kCopyNameCommand);
+    settle();
+    save(window, shooting.folder + L"\\answer-copied.bmp");
+}
+
 void shoot()
 {
     Win32Controls& controls = *shooting.controls;
@@ -128,6 +169,8 @@ void shoot()
         settle();
         save(window, shooting.folder + L"\\" + layout.file);
     }
+    shootWindowMenu(window);
+    shootAnswer(window);
     saveDialog(id::kChangeUser, L"dialog-user.bmp");
     saveDialog(id::kConfig, L"dialog-config.bmp");
     PostMessageW(window, WM_CLOSE, 0, 0);

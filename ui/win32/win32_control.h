@@ -34,6 +34,8 @@ struct Control {
     // The list's rows; the window shows how many once the pending update ends.
     std::vector<std::vector<std::string>> rows;
     bool updatePending = false;
+    // The list's columns drawn as pictures, for the rows it holds.
+    std::vector<ListPicture> pictures;
     // What each column's markers mean, shown over its header; the tooltip
     // window they are in.
     std::vector<std::wstring> columnTips;

@@ -13,6 +13,7 @@
 #include "ui/controls.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
@@ -67,6 +68,12 @@ public:
     void showNotice(std::string_view text) override;
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
     void showReport(std::string_view caption, std::string_view text) override;
+    void setListPictures(int id, std::vector<ListPicture> pictures) override;
+    int selectedRow(int id) const override;
+    std::string listCell(int id, int row, int column) const override;
+    void setTopmost(bool topmost) override;
+    void copyToClipboard(std::string_view text) override;
+    bool openDocument(const std::string& path) override;
 
     // A message the host window received; true (with its result) when it was
     // one of the controls'.
@@ -104,6 +111,15 @@ public:
     // that changes.
     bool hintPanelShown() const { return hintPanelShown_; }
     void setOnHintPanel(std::function<void()> changed) { onHintPanel_ = std::move(changed); }
+    // Whether the window is kept on top, and who shows that in the menu.
+    bool topmost() const { return topmost_; }
+    void setOnTopmost(std::function<void()> changed) { onTopmost_ = std::move(changed); }
+    // What hands a document to the system (ShellExecuteW unless replaced, as
+    // the tests do to see the path without starting a program).
+    void setDocumentOpener(std::function<bool(const std::wstring&)> opener) { openDocument_ = std::move(opener); }
+    // A command of the window (a key of the shortcut table without a control),
+    // handed to the logic as any event is.
+    void runCommand(int id);
     // The font every control draws with (owned by the caller).
     void setFont(HFONT font);
     // Screen dots per inch, for the list's column widths (given at 96).
@@ -124,6 +140,8 @@ private:
     void onCommand(Control& control, int code);
     void onButtonClicked(Control& control);
     bool onNotify(const NMHDR& header, LRESULT& result);
+    // The list's custom draw: its picture columns (win32_list_pictures.cpp).
+    LRESULT drawPictures(const Control& control, NMLVCUSTOMDRAW& draw) const;
     void uncheckGroup(int group, int except);
     void endPendingUpdates();
     bool pending() const;
@@ -148,6 +166,9 @@ private:
     std::vector<HWND> decorations_;
     bool hintPanelShown_ = true;
     std::function<void()> onHintPanel_;
+    bool topmost_ = false;
+    std::function<void()> onTopmost_;
+    std::function<bool(const std::wstring&)> openDocument_;
 };
 
 }  // namespace kestrel::ui::win32

@@ -197,6 +197,21 @@ bool Win32Controls::onNotify(const NMHDR& header, LRESULT& result)
         result = 0;
         return true;
     }
+    if (header.code == NM_DBLCLK) {
+        const int id = control->item.id;
+        const int row = reinterpret_cast<const NMITEMACTIVATE*>(&header)->iItem;
+        if (row >= 0)
+            dispatch([this, id, row] {
+                if (events_)
+                    events_->onRowActivated(id, row);
+            });
+        result = 0;
+        return true;
+    }
+    if (header.code == NM_CUSTOMDRAW) {
+        result = drawPictures(*control, *reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
+        return true;
+    }
     if (header.code != LVN_GETDISPINFOW)
         return false;
     LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
