@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -187,34 +188,39 @@ TEST_F(Desktop, F1HandsTheGuideBesideTheProgramToTheSystem)
 }
 
 // The damage layout with a typed value: the mark's colour through the picture
-// column, a bar's colour in its rows.
+// column, the bar's colour in some rows (the text columns narrowed so that the
+// picture is in view).
 TEST_F(Desktop, ThePictureColumnsAreDrawnInTheDamageLayout)
 {
-    Window w(dir, "[KESTREL]\r\n");
+    Window w(dir, "[USER0]\r\nATACK=200\r\nDEFENSE=150\r\n");
     press(w.at(id::kDealtLow), '4', {VK_CONTROL});
     SetWindowTextW(w.at(id::kDealtLow), L"60");
     pump();
-    ASSERT_GT(w.frame.controls().rowCount(kIdList), 0u);
+    const int rows = static_cast<int>(w.frame.controls().rowCount(kIdList));
+    ASSERT_GT(rows, 0);
+    for (int column = 0; column < 15; ++column)
+        SendMessageW(w.list(), LVM_SETCOLUMNWIDTH, column, 8);
     RECT client{};
     GetClientRect(w.list(), &client);
     HDC screen = GetDC(w.list());
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    SelectObject(memory, picture);
+    HGDIOBJ previous = SelectObject(memory, picture);
     SendMessageW(w.list(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    RECT cell{};
-    cell.top = 15;
-    cell.left = LVIR_BOUNDS;
-    ASSERT_TRUE(SendMessageW(w.list(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell)));
     int marks = 0, bars = 0;
-    for (int x = cell.left; x < cell.right; ++x) {
-        const COLORREF top = GetPixel(memory, x, cell.top + 1);
-        const COLORREF middle = GetPixel(memory, x, (cell.top + cell.bottom) / 2);
-        marks += top == RGB(0xe0, 0x1e, 0x37) ? 1 : 0;
-        bars += middle == RGB(0x2a, 0x6f, 0x97) ? 1 : 0;
+    for (int row = 0; row < std::min(rows, 6); ++row) {
+        RECT cell{};
+        cell.top = 15;
+        cell.left = LVIR_BOUNDS;
+        ASSERT_TRUE(SendMessageW(w.list(), LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell)));
+        for (int x = cell.left; x < std::min<int>(cell.right, client.right); ++x) {
+            marks += GetPixel(memory, x, cell.top + 1) == RGB(0xe0, 0x1e, 0x37) ? 1 : 0;
+            bars += GetPixel(memory, x, (cell.top + cell.bottom) / 2) == RGB(0x2a, 0x6f, 0x97) ? 1 : 0;
+        }
     }
-    DeleteDC(memory);
+    SelectObject(memory, previous);
     DeleteObject(picture);
+    DeleteDC(memory);
     ReleaseDC(w.list(), screen);
     EXPECT_GT(marks, 0);
     EXPECT_GT(bars, 0);

@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QItemSelectionModel>
 #include <QTableView>
+#include <QTimer>
 #include <QUrl>
 
 namespace kestrel::ui {
@@ -66,8 +67,12 @@ void QtControls::setTopmost(bool topmost)
                 top->setGeometry(place);
             top->show();
             top->activateWindow();
-            if (focused != nullptr)
+            // Once more when the window is active again: the new window may
+            // take its activation after this returns.
+            if (focused != nullptr) {
                 focused->setFocus(Qt::OtherFocusReason);
+                QTimer::singleShot(0, focused, [focused] { focused->setFocus(Qt::OtherFocusReason); });
+            }
         }
     }
     emit topmostToggled(topmost);
