@@ -2,7 +2,8 @@
 // through its widgets as a player would: choose 中級, type a damage that leaves
 // three candidates (so that the hint panel shows advice and near misses) and
 // the beginning of a name into "なぜ消えた?", click the four layout radios,
-// open the view menu with 常に手前に表示 ticked, copy the answer once one
+// show the damage layout's pictures of a typed value, open the view menu with
+// 常に手前に表示 ticked, copy the answer once one
 // candidate is left, rest the mouse on a value button and on a cut cell, open
 // the two dialogs and the file dialog.
 
@@ -143,6 +144,19 @@ void type(KestrelWindow& window, int id, const QString& text)
     }
 }
 
+// The damage layout as a quiz has it: 中級, a dealt damage typed, the
+// tolerance box ticked (the bars' lighter parts), with the picture columns.
+void shootDamagePicture(KestrelWindow& window, const QString& folder)
+{
+    click(window, ui::id::kLayoutRadios[3]);
+    click(window, ui::id::kClassRadios[1]);
+    type(window, ui::id::kDealtLow, QStringLiteral("40"));
+    click(window, ui::id::kToleranceBox);
+    settle();
+    window.grab().save(folder + QStringLiteral("/damage-typed.png"));
+    click(window, ui::id::kToleranceBox);
+}
+
 // View → 常に手前に表示 ticked, with the menu open over the window, taken from
 // the screen (the menu is a window of its own); then unticked again.
 void shootViewMenu(KestrelWindow& window, const QString& folder)
@@ -204,6 +218,7 @@ void shoot(KestrelWindow& window, const QString& folder)
         settle();
         window.grab().save(folder + QStringLiteral("/main-%1.png").arg(QLatin1String(layout.name)));
     }
+    shootDamagePicture(window, folder);
     shootViewMenu(window, folder);
     shootAnswer(window, folder);
     shootToolTips(window, folder);

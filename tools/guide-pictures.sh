@@ -20,11 +20,11 @@ while read -r picture shot; do
   cp "$work/$shot.png" "$images/$picture.png"
   echo "$images/$picture.png"
 done <<'LIST'
-qt-damage qt/main-damage
+qt-damage qt/damage-typed
 qt-hints qt/main-hints
 qt-answer qt/answer-copied
 qt-menu qt/menu-view
-win-damage windows/main-damage
+win-damage windows/damage-typed
 win-answer windows/answer-copied
 win-menu windows/menu-window
 LIST

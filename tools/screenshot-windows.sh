@@ -49,7 +49,7 @@ cp "$program" "$work/kestrel.exe"
 printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
   >"$work/kestrel.ini"
 
-shots=(main-skills main-location main-trivia main-damage menu-window answer-copied dialog-user dialog-config)
+shots=(main-skills main-location main-trivia main-damage damage-typed menu-window answer-copied dialog-user dialog-config)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png" "$out/$shot.bmp"; done
 
 # Wine's Z: drive is the root of the file system. (winepath would start wine

@@ -30,7 +30,7 @@ cp "$program" "$work/kestrel"
 printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
   >"$work/kestrel.ini"
 
-shots=(main-hints main-skills main-location main-trivia main-damage menu-view answer-copied tooltip-value-button
+shots=(main-hints main-skills main-location main-trivia main-damage damage-typed menu-view answer-copied tooltip-value-button
   tooltip-cut-cell dialog-user dialog-config dialog-file)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png"; done
 

@@ -115,6 +115,20 @@ void saveDialog(int button, const wchar_t* file)
     SendMessageW(shooting.controls->handle(button), BM_CLICK, 0, 0);
 }
 
+// The damage layout as a quiz has it: 中級, a dealt damage typed, the
+// tolerance box ticked (the bars' lighter parts), with the picture columns.
+void shootDamagePicture(HWND window)
+{
+    Win32Controls& controls = *shooting.controls;
+    SendMessageW(controls.handle(id::kLayoutRadios[3]), BM_CLICK, 0, 0);
+    SendMessageW(controls.handle(id::kClassRadios[1]), BM_CLICK, 0, 0);
+    SetWindowTextW(controls.handle(id::kDealtLow), L"40");
+    SendMessageW(controls.handle(id::kToleranceBox), BM_CLICK, 0, 0);
+    settle();
+    save(window, shooting.folder + L"\\damage-typed.bmp");
+    SendMessageW(controls.handle(id::kToleranceBox), BM_CLICK, 0, 0);
+}
+
 // The window menu open, 常に手前に表示 ticked: a timer takes the window's top
 // left corner with the menu from the screen and closes the menu, and the
 // command that opened it returns; the tick is taken away again.
@@ -169,6 +183,7 @@ void shoot()
         settle();
         save(window, shooting.folder + L"\\" + layout.file);
     }
+    shootDamagePicture(window);
     shootWindowMenu(window);
     shootAnswer(window);
     saveDialog(id::kChangeUser, L"dialog-user.bmp");
