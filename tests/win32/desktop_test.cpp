@@ -79,13 +79,15 @@ struct Window {
         pump();
     }
     ~Window() { frame.attach(nullptr); }
-    bool topmost() const { return (GetWindowLongPtrW(frame.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-    bool menuChecked() const
+    // As the control set put it with SetWindowPos (wine's null driver keeps no
+    // WS_EX_TOPMOST to read back).
+    bool topmost() { return frame.controls().topmost(); }
+    bool menuChecked()
     {
         return (GetMenuState(GetSystemMenu(frame.window(), FALSE), MainFrame::kTopmostCommand, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;
     }
-    std::wstring notice() const
+    std::wstring notice()
     {
         wchar_t text[512] = {};
         GetWindowTextW(frame.controls().noticeLine(), text, 512);
