@@ -144,13 +144,13 @@ void type(KestrelWindow& window, int id, const QString& text)
     }
 }
 
-// The damage layout as a quiz has it: 中級, a dealt damage typed, the
+// The damage layout as a quiz has it: 中級, a received damage typed, the
 // tolerance box ticked (the bars' lighter parts), with the picture columns.
 void shootDamagePicture(KestrelWindow& window, const QString& folder)
 {
     click(window, ui::id::kLayoutRadios[3]);
     click(window, ui::id::kClassRadios[1]);
-    type(window, ui::id::kDealtLow, QStringLiteral("40"));
+    type(window, ui::id::kTakenLow, QStringLiteral("35"));
     click(window, ui::id::kToleranceBox);
     settle();
     window.grab().save(folder + QStringLiteral("/damage-typed.png"));

@@ -30,7 +30,8 @@ PictureBar barOf(const MonsterRecord& r, const FilterInputs& inputs, FilterInput
 }
 
 // The axis from the smallest low to the largest high of the known bars; 0..0
-// when none is known.
+// when none is known, and then no marks either: a value has no place without
+// an axis.
 void setAxis(ListPicture& picture)
 {
     std::int64_t low = std::numeric_limits<std::int64_t>::max();
@@ -43,6 +44,8 @@ void setAxis(ListPicture& picture)
     }
     picture.axisLow = low <= high ? low : 0;
     picture.axisHigh = low <= high ? high : 0;
+    if (low > high)
+        picture.marks.clear();
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ struct PictureSources {
 };
 
 // The bars of every candidate in table order (the rows of the damage layout),
-// one picture per column.
+// one picture per column; a column without a single bar has no marks.
 std::vector<ListPicture> damagePictures(const PictureSources& sources);
 
 // The typed values of a low and a high field as marks: each one typed, the
