@@ -115,14 +115,15 @@ void saveDialog(int button, const wchar_t* file)
     SendMessageW(shooting.controls->handle(button), BM_CLICK, 0, 0);
 }
 
-// The damage layout as a quiz has it: 中級, a received damage typed, the
-// tolerance box ticked (the bars' lighter parts), with the picture columns.
+// The damage layout as a quiz has it: 中級, a dealt damage typed (the dealt
+// picture is the one in view at the window's first size), the tolerance box
+// ticked (the bars' lighter parts).
 void shootDamagePicture(HWND window)
 {
     Win32Controls& controls = *shooting.controls;
     SendMessageW(controls.handle(id::kLayoutRadios[3]), BM_CLICK, 0, 0);
     SendMessageW(controls.handle(id::kClassRadios[1]), BM_CLICK, 0, 0);
-    SetWindowTextW(controls.handle(id::kTakenLow), L"35");
+    SetWindowTextW(controls.handle(id::kDealtLow), L"60");
     SendMessageW(controls.handle(id::kToleranceBox), BM_CLICK, 0, 0);
     settle();
     save(window, shooting.folder + L"\\damage-typed.bmp");
