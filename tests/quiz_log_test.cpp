@@ -301,6 +301,12 @@ TEST(QuizLog, LocalTimeCarriesItsOffset)
 
 TEST(QuizLog, LivesBesideTheSettingsFile)
 {
+    testing::TempDir dir;
+    const fs::path nowhere = pathFromUtf8(dir.path()) / "gone" / "kestrel-quizlog.jsonl";
+    const AppendResult missing = appendQuizLogLine(nowhere, "{}");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.message.find(utf8ToCp932(utf8FromPath(nowhere))), std::string::npos);
+
     EXPECT_EQ(quizLogPath(fs::path("folder") / "kestrel.ini"), fs::path("folder") / "kestrel-quizlog.jsonl");
     EXPECT_EQ(fnv1a64(""), 0xcbf29ce484222325ULL);
     EXPECT_EQ(fnv1a64("a"), 0xaf63dc4c8601ec8cULL);
