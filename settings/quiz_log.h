@@ -56,7 +56,8 @@ std::uint64_t fnv1a64(std::string_view bytes);
 bool describeDefinitionFile(const std::filesystem::path& file, QuizLogContext& context);
 
 // One line of JSON (UTF-8, no newline inside, none at the end) for a checked quiz.
-// The candidates are the records marked by the last refresh, in file order.
+// The candidates are the records marked by the last refresh, in file order
+// (by name in the basic layout, which does not number its records).
 std::string quizLogLine(const QuizLogContext& context, const Catalogue& catalogue, const ObservationState& state,
                         const FilterInputs& inputs, const AnswerCheck& check, std::string_view localTimeWithOffset);
 
