@@ -3,6 +3,7 @@
 // UTF-8 and JSON output.
 
 #include "catalogue/monster_loader.h"
+#include "engine/answer_check.h"
 
 #include <nlohmann/json.hpp>
 
@@ -34,6 +35,9 @@ void printJson(const Json& document);
 // A float as the shortest decimal that reads back as the same float.
 double floatForJson(float value);
 
+// Implied intervals as "120-140 150-160".
+std::string intervalsText(const std::vector<StatInterval>& intervals);
+
 // Loads a definition file with the real loader; its message boxes go to stderr.
 LoadReport loadDefinitionFile(Catalogue& catalogue, const std::string& path);
 
@@ -43,5 +47,8 @@ int runNormalise(const Args& args);
 int runSettings(const Args& args);
 int runQuery(const Args& args);
 int runDamage(const Args& args);
+int runAnswer(const Args& args);
+int runLog(const Args& args);
+int runCorrected(const Args& args);
 
 }  // namespace kestrel::cli
