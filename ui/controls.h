@@ -123,6 +123,9 @@ public:
     // The widths a list's columns have now (the user may have resized them);
     // empty where the window system tells none.
     virtual std::vector<int> columnWidths(int /*id*/) const { return {}; }
+    // The row of a list the player has selected, from 0; -1 for none. New rows
+    // (deleting, appending or replacing them) leave none selected.
+    virtual int selectedRow(int /*id*/) const { return -1; }
 
     // The place of the window the controls are in; nullopt where the window
     // system tells none or the window has never been on screen.

@@ -76,4 +76,8 @@ inline constexpr std::array<int, 7> kSortRadios = {1125, 1177, 1123, 1127, 1122,
 // Layout radios by layout 0..3.
 inline constexpr std::array<int, 4> kLayoutRadios = {1161, 1179, 1180, 1150};
 
+// "答え合わせ…" at the foot of the hint panel: the game's answer checked against
+// the definition file and recorded in the quiz log.
+inline constexpr int kAnswerCheck = 3100;
+
 }  // namespace kestrel::ui::id

@@ -138,14 +138,35 @@ std::string MemoryControls::toolTip(int id) const
 
 void MemoryControls::deleteAllRows(int id)
 {
-    if (Control* control = find(id))
+    if (Control* control = find(id)) {
         control->rows.clear();
+        control->selectedRow = -1;
+    }
 }
 
 void MemoryControls::appendRow(int id, const std::vector<std::string>& cells)
 {
-    if (Control* control = find(id))
+    if (Control* control = find(id)) {
         control->rows.push_back(cells);
+        control->selectedRow = -1;
+    }
+}
+
+int MemoryControls::selectedRow(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->selectedRow : -1;
+}
+
+// Selecting a row tells the logic nothing: it reads the selection when it needs it.
+bool MemoryControls::selectRow(int id, int row)
+{
+    Control* control = find(id);
+    if (!control || !control->enabled || control->item.kind != ControlKind::List || row < 0 ||
+        static_cast<std::size_t>(row) >= control->rows.size())
+        return false;
+    control->selectedRow = row;
+    return true;
 }
 
 MessageAnswer MemoryControls::messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,

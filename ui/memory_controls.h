@@ -47,6 +47,7 @@ public:
     void deleteAllRows(int id) override;
     void appendRow(int id, const std::vector<std::string>& cells) override;
     std::vector<int> columnWidths(int id) const override;
+    int selectedRow(int id) const override;
     // Held as set: there are no screens to fit it on.
     std::optional<WindowRect> windowRect() const override { return windowRect_; }
     void setWindowRect(const WindowRect& rect) override { windowRect_ = rect; }
@@ -68,6 +69,7 @@ public:
     bool click(int id);
     bool clickHeader(int id, int column);              // a column header of a list
     bool resizeColumn(int id, int column, int width);  // drags a column's edge
+    bool selectRow(int id, int row);                   // a click on a row of a list
 
     // Runs a focus request posted outside any user action (during start-up, say)
     // now, as the window system does once the call that posted it is over.
@@ -106,6 +108,7 @@ private:
         std::string toolTip;
         std::vector<ListColumn> columns;
         std::vector<std::vector<std::string>> rows;
+        int selectedRow = -1;
     };
     Control* find(int id);
     const Control* find(int id) const;
