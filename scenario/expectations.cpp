@@ -239,6 +239,8 @@ void runExpectation(Session& session, const Command& command)
         expectState(session, command);
     } else if (kind == "notice") {
         expectNotice(session, command);
+    } else if (kind == "quiz-log") {
+        expectQuizLog(session, command);
     } else {
         session.malformed(command, "a known expectation");
     }

@@ -36,6 +36,7 @@ constexpr const char* kLanguage =
     "  file PATH|Cancel               the next file chooser\n"
     "  user OK|Cancel [ID=TEXT ...]   the next user settings dialog, fields filled first\n"
     "  config OK|Cancel|Reset [ID=TEXT ...]  the next Config dialog\n"
+    "  quiz-answer OK|Cancel [NAME]   the next 答え合わせ dialog, NAME typed into its field first\n"
     "acting:\n"
     "  type ID TEXT                   types TEXT into an edit\n"
     "  key ID C                       one key press in an edit\n"
@@ -43,6 +44,10 @@ constexpr const char* kLanguage =
     "  header COL                     clicks the list's column header COL (from 0)\n"
     "  menu about|check|keys          the About, file check or key list item\n"
     "  menu hints-off|hints-on        hides or shows the hint panel\n"
+    "  menu quiz-log                  the 答え合わせの記録 item (the quiz log's report)\n"
+    "  select ROW                     clicks row ROW (from 0) of the candidate list\n"
+    "  quiz-log PATH|unwritable       puts the log PATH where the window keeps its quiz log,\n"
+    "                                 or a folder there so that no line can be appended\n"
     "expecting:\n"
     "  expect text ID TEXT            expect checked ID 0|1      expect enabled ID 0|1\n"
     "  expect focus ID                expect title TEXT          expect rows N\n"
@@ -50,6 +55,7 @@ constexpr const char* kLanguage =
     "  expect message CAPTION|TEXT    expect nomessage\n"
     "  expect ini SECTION KEY VALUE   expect state FIELD INTEGER\n"
     "  expect tooltip ID TEXT         expect notice TEXT\n"
+    "  expect quiz-log N [TEXT]       the quiz log holds N lines, the last containing TEXT\n"
     "\n"
     "control names:\n";
 

@@ -236,8 +236,9 @@ void runHeader(Session& session, const Command& command)
 void runMenu(Session& session, const Command& command)
 {
     const std::string& item = command.args[0];
-    if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on")
-        return session.malformed(command, "the form 'menu about|check|keys|hints-off|hints-on'");
+    if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on" &&
+        item != "quiz-log")
+        return session.malformed(command, "the form 'menu about|check|keys|hints-off|hints-on|quiz-log'");
     if (!session.needWindow(command))
         return;
     if (item.starts_with("hints-"))
@@ -248,6 +249,8 @@ void runMenu(Session& session, const Command& command)
         session.window->onCheckDefinitionFile();
     if (item == "keys")
         session.window->onKeyListCommand();
+    if (item == "quiz-log")
+        session.window->onQuizLogReport();
     session.controls.flushPostedFocus();
 }
 
@@ -284,6 +287,12 @@ void runCommand(Session& session, const Command& command)
         return runMenu(session, command);
     if (name == "header")
         return runHeader(session, command);
+    if (name == "select")
+        return runSelect(session, command);
+    if (name == "quiz-answer")
+        return runQuizAnswer(session, command);
+    if (name == "quiz-log")
+        return runQuizLog(session, command);
     session.malformed(command, "a known command");
 }
 

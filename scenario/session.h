@@ -48,4 +48,10 @@ std::optional<int> parseControl(std::string_view text);
 // Runs one "expect …" command.
 void runExpectation(Session& session, const Command& command);
 
+// The 答え合わせ commands (quiz_log_commands.cpp).
+void runSelect(Session& session, const Command& command);
+void runQuizAnswer(Session& session, const Command& command);
+void runQuizLog(Session& session, const Command& command);
+void expectQuizLog(Session& session, const Command& command);
+
 }  // namespace kestrel::scenario

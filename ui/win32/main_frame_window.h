@@ -35,6 +35,8 @@ public:
     static constexpr UINT kAboutCommand = 0x0010;
     static constexpr UINT kKeyListCommand = 0x0020;
     static constexpr UINT kCheckFileCommand = 0x0030;
+    static constexpr UINT kAnswerCheckCommand = 0x0040;
+    static constexpr UINT kQuizLogCommand = 0x0050;
     static constexpr UINT kHintPanelCommand = 0x0040;
 
     MainFrame() : HostWindow(nullptr, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT)
@@ -118,7 +120,7 @@ private:
         InvalidateRect(window(), nullptr, TRUE);
     }
 
-    // The key list and the definition file check, then About, at the end of
+    // The key list, the definition file check and the 答え合わせ items, then About, at the end of
     // the window menu (Windows has no other menu for them).
     void addMenuItems()
     {
@@ -129,6 +131,8 @@ private:
         AppendMenuW(menu, MF_STRING | MF_CHECKED, kHintPanelCommand, L"ヒント");
         AppendMenuW(menu, MF_STRING, kKeyListCommand, L"キー操作");
         AppendMenuW(menu, MF_STRING, kCheckFileCommand, L"定義ファイルの確認");
+        AppendMenuW(menu, MF_STRING, kAnswerCheckCommand, L"答え合わせ…");
+        AppendMenuW(menu, MF_STRING, kQuizLogCommand, L"答え合わせの記録");
         if (const std::string about = aboutMenuText(); !about.empty())
             AppendMenuW(menu, MF_STRING, kAboutCommand, wideFromCp932(about).c_str());
     }
@@ -136,7 +140,7 @@ private:
     bool runMenuCommand(UINT command)
     {
         if (command != kAboutCommand && command != kKeyListCommand && command != kCheckFileCommand &&
-            command != kHintPanelCommand)
+            command != kHintPanelCommand && command != kAnswerCheckCommand && command != kQuizLogCommand)
             return false;
         if (dialog_ == nullptr)
             return true;
@@ -146,6 +150,10 @@ private:
             dialog_->onAboutCommand();
         else if (command == kKeyListCommand)
             dialog_->onKeyListCommand();
+        else if (command == kAnswerCheckCommand)
+            dialog_->onAnswerCheck();
+        else if (command == kQuizLogCommand)
+            dialog_->onQuizLogReport();
         else
             dialog_->onCheckDefinitionFile();
         controls().flush();
