@@ -6,10 +6,12 @@
 // clicked, the candidates left, the answer and the check's result. The summary
 // reads the whole log back: what the fights teach about each monster's record.
 //
-// Additions to the agreed interface: QuizLogContext carries the typed texts of
+// Changes to the agreed interface: QuizLogContext carries the typed texts of
 // the four damage rows (the filter reads only numbers) and the profile as a
-// PlayerProfile; readQuizLogLine and describeDefinitionFile are new. Messages
-// and names are code page 932 like every text inside the program.
+// PlayerProfile (its name is never written); the quiz class is the state's
+// currentClass, not a member of the context; readQuizLogLine, fnv1a64 and
+// describeDefinitionFile are new. Messages and names are code page 932 like
+// every text inside the program; the line itself is UTF-8.
 
 #include "catalogue/catalogue.h"
 #include "engine/answer_check.h"
@@ -43,7 +45,6 @@ struct QuizLogContext {
     std::uint64_t definitionSize = 0;
     std::uint64_t definitionDigest = 0;  // FNV-1a 64 of the file's bytes
     PlayerProfile profile;               // weapon, orb, attack, defense, weight, special-attack bonus
-    std::int32_t quizClass = 1;
     // The damage rows as typed: dealt, received, special attack, moonsault.
     TypedDamageRow dealt, taken, special, moonsault;
 };
