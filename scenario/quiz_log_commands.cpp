@@ -58,23 +58,32 @@ void runQuizAnswer(Session& session, const Command& command)
     session.controls.queueDialog(std::move(script));
 }
 
-// "quiz-log PATH|unwritable": a log of earlier quizzes (relative to the script)
-// put where the window keeps its log, or a folder in its place so that no line
-// can be appended.
+// "quiz-log PATH|unwritable|writable": a log of earlier quizzes (relative to
+// the script) put where the window keeps its log; or the log set aside and a
+// folder put in its place, so that no line can be appended, and back again.
 void runQuizLog(Session& session, const Command& command)
 {
     if (!session.needWindow(command))
         return;
     const std::filesystem::path log = session.window->quizLogFile();
+    std::filesystem::path aside = log;
+    aside += ".aside";
+    const std::string& what = command.args[0];
     std::error_code error;
-    if (command.args[0] == "unwritable") {
-        std::filesystem::remove(log, error);
-        std::filesystem::create_directory(log, error);
-    } else if (!command.args[0].empty()) {
-        std::filesystem::copy_file(session.scriptDir / pathFromUtf8(command.args[0]), log,
+    if (what == "unwritable") {
+        if (std::filesystem::exists(log, error))
+            std::filesystem::rename(log, aside, error);
+        if (!error)
+            std::filesystem::create_directory(log, error);
+    } else if (what == "writable") {
+        std::filesystem::remove(log, error);  // the empty folder
+        if (!error && std::filesystem::exists(aside, error))
+            std::filesystem::rename(aside, log, error);
+    } else if (!what.empty()) {
+        std::filesystem::copy_file(session.scriptDir / pathFromUtf8(what), log,
                                    std::filesystem::copy_options::overwrite_existing, error);
     } else {
-        return session.malformed(command, "the form 'quiz-log PATH|unwritable'");
+        return session.malformed(command, "the form 'quiz-log PATH|unwritable|writable'");
     }
     if (error)
         session.fail(command, "the quiz log put in place", error.message());

@@ -32,19 +32,23 @@ constexpr FactWords kFacts[] = {
 // A value of the check in the player's words; a word it does not know stays as it is.
 std::string factValue(const FactWords& fact, const std::string& value)
 {
-    if (value == "yes" || value == "big" || value == "1")
+    if (value == "yes" || value == "big")
         return sjis(fact.yes);
-    if (value == "no" || value == "normal" || value == "0")
+    if (value == "no" || value == "normal")
         return sjis(fact.no);
+    if (value.starts_with("weight "))
+        return sjis("重さ ") + value.substr(7);
     return value;
 }
 
+// A family code as its label ("獣", "獣?"), "not N" as "獣 以外".
 std::string familyValue(const std::string& value)
 {
-    if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos || value.size() > 2)
+    if (value.starts_with("not "))
+        return familyValue(value.substr(4)) + sjis(" 以外");
+    if (value.empty() || value.size() > 3 || value.find_first_not_of("0123456789") != std::string::npos)
         return value;
-    const int code = std::stoi(value);
-    return code >= 1 && code <= kFamilyCount ? familyCell(code) : value;
+    return familyCell(std::stoi(value));
 }
 
 std::string contradictionText(const FactContradiction& c)

@@ -76,7 +76,6 @@ QuizLogContext CKestrelDlg::quizLogContext() const
     QuizLogContext context = loadedFile_;
     if (const PlayerProfile* profile = currentProfile())
         context.profile = *profile;
-    context.quizClass = state_.currentClass;
     auto row = [this](int low, int high) { return TypedDamageRow{controls_.text(low), controls_.text(high)}; };
     context.dealt = row(id::kDealtLow, id::kDealtHigh);
     context.taken = row(id::kTakenLow, id::kTakenHigh);
@@ -109,10 +108,8 @@ void CKestrelDlg::onAnswerCheck()
         return;
     }
     controls_.showNotice(verdict + sjis("（記録できませんでした）"));
-    controls_.messageBox(sjis("答え合わせを記録できませんでした。\n\n") + written.message +
-                             sjis("\n\n今のクイズの観測はそのまま残っています。書き込めるようにしてから、"
-                                  "もう一度「答え合わせ…」で記録できます。"),
-                         sjis("答え合わせ"), MessageButtons::Ok, MessageIcon::Error);
+    // The message names the file and says why; the quiz stays as it is for another try.
+    controls_.messageBox(written.message, sjis("答え合わせ"), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void CKestrelDlg::onQuizLogReport()
