@@ -43,5 +43,8 @@ int runNormalise(const Args& args);
 int runSettings(const Args& args);
 int runQuery(const Args& args);
 int runDamage(const Args& args);
+int runAnswer(const Args& args);
+int runLog(const Args& args);
+int runCorrected(const Args& args);
 
 }  // namespace kestrel::cli

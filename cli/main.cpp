@@ -20,6 +20,12 @@ constexpr const char* kUsage =
     "  settings FILE       print a settings file's values after defaults and ranges\n"
     "  query FILE [OPTS]   the candidates that remain after the observations given\n"
     "  damage ...          the damage formula and its inverses\n"
+    "  answer FILE [OPTS] --answer NAME [--log LOG]\n"
+    "                      check the quiz's answer against FILE; --log records the quiz\n"
+    "  log [LOG] [--definition FILE] [--csv]\n"
+    "                      what the checked quizzes of a quiz log teach about each monster\n"
+    "  corrected FILE LOG OUT\n"
+    "                      a copy of FILE with the attack and defense the log refutes corrected\n"
     "\n"
     "'kestrel-cli COMMAND --help' describes one command.\n";
 
@@ -53,6 +59,12 @@ int main(int argc, char** argv)
         return runQuery(args);
     if (command == "damage")
         return runDamage(args);
+    if (command == "answer")
+        return runAnswer(args);
+    if (command == "log")
+        return runLog(args);
+    if (command == "corrected")
+        return runCorrected(args);
     std::cerr << "kestrel-cli: unknown command '" << command << "' (try kestrel-cli --help)\n";
     return kFailure;
 }
