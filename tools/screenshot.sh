@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saves PNG pictures of the window to DIR: the main window with its hint panel
 # filled, in each of its four list layouts, a value button's and a cut cell's
-# tooltips, the two dialogs and the file dialog. Runs the built program under Xvfb with the
+# tooltips, the two dialogs, the file dialog, the 答え合わせ dialog with its
+# verdict and the report of the quiz log. Runs the built program under Xvfb with the
 # sample monsters and a fresh settings file in a temporary folder.
 #
 #   tools/screenshot.sh DIR [PROGRAM]     (PROGRAM defaults to build/bin/kestrel)
@@ -29,7 +30,7 @@ printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\
   >"$work/kestrel.ini"
 
 shots=(main-hints main-skills main-location main-trivia main-damage tooltip-value-button tooltip-cut-cell
-  dialog-user dialog-config dialog-file)
+  dialog-user dialog-config dialog-file dialog-answer main-answer dialog-quiz-log)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png"; done
 
 KESTREL_SCREENSHOT="$out" timeout 120 \

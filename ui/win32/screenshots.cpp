@@ -1,7 +1,10 @@
 #include "ui/win32/screenshots.h"
 
 #include "ui/ids.h"
+#include "ui/list/list_view.h"
 #include "ui/win32/win32_text.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <vector>
@@ -130,6 +133,13 @@ void shoot()
     }
     saveDialog(id::kChangeUser, L"dialog-user.bmp");
     saveDialog(id::kConfig, L"dialog-config.bmp");
+    // 答え合わせ opens with the name of the row selected.
+    if (HWND list = controls.handle(kIdList)) {
+        LVITEMW item{};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    saveDialog(id::kAnswerCheck, L"dialog-answer.bmp");
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
