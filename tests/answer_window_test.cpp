@@ -80,7 +80,7 @@ TEST(AnswerVerdict, AgreementAndEachDamageReasonWithWhatTheObservationsImply)
     taken.verdict.taken = {true, 40, 50};
     taken.attack = implied(230, {{150, 152}, {300, kImpliedStatMax}});
     EXPECT_EQ(verdict(taken, {}, in), sjis("答え: ウロコドリル — 被ダメ 30～52 で外れていました: 観測からは攻撃力 "
-                                          "150～152 または 300 以上（定義ファイルは 230）"));
+                                           "150～152 または 300 以上（定義ファイルは 230）"));
     in.takenLow = 45;  // only the high value lies outside
     EXPECT_NE(verdict(taken, {}, in).find(sjis("被ダメ 52 で")), std::string::npos);
 
@@ -104,20 +104,20 @@ TEST(AnswerVerdict, EveryOtherCriterionAndFactContradictionIsTold)
 {
     ObservationState s;
     s.hpAtLeast = 500, s.hpAtMost = 400, s.mpAtLeast = 20, s.mpAtMost = 10;
-    AnswerCheck bounds = failing({Criterion::hpAtLeast, Criterion::hpAtMost, Criterion::mpAtLeast,
-                                  Criterion::mpAtMost, Criterion::name, Criterion::trivia});
+    AnswerCheck bounds = failing({Criterion::hpAtLeast, Criterion::hpAtMost, Criterion::mpAtLeast, Criterion::mpAtMost,
+                                  Criterion::name, Criterion::trivia});
     EXPECT_EQ(verdict(bounds, s), sjis("答え: ウロコドリル — 定義ファイルの HP 460 は観測の「500 以上」に合いません、"
                                        "定義ファイルの HP 460 は観測の「400 以下」に合いません、"
                                        "定義ファイルの MP 12 は観測の「20 以上」に合いません、"
                                        "定義ファイルの MP 12 は観測の「10 以下」に合いません、"
                                        "名前の検索（@）に合いません、まめちしきの検索に合いません"));
 
-    AnswerCheck facts = failing({Criterion::floating, Criterion::metal, Criterion::size, Criterion::mpDrain,
-                                 Criterion::anger, Criterion::push, Criterion::familyExclusion,
-                                 Criterion::familyConfirmation, Criterion::skill});
-    facts.contradictions = {{"floating", "yes", "no"},    {"metal", "no", "yes"},      {"size", "big", "normal"},
-                            {"mpDrain", "yes", "no"},     {"anger", "no", "yes"},      {"push", "yes", "weight 1000"},
-                            {"family", "not 13", "13"},   {"family", "9", "13"},       {"skill", sjis("ためる"), ""}};
+    AnswerCheck facts =
+        failing({Criterion::floating, Criterion::metal, Criterion::size, Criterion::mpDrain, Criterion::anger,
+                 Criterion::push, Criterion::familyExclusion, Criterion::familyConfirmation, Criterion::skill});
+    facts.contradictions = {{"floating", "yes", "no"},  {"metal", "no", "yes"}, {"size", "big", "normal"},
+                            {"mpDrain", "yes", "no"},   {"anger", "no", "yes"}, {"push", "yes", "weight 1000"},
+                            {"family", "not 13", "13"}, {"family", "9", "13"},  {"skill", sjis("ためる"), ""}};
     EXPECT_EQ(verdict(facts), sjis("答え: ウロコドリル — 浮遊が違います（観測: 浮く、定義ファイル: 浮かない）、"
                                    "メタルが違います（観測: メタルでない、定義ファイル: メタル）、"
                                    "大きさが違います（観測: 大きい、定義ファイル: 普通）、"
@@ -144,14 +144,16 @@ TEST(AnswerVerdict, ReportLineMarksTheFileValueOutsideAndTheWarnings)
     lesson.defense = {170, 2, {{120, 140}}, true};
     lesson.contradictions = {{"floating", 1}};
     lesson.otherDefinition = true;
-    EXPECT_EQ(quizLogMonsterLine(lesson),
-              sjis("ウロコドリル　3 回: 攻撃力 観測なし（定義ファイル 230）、守備力 120～140（定義ファイル 170 は外れ）、"
-                   "浮遊が食い違い 1 回　［別の定義ファイルでの記録を名前で照合］　［今の定義ファイルにいない名前］"));
+    EXPECT_EQ(
+        quizLogMonsterLine(lesson),
+        sjis("ウロコドリル　3 回: 攻撃力 観測なし（定義ファイル 230）、守備力 120～140（定義ファイル 170 は外れ）、"
+             "浮遊が食い違い 1 回　［別の定義ファイルでの記録を名前で照合］　［今の定義ファイルにいない名前］"));
     lesson.inFile = true, lesson.otherDefinition = false, lesson.inconsistent = true, lesson.contradictions.clear();
     lesson.defense = {-1, 2, {}, false};
-    EXPECT_EQ(quizLogMonsterLine(lesson),
-              sjis("ウロコドリル　3 回: 攻撃力 観測なし（定義ファイル 230）、守備力 観測どうしが食い違い（定義ファイル 不明）"
-                   "　［要確認: 観測が互いに合いません（答えの打ち間違いかゲームの変更）］"));
+    EXPECT_EQ(
+        quizLogMonsterLine(lesson),
+        sjis("ウロコドリル　3 回: 攻撃力 観測なし（定義ファイル 230）、守備力 観測どうしが食い違い（定義ファイル 不明）"
+             "　［要確認: 観測が互いに合いません（答えの打ち間違いかゲームの変更）］"));
 }
 
 TEST(AnswerDialog, FindsTheNameAsItIsTypedAndOkTakesOnlyAFoundRecord)
@@ -229,11 +231,12 @@ TEST(AnswerWindow, WritesTheLineOfKestrelCliForTheSameQuizAndNeedsALoadedFile)
         window.setQuizLogFile(log);
         window.OnInitDialog();
         EXPECT_FALSE(c.enabled(id::kAnswerCheck));  // no file loaded
-        window.onAnswerCheck();                      // the menu item does nothing either
+        window.onAnswerCheck();                     // the menu item does nothing either
         EXPECT_TRUE(c.dialogsRun().empty());
     }
     MemoryControls c;
-    CKestrelDlg window(c, dir.write("k.ini", "[SETTING]\r\nMONSTERFILE=" + testing::sampleFilePath() + "\r\n"));
+    CKestrelDlg window(c,
+                       dir.write("k.ini", "[SETTING]\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n"));
     window.setQuizLogFile(log);
     window.OnInitDialog();
     c.flushPostedFocus();
@@ -252,7 +255,7 @@ TEST(AnswerWindow, WritesTheLineOfKestrelCliForTheSameQuizAndNeedsALoadedFile)
     ASSERT_EQ(linesOf(log).size(), 1u) << cp932ToUtf8(c.currentNotice());
 
     const std::filesystem::path cliLog = pathFromUtf8(dir.path()) / "cli.jsonl";
-    ASSERT_EQ(runCli("answer \"" + testing::sampleFilePath() +
+    ASSERT_EQ(runCli("answer \"" + kestrel::testing::sampleFilePath() +
                      "\" --class 2 --atk 200 --def 150 --weight 500 --dealt 60 --taken 45 --anger no "
                      "--search ためる --answer カラクリカカシ --log \"" +
                      utf8FromPath(cliLog) + "\""),

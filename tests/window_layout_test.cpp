@@ -176,7 +176,7 @@ TEST(WindowLayout, TabFollowsTheReadingOrder)
         for (const Placement& p : d.window.controls)
             byId[p.id] = &p;
         const std::vector<int> order = tabOrder(d.window);
-        EXPECT_GT(order.size(), 5u) << d.name;
+        EXPECT_GE(order.size(), 3u) << d.name;  // the smallest: a field, OK and Cancel
         const int divider = d.window.divider ? d.window.divider->x : d.window.width;
         int rightmost = 0;
         for (std::size_t k = 0; k < order.size(); ++k) {

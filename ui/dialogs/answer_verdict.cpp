@@ -24,9 +24,9 @@ struct FactWords {
 };
 
 constexpr FactWords kFacts[] = {
-    {"floating", "浮遊", "浮く", "浮かない"},   {"metal", "メタル", "メタル", "メタルでない"},
-    {"size", "大きさ", "大きい", "普通"},       {"mpDrain", "MP吸", "吸えた", "吸えない"},
-    {"anger", "怒り", "怒る", "怒らない"},     {"push", "重さ", "押せる", "押せない"},
+    {"floating", "浮遊", "浮く", "浮かない"}, {"metal", "メタル", "メタル", "メタルでない"},
+    {"size", "大きさ", "大きい", "普通"},     {"mpDrain", "MP吸", "吸えた", "吸えない"},
+    {"anger", "怒り", "怒る", "怒らない"},    {"push", "重さ", "押せる", "押せない"},
 };
 
 // A value of the check in the player's words; a word it does not know stays as it is.
@@ -186,8 +186,8 @@ std::string impliedText(const std::vector<StatInterval>& intervals)
 std::string answerVerdictText(const MonsterRecord& answer, const AnswerCheck& check, const ObservationState& state,
                               const FilterInputs& inputs)
 {
-    const std::string head = sjis("答え: ") + std::string(answer.name, ::strnlen(answer.name, sizeof answer.name)) +
-                             sjis(" — ");
+    const std::string head =
+        sjis("答え: ") + std::string(answer.name, ::strnlen(answer.name, sizeof answer.name)) + sjis(" — ");
     std::vector<std::string> reasons;
     failedReasons(reasons, answer, check, state, inputs);
     // Kept by the tolerance box alone: the file's value is still outside what was seen.

@@ -39,7 +39,9 @@ void showRange(Controls& controls, const std::array<int, 5>& ids, const RangeTex
 }  // namespace
 
 CKestrelDlg::CKestrelDlg(Controls& controls, std::string settingsPath)
-    : controls_(controls), settingsPath_(std::move(settingsPath)), catalogue_(std::make_unique<Catalogue>()),
+    : controls_(controls),
+      settingsPath_(std::move(settingsPath)),
+      catalogue_(std::make_unique<Catalogue>()),
       quizLogFile_(quizLogPath(pathFromUtf8(settingsPath_)))
 {
     controls_.create(mainWindowControls(), *this);
