@@ -15,8 +15,9 @@
 #include "ui/texts/texts.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -190,16 +191,30 @@ TEST(AnswerDialog, FindsTheNameAsItIsTypedAndOkTakesOnlyAFoundRecord)
 namespace {
 
 // kestrel-cli beside this test program, run with UTF-8 arguments already
-// quoted for the shell; its exit status.
-int runCli(const std::string& arguments)
+// quoted for the shell: what it printed; stderr is dropped.
+std::string runCli(const std::string& arguments, int* status = nullptr)
 {
-    const std::string program =
+    const std::string command =
         utf8FromPath(pathFromUtf8(executablePath()).parent_path() / "kestrel-cli") + " " + arguments;
 #ifdef _WIN32
-    return _wsystem((pathFromUtf8(program + " >NUL 2>NUL").native()).c_str());
+    FILE* pipe = _wpopen(pathFromUtf8(command + " 2>NUL").native().c_str(), L"rb");
 #else
-    return std::system((program + " >/dev/null 2>&1").c_str());
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
 #endif
+    std::string out;
+    if (pipe == nullptr)
+        return out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+#ifdef _WIN32
+    const int result = _pclose(pipe);
+#else
+    const int result = pclose(pipe);
+#endif
+    if (status != nullptr)
+        *status = result;
+    return out;
 }
 
 std::vector<std::string> linesOf(const std::filesystem::path& file)
@@ -255,11 +270,59 @@ TEST(AnswerWindow, WritesTheLineOfKestrelCliForTheSameQuizAndNeedsALoadedFile)
     ASSERT_EQ(linesOf(log).size(), 1u) << cp932ToUtf8(c.currentNotice());
 
     const std::filesystem::path cliLog = pathFromUtf8(dir.path()) / "cli.jsonl";
-    ASSERT_EQ(runCli("answer \"" + kestrel::testing::sampleFilePath() +
-                     "\" --class 2 --atk 200 --def 150 --weight 500 --dealt 60 --taken 45 --anger no "
-                     "--search ためる --answer カラクリカカシ --log \"" +
-                     utf8FromPath(cliLog) + "\""),
-              0);
+    int status = -1;
+    runCli("answer \"" + kestrel::testing::sampleFilePath() +
+               "\" --class 2 --atk 200 --def 150 --weight 500 --dealt 60 --taken 45 --anger no "
+               "--search ためる --answer カラクリカカシ --log \"" +
+               utf8FromPath(cliLog) + "\"",
+           &status);
+    ASSERT_EQ(status, 0);
     ASSERT_EQ(linesOf(cliLog).size(), 1u);
     EXPECT_EQ(withoutTime(linesOf(log)[0]), withoutTime(linesOf(cliLog)[0]));
+}
+
+// The report of ヘルプ → 答え合わせの記録 and `kestrel-cli log` read the same log
+// against the same file: the same monsters in the same order, with the same
+// counts, implied values and refuted file values.
+TEST(AnswerWindow, TheReportSaysWhatKestrelCliLogSays)
+{
+    TempDir dir;
+    const std::filesystem::path log = pathFromUtf8(dir.path()) / "quizlog.jsonl";
+    MemoryControls c;
+    CKestrelDlg window(c,
+                       dir.write("k.ini", "[SETTING]\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n"));
+    window.setQuizLogFile(log);
+    window.OnInitDialog();
+    c.click(id::kClassRadios[1]);
+    c.queueDialog({true, {{1005, "200"}, {1006, "150"}, {1023, "500"}}, {}});
+    c.click(id::kChangeUser);
+    c.type(id::kDealtLow, "95");  // neither answer's defense in the file fits it
+    for (const char* answer : {"からくり", "うろこ", "からくり"}) {
+        c.queueDialog({true, {{answer_dialog_id::kName, sjis(answer)}}, {}});
+        c.click(id::kAnswerCheck);
+    }
+    ASSERT_EQ(linesOf(log).size(), 3u);
+    c.shownMessages().clear();
+    window.onQuizLogReport();
+    ASSERT_EQ(c.shownMessages().size(), 1u);
+    const std::string report = c.shownMessages().front().text;
+
+    const nlohmann::json cli = nlohmann::json::parse(
+        runCli("log \"" + utf8FromPath(log) + "\" --definition \"" + kestrel::testing::sampleFilePath() + "\""));
+    ASSERT_EQ(cli["monsters"].size(), 2u);
+    EXPECT_NE(report.find(std::to_string(cli["lines"].get<int>()) + sjis(" 件")), std::string::npos);
+    std::size_t at = 0;
+    for (const nlohmann::json& m : cli["monsters"]) {
+        std::string expected =
+            sjis(m["name"].get<std::string>()) + sjis("　") + std::to_string(m["quizzes"].get<int>()) + sjis(" 回: ");
+        for (const char* side : {"attack", "defense"}) {
+            const auto sets = m[side]["implied"].get<std::vector<StatInterval>>();
+            expected += sjis(side == std::string("attack") ? "攻撃力 " : "、守備力 ") +
+                        (sets.empty() ? sjis("観測なし") : impliedText(sets)) + sjis("（定義ファイル ") +
+                        std::to_string(m[side]["value"].get<int>()) +
+                        (m[side]["outside"].get<bool>() ? sjis(" は外れ）") : sjis("）"));
+        }
+        at = report.find("\n" + expected + "\n", at);
+        EXPECT_NE(at, std::string::npos) << cp932ToUtf8(expected) << "\n" << cp932ToUtf8(report);
+    }
 }
