@@ -171,6 +171,9 @@ void checkAnswer(KestrelWindow& window, const QString& name, const QString& file
 void shootAnswerCheck(KestrelWindow& window, const QString& folder)
 {
     click(window, ui::id::kLayoutRadios[0]);
+    click(window, ui::id::kClassRadios[1]);  // the trivia layout chose 超級
+    type(window, ui::id::kDealtLow, QStringLiteral("40"));
+    settle();
     if (auto* view = qobject_cast<QTableView*>(window.controls().widget(ui::kIdList)))
         view->selectRow(0);
     checkAnswer(window, QString(), QString());
