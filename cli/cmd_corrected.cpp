@@ -114,7 +114,7 @@ void plan(const MonsterLesson& m, std::int32_t record, std::vector<FieldEdit>& e
         const std::int32_t value = correctedValue(s.implied, s.value);
         edits.push_back({record, column, value});
         std::cout << utf8(m.name) << ": " << what << " " << s.value << " -> " << value << " (implied "
-                  << intervalsText(s.implied) << " by " << s.measured << " quizzes)\n";
+                  << intervalsText(s.implied) << " by " << s.measured << (s.measured == 1 ? " quiz)\n" : " quizzes)\n");
     };
     side(m.attack, StatColumn::Attack, "attack");
     side(m.defense, StatColumn::Defense, "defense");

@@ -73,13 +73,15 @@ void skillContradictions(const MonsterRecord& r, const ObservationState& s, cons
     }
 }
 
-ImpliedValue impliedValue(std::int32_t fileValue, std::int32_t profileSide, std::vector<StatInterval> implied)
+// The implied set is only looked for when the profile's side is known.
+template <typename Implied>
+ImpliedValue impliedValue(std::int32_t fileValue, std::int32_t profileSide, Implied implied)
 {
     ImpliedValue v;
     v.fileValue = fileValue;
     if (profileSide == 0)
         return v;
-    v.implied = std::move(implied);
+    v.implied = implied();
     v.known = !unknownStat(fileValue);
     v.inside = v.known && impliedContains(v.implied, fileValue);
     return v;
@@ -135,8 +137,8 @@ AnswerCheck checkAnswer(Catalogue& catalogue, const ObservationState& state, con
     FilterInputs damage = inputs;
     damage.takenDamage = on[static_cast<std::size_t>(Criterion::takenDamage)];
     damage.dealtDamage = on[static_cast<std::size_t>(Criterion::dealtDamage)];
-    check.attack = impliedValue(r.attack, profile.defense, impliedAttack(r, damage, profile.defense));
-    check.defense = impliedValue(r.defense, profile.attack, impliedDefense(r, damage, profile.attack));
+    check.attack = impliedValue(r.attack, profile.defense, [&] { return impliedAttack(r, damage, profile.defense); });
+    check.defense = impliedValue(r.defense, profile.attack, [&] { return impliedDefense(r, damage, profile.attack); });
 
     factContradictions(r, state, inputs, on, check);
     familyContradictions(r, state, on, check);

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -17,8 +18,10 @@
 
 // A file whose last line was torn (a power cut in the middle of a write, a
 // hand edit without a final line end) gets a line end before the new bytes, so
-// the new line never joins the broken one. Two programs that both see the torn
-// end both add one: an empty line, which readers skip.
+// the new line never joins the broken one. Looking at the last byte and
+// writing happen under an advisory lock, so that a writer never takes another's
+// write in progress for a torn line; where the lock is not to be had the
+// append goes ahead, and the worst is an empty line, which readers skip.
 
 namespace kestrel {
 
@@ -68,13 +71,24 @@ AppendOutcome appendDurably(const std::filesystem::path& file, std::string_view 
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return {false, systemReason(GetLastError())};
+    // A lock on one byte far past any end of file serves as the writers' token;
+    // it never covers bytes that anyone writes.
+    OVERLAPPED token{};
+    token.Offset = 0xFFFFFFFEu;
+    token.OffsetHigh = 0x7FFFFFFFu;
+    const bool locked = LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &token);
     std::string whole = endsTorn(h) ? "\n" : "";
     whole.append(bytes);
     AppendOutcome outcome{true, {}};
     DWORD written = 0;
-    if (whole.size() > std::numeric_limits<DWORD>::max() ||
-        !WriteFile(h, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr) || written != whole.size())
-        outcome = {false, systemReason(GetLastError())};
+    const bool wrote = whole.size() <= std::numeric_limits<DWORD>::max() &&
+                       WriteFile(h, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr) &&
+                       written == whole.size();
+    const DWORD writeError = GetLastError();
+    if (locked)
+        UnlockFileEx(h, 0, 1, 0, &token);  // the flush needs no lock: others may write meanwhile
+    if (!wrote)
+        outcome = {false, systemReason(writeError)};
     else if (!FlushFileBuffers(h))
         outcome = {false, systemReason(GetLastError())};
     CloseHandle(h);
@@ -103,6 +117,8 @@ AppendOutcome appendDurably(const std::filesystem::path& file, std::string_view 
     const int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return {false, systemReason(errno)};
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
     std::string whole = endsTorn(fd) ? "\n" : "";
     whole.append(bytes);
     AppendOutcome outcome{true, {}};
@@ -111,8 +127,10 @@ AppendOutcome appendDurably(const std::filesystem::path& file, std::string_view 
     do {
         n = ::write(fd, whole.data(), whole.size());
     } while (n < 0 && errno == EINTR);
+    const int writeError = errno;
+    ::flock(fd, LOCK_UN);  // the flush needs no lock: others may write meanwhile
     if (n < 0)
-        outcome = {false, systemReason(errno)};
+        outcome = {false, systemReason(writeError)};
     else if (static_cast<std::size_t>(n) != whole.size())
         outcome = {false, systemReason(ENOSPC)};
     else if (::fsync(fd) != 0 && errno != EINVAL)

@@ -43,9 +43,8 @@ std::string localTimeWithOffset(std::time_t when)
     const char sign = offset < 0 ? '-' : '+';
     const int magnitude = static_cast<int>(std::llabs(offset) % (100 * 60));
     char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, sign, magnitude / 60,
-                  magnitude % 60);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, sign, magnitude / 60, magnitude % 60);
     return text;
 }
 

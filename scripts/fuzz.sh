@@ -5,7 +5,7 @@
 # uses a fresh one), so the committed corpus stays small; findings are written to
 # build-fuzz/findings/<name>/.
 #
-#   scripts/fuzz.sh SECONDS [TARGET...]     targets: loader ini normaliser search window
+#   scripts/fuzz.sh SECONDS [TARGET...]     targets: loader ini normaliser search window quiz_log
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +17,7 @@ seconds=$1
 shift
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(loader ini normaliser search window)
+  targets=(loader ini normaliser search window quiz_log)
 fi
 
 build=build-fuzz

@@ -77,7 +77,13 @@ struct Reader {
                 ok = false;
                 return out;
             }
-            out.emplace_back(integer(pair[0]), integer(pair[1]));
+            const StatInterval interval{integer(pair[0]), integer(pair[1])};
+            // Ascending and apart, as the check writes them.
+            if (interval.first > interval.second || (!out.empty() && interval.first <= out.back().second)) {
+                ok = false;
+                return out;
+            }
+            out.push_back(interval);
         }
         return out;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/file_names.h"
 #include "platform/program_path.h"
+#include "support/cli_run.h"
 #include "support/monster_files.h"
 
 #include <gtest/gtest.h>
@@ -16,38 +17,9 @@
 
 using nlohmann::json;
 
-struct CliRun {
-    int status;
-    std::string out;
-    json doc() const { return json::parse(out); }
-};
+using kestrel::testing::CliRun;
 
-// Runs kestrel-cli (beside this test program) with the given UTF-8 arguments,
-// already quoted for the shell; stderr is dropped. The output is read as bytes.
-static CliRun cli(const std::string& arguments)
-{
-    const std::string program =
-        kestrel::utf8FromPath(kestrel::pathFromUtf8(kestrel::executablePath()).parent_path() / "kestrel-cli");
-#ifdef _WIN32
-    // The whole command line as UTF-16, so no argument passes the ANSI code page.
-    const std::wstring command = kestrel::pathFromUtf8(program + " " + arguments + " 2>NUL").native();
-    FILE* pipe = _wpopen(command.c_str(), L"rb");
-#else
-    FILE* pipe = popen((program + " " + arguments + " 2>/dev/null").c_str(), "r");
-#endif
-    if (!pipe)
-        return {-1, ""};
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-#ifdef _WIN32
-    return {_pclose(pipe), out};
-#else
-    int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-#endif
-}
+static CliRun cli(const std::string& arguments) { return kestrel::testing::runCli(arguments); }
 
 static const std::string kSample = kestrel::testing::sampleFilePath();
 
