@@ -4,7 +4,7 @@
 
 #include "platform/cp932.h"
 #include "platform/file_names.h"
-#include "platform/program_path.h"
+#include "support/cli_run.h"
 #include "support/monster_files.h"
 #include "ui/dialogs/answer_dialog.h"
 #include "ui/dialogs/answer_verdict.h"
@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -190,33 +189,6 @@ TEST(AnswerDialog, FindsTheNameAsItIsTypedAndOkTakesOnlyAFoundRecord)
 
 namespace {
 
-// kestrel-cli beside this test program, run with UTF-8 arguments already
-// quoted for the shell: what it printed; stderr is dropped.
-std::string runCli(const std::string& arguments, int* status = nullptr)
-{
-    const std::string command =
-        utf8FromPath(pathFromUtf8(executablePath()).parent_path() / "kestrel-cli") + " " + arguments;
-#ifdef _WIN32
-    FILE* pipe = _wpopen(pathFromUtf8(command + " 2>NUL").native().c_str(), L"rb");
-#else
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-#endif
-    std::string out;
-    if (pipe == nullptr)
-        return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-#ifdef _WIN32
-    const int result = _pclose(pipe);
-#else
-    const int result = pclose(pipe);
-#endif
-    if (status != nullptr)
-        *status = result;
-    return out;
-}
-
 std::vector<std::string> linesOf(const std::filesystem::path& file)
 {
     std::vector<std::string> lines;
@@ -270,13 +242,12 @@ TEST(AnswerWindow, WritesTheLineOfKestrelCliForTheSameQuizAndNeedsALoadedFile)
     ASSERT_EQ(linesOf(log).size(), 1u) << cp932ToUtf8(c.currentNotice());
 
     const std::filesystem::path cliLog = pathFromUtf8(dir.path()) / "cli.jsonl";
-    int status = -1;
-    runCli("answer \"" + kestrel::testing::sampleFilePath() +
-               "\" --class 2 --atk 200 --def 150 --weight 500 --dealt 60 --taken 45 --anger no "
-               "--search ためる --answer カラクリカカシ --log \"" +
-               utf8FromPath(cliLog) + "\"",
-           &status);
-    ASSERT_EQ(status, 0);
+    const auto run =
+        kestrel::testing::runCli("answer \"" + kestrel::testing::sampleFilePath() +
+                                 "\" --class 2 --atk 200 --def 150 --weight 500 --dealt 60 --taken 45 --anger no "
+                                 "--search ためる --answer カラクリカカシ --log \"" +
+                                 utf8FromPath(cliLog) + "\"");
+    ASSERT_EQ(run.status, 0);
     ASSERT_EQ(linesOf(cliLog).size(), 1u);
     EXPECT_EQ(withoutTime(linesOf(log)[0]), withoutTime(linesOf(cliLog)[0]));
 }
@@ -307,8 +278,10 @@ TEST(AnswerWindow, TheReportSaysWhatKestrelCliLogSays)
     ASSERT_EQ(c.shownMessages().size(), 1u);
     const std::string report = c.shownMessages().front().text;
 
-    const nlohmann::json cli = nlohmann::json::parse(
-        runCli("log \"" + utf8FromPath(log) + "\" --definition \"" + kestrel::testing::sampleFilePath() + "\""));
+    const nlohmann::json cli =
+        nlohmann::json::parse(kestrel::testing::runCli("log \"" + utf8FromPath(log) + "\" --definition \"" +
+                                                       kestrel::testing::sampleFilePath() + "\"")
+                                  .out);
     ASSERT_EQ(cli["monsters"].size(), 2u);
     EXPECT_NE(report.find(std::to_string(cli["lines"].get<int>()) + sjis(" 件")), std::string::npos);
     std::size_t at = 0;
