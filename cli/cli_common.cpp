@@ -29,6 +29,14 @@ void printJson(const Json& document)
     std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+std::string intervalsText(const std::vector<StatInterval>& intervals)
+{
+    std::string text;
+    for (const StatInterval& i : intervals)
+        text += (text.empty() ? "" : " ") + std::to_string(i.first) + "-" + std::to_string(i.second);
+    return text;
+}
+
 LoadReport loadDefinitionFile(Catalogue& catalogue, const std::string& path)
 {
     return loadMonsterFile(catalogue, path, [](const LoaderMessage& message) {

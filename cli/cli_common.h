@@ -3,6 +3,7 @@
 // UTF-8 and JSON output.
 
 #include "catalogue/monster_loader.h"
+#include "engine/answer_check.h"
 
 #include <nlohmann/json.hpp>
 
@@ -33,6 +34,9 @@ void printJson(const Json& document);
 
 // A float as the shortest decimal that reads back as the same float.
 double floatForJson(float value);
+
+// Implied intervals as "120-140 150-160".
+std::string intervalsText(const std::vector<StatInterval>& intervals);
 
 // Loads a definition file with the real loader; its message boxes go to stderr.
 LoadReport loadDefinitionFile(Catalogue& catalogue, const std::string& path);

@@ -107,8 +107,7 @@ int runAnswer(const Args& arguments)
     if (index < 0)
         return fail("answer", "no monster named '" + answer.name + "' in " + q.file);
     const PlayerProfile profile{q.weapon, q.orb, q.attack, q.defense, q.weight, q.spatk, {}};
-    const ProfileSides sides{attackUnset(profile) ? 0 : q.attack, defenseUnset(profile) ? 0 : q.defense};
-    const AnswerCheck check = checkAnswer(*catalogue, q.state, q.inputs, index, sides);
+    const AnswerCheck check = checkAnswer(*catalogue, q.state, q.inputs, index, profileSidesOf(profile));
     printJson(answerCheckJson(*catalogue, check));
     return answer.logGiven ? appendToLog(q, *catalogue, check, answer.log) : kOk;
 }

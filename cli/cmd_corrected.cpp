@@ -98,14 +98,6 @@ std::int32_t recordNamed(const Catalogue& catalogue, const std::string& name)
     return -1;
 }
 
-std::string intervalsText(const std::vector<StatInterval>& intervals)
-{
-    std::string text;
-    for (const StatInterval& i : intervals)
-        text += (text.empty() ? "" : " ") + std::to_string(i.first) + "-" + std::to_string(i.second);
-    return text;
-}
-
 void plan(const MonsterLesson& m, std::int32_t record, std::vector<FieldEdit>& edits)
 {
     const auto side = [&](const ImpliedSummary& s, StatColumn column, const char* what) {

@@ -101,14 +101,6 @@ std::string csvField(const std::string& text)
     return quoted + "\"";
 }
 
-std::string intervalsText(const std::vector<StatInterval>& intervals)
-{
-    std::string text;
-    for (const StatInterval& i : intervals)
-        text += (text.empty() ? "" : " ") + std::to_string(i.first) + "-" + std::to_string(i.second);
-    return text;
-}
-
 void printCsv(const QuizLogSummary& summary, bool withDefinition)
 {
     std::string out = "\xEF\xBB\xBF";

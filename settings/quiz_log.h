@@ -9,9 +9,11 @@
 // Changes to the agreed interface: QuizLogContext carries the typed texts of
 // the four damage rows (the filter reads only numbers) and the profile as a
 // PlayerProfile (its name is never written); the quiz class is the state's
-// currentClass, not a member of the context; readQuizLogLine, fnv1a64 and
-// describeDefinitionFile are new. Messages and names are code page 932 like
-// every text inside the program; the line itself is UTF-8.
+// currentClass, not a member of the context; readQuizLogLine, fnv1a64,
+// describeDefinitionFile and profileSidesOf are new; ImpliedSummary counts the
+// quizzes that measured its side, MonsterLesson says whether the loaded file
+// holds the monster. Messages and names are code page 932 like every text
+// inside the program; the line itself is UTF-8.
 
 #include "catalogue/catalogue.h"
 #include "engine/answer_check.h"
@@ -49,6 +51,10 @@ struct QuizLogContext {
     TypedDamageRow dealt, taken, special, moonsault;
 };
 
+// The profile's attack and defense for the answer check: 0 for a side the
+// player has not set (the summary ignores such a side in the same way).
+ProfileSides profileSidesOf(const PlayerProfile& profile);
+
 // FNV-1a 64 of bytes.
 std::uint64_t fnv1a64(std::string_view bytes);
 // Fills definitionName, definitionSize and definitionDigest from the file; false
@@ -56,7 +62,8 @@ std::uint64_t fnv1a64(std::string_view bytes);
 bool describeDefinitionFile(const std::filesystem::path& file, QuizLogContext& context);
 
 // One line of JSON (UTF-8, no newline inside, none at the end) for a checked quiz.
-// The candidates are the records marked by the last refresh, in file order.
+// The candidates are the records marked by the last refresh, in file order
+// (by name in the basic layout, which does not number its records).
 std::string quizLogLine(const QuizLogContext& context, const Catalogue& catalogue, const ObservationState& state,
                         const FilterInputs& inputs, const AnswerCheck& check, std::string_view localTimeWithOffset);
 

@@ -59,6 +59,11 @@ bool describeDefinitionFile(const std::filesystem::path& file, QuizLogContext& c
     return true;
 }
 
+ProfileSides profileSidesOf(const PlayerProfile& profile)
+{
+    return {attackUnset(profile) ? 0 : profile.ATACK, defenseUnset(profile) ? 0 : profile.DEFENSE};
+}
+
 std::string currentLocalTime() { return localTimeWithOffset(std::time(nullptr)); }
 
 std::filesystem::path quizLogPath(const std::filesystem::path& settingsFile)

@@ -86,8 +86,12 @@ Json candidatesJson(const Catalogue& catalogue)
         if (catalogue.monsterTable[i].isCandidate == 1)
             kept.push_back(&catalogue.monsterTable[i]);
     }
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const MonsterRecord* a, const MonsterRecord* b) { return a->loadIndex < b->loadIndex; });
+    // The basic layout numbers no record: its records go by name, whatever the list's order.
+    std::sort(kept.begin(), kept.end(), [](const MonsterRecord* a, const MonsterRecord* b) {
+        if (a->loadIndex != b->loadIndex)
+            return a->loadIndex < b->loadIndex;
+        return std::strncmp(a->name, b->name, sizeof a->name) < 0;
+    });
     Json names = Json::array();
     for (const MonsterRecord* r : kept)
         names.push_back(jsonText(fieldText(r->name, sizeof r->name)));

@@ -89,21 +89,19 @@ struct Reader {
     }
 };
 
+void readTyped(Reader& r, const Json& o, TypedDamageRow& typed)
+{
+    const Json& t = r.member(o, "typed");
+    const bool pair = t.is_array() && t.size() == 2;
+    typed = {r.text(pair ? t[0] : Json()), r.text(pair ? t[1] : Json())};
+}
+
 void readDamage(Reader& r, const Json& o, bool& on, std::int32_t& low, std::int32_t& high, TypedDamageRow& typed)
 {
     on = r.boolean(o, "on");
     low = r.integer(o, "low");
     high = r.integer(o, "high");
-    const Json& t = r.member(o, "typed");
-    typed = {r.text(t.is_array() && t.size() == 2 ? t[0] : Json()),
-             r.text(t.is_array() && t.size() == 2 ? t[1] : Json())};
-}
-
-void readTyped(Reader& r, const Json& o, TypedDamageRow& typed)
-{
-    const Json& t = r.member(o, "typed");
-    typed = {r.text(t.is_array() && t.size() == 2 ? t[0] : Json()),
-             r.text(t.is_array() && t.size() == 2 ? t[1] : Json())};
+    readTyped(r, o, typed);
 }
 
 void readFact(Reader& r, const Json& facts, const char* key, bool& on, std::int32_t& value)
