@@ -96,7 +96,7 @@ void CKestrelDlg::onAnswerCheck()
         return;
     const FilterInputs inputs = filterInputs();
     const PlayerProfile* profile = currentProfile();
-    const ProfileSides sides{profile ? profile->ATACK : 0, profile ? profile->DEFENSE : 0};
+    const ProfileSides sides = profile ? profileSidesOf(*profile) : ProfileSides{};
     const AnswerCheck check = checkAnswer(*catalogue_, state_, inputs, dialog.answer, sides);
     const MonsterRecord& answer = catalogue_->monsterTable[static_cast<std::size_t>(dialog.answer)];
     const std::string verdict = answerVerdictText(answer, check, state_, inputs);
