@@ -142,8 +142,8 @@ QMenu* KestrelWindow::helpMenu()
     return help_;
 }
 
-// The help menu's own items: the guide, the key list and the check of the
-// definition file.
+// The help menu's own items: the guide, the key list, the check of the definition file, the
+// 答え合わせ and its record.
 void KestrelWindow::addHelpItems()
 {
     QMenu* help = helpMenu();
@@ -163,6 +163,19 @@ void KestrelWindow::addHelpItems()
     help->addAction(QStringLiteral("定義ファイルの確認"), this, [this] {
         if (dialog_ != nullptr) {
             dialog_->onCheckDefinitionFile();
+            controls_->flush();
+        }
+    });
+    help->addSeparator();
+    help->addAction(QStringLiteral("答え合わせ…"), this, [this] {
+        if (dialog_ != nullptr) {
+            dialog_->onAnswerCheck();
+            controls_->flush();
+        }
+    });
+    help->addAction(QStringLiteral("答え合わせの記録"), this, [this] {
+        if (dialog_ != nullptr) {
+            dialog_->onQuizLogReport();
             controls_->flush();
         }
     });

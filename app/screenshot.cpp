@@ -5,7 +5,9 @@
 // show the damage layout's pictures of a typed value, open the view menu with
 // 常に手前に表示 ticked, copy the answer once one
 // candidate is left, rest the mouse on a value button and on a cut cell, open
-// the two dialogs and the file dialog.
+// the two dialogs and the file dialog; then check two answers with 答え合わせ
+// (one the file agrees with, one it does not) and open the report of the quiz
+// log.
 
 #include "app/screenshot.h"
 
@@ -16,6 +18,7 @@
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -199,6 +202,58 @@ void shootAnswer(KestrelWindow& window, const QString& folder)
     window.grab().save(folder + QStringLiteral("/answer-copied.png"));
 }
 
+// The 答え合わせ dialog with name typed into its field, saved when asked, then
+// closed with OK.
+void checkAnswer(KestrelWindow& window, const QString& name, const QString& file)
+{
+    QTimer::singleShot(kSettleMs, [name, file] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* field = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+        if (field == nullptr)
+            return;
+        if (!name.isEmpty()) {
+            field->selectAll();
+            field->insert(name);
+        }
+        settle();
+        if (!file.isEmpty())
+            dialog->grab().save(file);
+        for (auto* button : dialog->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("OK") && button->isEnabled())
+                return button->click();
+    });
+    click(window, ui::id::kAnswerCheck);
+}
+
+// Two checks of the quiz on show: the first candidate (the file agrees) and
+// ウロコドリル (its defense does not fit the damage typed); the verdict on the
+// notice line, then the report of the log.
+void shootAnswerCheck(KestrelWindow& window, const QString& folder)
+{
+    click(window, ui::id::kLayoutRadios[0]);
+    click(window, ui::id::kClassRadios[1]);  // the trivia layout chose 超級
+    type(window, ui::id::kDealtLow, QStringLiteral("40"));
+    settle();
+    if (auto* view = qobject_cast<QTableView*>(window.controls().widget(ui::kIdList)))
+        view->selectRow(0);
+    checkAnswer(window, QString(), QString());
+    checkAnswer(window, QStringLiteral("うろこ"), folder + QStringLiteral("/dialog-answer.png"));
+    settle();
+    window.grab().save(folder + QStringLiteral("/main-answer.png"));
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() != QStringLiteral("答え合わせの記録"))
+            continue;
+        QTimer::singleShot(kSettleMs, [file = folder + QStringLiteral("/dialog-quiz-log.png")] {
+            if (QWidget* report = QApplication::activeModalWidget()) {
+                report->grab().save(file);
+                report->close();
+            }
+        });
+        action->trigger();
+        break;
+    }
+}
+
 void shoot(KestrelWindow& window, const QString& folder)
 {
     click(window, ui::id::kClassRadios[1]);
@@ -225,6 +280,7 @@ void shoot(KestrelWindow& window, const QString& folder)
     saveDialog(window, ui::id::kChangeUser, folder + QStringLiteral("/dialog-user.png"));
     saveDialog(window, ui::id::kConfig, folder + QStringLiteral("/dialog-config.png"));
     saveDialog(window, ui::id::kRefer, folder + QStringLiteral("/dialog-file.png"));
+    shootAnswerCheck(window, folder);
     window.close();
 }
 

@@ -241,6 +241,8 @@ void runExpectation(Session& session, const Command& command)
         expectNotice(session, command);
     } else if (runPictureExpectation(session, command, kind) || runRecordedExpectation(session, command, kind)) {
         return;
+    } else if (kind == "quiz-log") {
+        expectQuizLog(session, command);
     } else {
         session.malformed(command, "a known expectation");
     }

@@ -36,6 +36,7 @@ constexpr const char* kLanguage =
     "  file PATH|Cancel               the next file chooser\n"
     "  user OK|Cancel [ID=TEXT ...]   the next user settings dialog, fields filled first\n"
     "  config OK|Cancel|Reset [ID=TEXT ...]  the next Config dialog\n"
+    "  quiz-answer OK|Cancel [NAME]   the next 答え合わせ dialog, NAME typed into its field first\n"
     "acting:\n"
     "  type ID TEXT                   types TEXT into an edit\n"
     "  key ID C                       one key press in an edit\n"
@@ -49,6 +50,10 @@ constexpr const char* kLanguage =
     "  double-click ROW               double-clicks a row of the list\n"
     "  press KEYS                     a key of the shortcut table (Ctrl+Shift+C, Ctrl+T, F1,\n"
     "                                 Ctrl+C while the list has the focus, Alt+1, ...)\n"
+    "  menu quiz-log                  the 答え合わせの記録 item (the quiz log's report)\n"
+    "  quiz-log PATH                  puts the log PATH where the window keeps its quiz log\n"
+    "  quiz-log unwritable|writable   sets the log aside with a folder in its place, so that\n"
+    "                                 no line can be appended, and puts it back\n"
     "expecting:\n"
     "  expect text ID TEXT            expect checked ID 0|1      expect enabled ID 0|1\n"
     "  expect focus ID                expect title TEXT          expect rows N\n"
@@ -65,6 +70,7 @@ constexpr const char* kLanguage =
     "  expect solid ROW COL LOW HIGH  its part without the tolerance (the rest drawn lighter)\n"
     "  expect axis COL LOW HIGH       the axis the whole column shares\n"
     "  expect marks COL V1,V2,...|-   the typed values drawn as lines through the column\n"
+    "  expect quiz-log N [TEXT]       the quiz log holds N lines, the last containing TEXT\n"
     "\n"
     "control names:\n";
 

@@ -237,9 +237,10 @@ void runMenu(Session& session, const Command& command)
 {
     const std::string& item = command.args[0];
     const bool beside = item == "topmost-on" || item == "topmost-off" || item == "guide";
-    if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on" && !beside)
+    if (item != "about" && item != "check" && item != "keys" && item != "hints-off" && item != "hints-on" &&
+        item != "quiz-log" && !beside)
         return session.malformed(command,
-                                 "the form 'menu about|check|keys|hints-off|hints-on|topmost-on|"
+                                 "the form 'menu about|check|keys|hints-off|hints-on|quiz-log|topmost-on|"
                                  "topmost-off|guide'");
     if (!session.needWindow(command))
         return;
@@ -255,6 +256,8 @@ void runMenu(Session& session, const Command& command)
         session.window->onTopmostCommand(item == "topmost-on");
     if (item == "guide")
         session.window->onGuideCommand();
+    if (item == "quiz-log")
+        session.window->onQuizLogReport();
     session.controls.flushPostedFocus();
 }
 
@@ -293,6 +296,10 @@ void runCommand(Session& session, const Command& command)
         return runHeader(session, command);
     if (runListOrKey(session, command))
         return;
+    if (name == "quiz-answer")
+        return runQuizAnswer(session, command);
+    if (name == "quiz-log")
+        return runQuizLog(session, command);
     session.malformed(command, "a known command");
 }
 

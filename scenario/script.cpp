@@ -14,7 +14,7 @@ struct Shape {
 };
 
 // Every command, by the words that name it, with its fixed arguments.
-constexpr std::array<Shape, 39> kShapes = {{
+constexpr std::array<Shape, 42> kShapes = {{
     {"ini", 2},
     {"monsters", 0},
     {"answer", 0},
@@ -54,6 +54,9 @@ constexpr std::array<Shape, 39> kShapes = {{
     {"expect clipboard", 0},
     {"expect opened", 0},
     {"expect topmost", 0},
+    {"quiz-answer", 0},
+    {"quiz-log", 0},
+    {"expect quiz-log", 1},
 }};
 
 const Shape* findShape(std::string_view name)

@@ -56,4 +56,9 @@ bool runRecordedExpectation(Session& session, const Command& command, std::strin
 // Runs one "expect …" command.
 void runExpectation(Session& session, const Command& command);
 
+// The 答え合わせ commands (quiz_log_commands.cpp).
+void runQuizAnswer(Session& session, const Command& command);
+void runQuizLog(Session& session, const Command& command);
+void expectQuizLog(Session& session, const Command& command);
+
 }  // namespace kestrel::scenario

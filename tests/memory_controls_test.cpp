@@ -19,6 +19,7 @@ struct ControlDriver<ui::MemoryControls> {
     static void click(C& c, int id) { c.click(id); }
     static void key(C& c, int id, char ch) { c.key(id, ch); }
     static bool hasFocus(C& c, int id) { return c.focus() == id; }
+    static void selectRow(C& c, int id, int row) { c.selectRow(id, row); }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(MemoryControls, ControlSetContract, ui::MemoryControls);

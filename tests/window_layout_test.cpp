@@ -4,6 +4,7 @@
 // same as the whole, and Tab reading the window as a player does.
 
 #include "platform/cp932.h"
+#include "ui/dialogs/answer_dialog.h"
 #include "ui/dialogs/config_dialog.h"
 #include "ui/layout/layout.h"
 #include "ui/main_window/control_set.h"
@@ -30,9 +31,11 @@ struct Described {
 
 std::vector<Described> everyWindow()
 {
+    static kestrel::Catalogue noMonsters;
     return {{"main window", mainWindowLayout(), mainWindowControls()},
             {"user settings", *dialogLayout(UserSetting::kTemplate), UserSetting{}.controls()},
-            {"Config", *dialogLayout(ConfigSetting::kTemplate), ConfigSetting{}.controls()}};
+            {"Config", *dialogLayout(ConfigSetting::kTemplate), ConfigSetting{}.controls()},
+            {"answer", *dialogLayout(AnswerDialog::kTemplate), AnswerDialog(noMonsters).controls()}};
 }
 
 bool inside(const Rect& inner, const Rect& outer)
@@ -173,7 +176,7 @@ TEST(WindowLayout, TabFollowsTheReadingOrder)
         for (const Placement& p : d.window.controls)
             byId[p.id] = &p;
         const std::vector<int> order = tabOrder(d.window);
-        EXPECT_GT(order.size(), 5u) << d.name;
+        EXPECT_GE(order.size(), 3u) << d.name;  // the smallest: a field, OK and Cancel
         const int divider = d.window.divider ? d.window.divider->x : d.window.width;
         int rightmost = 0;
         for (std::size_t k = 0; k < order.size(); ++k) {

@@ -3,7 +3,8 @@
 # filled, in each of its four list layouts (the damage layout with its pictures
 # of a typed value), the view menu with 常に手前に表示 ticked, the answer copied
 # once one candidate is left, a value button's and a cut cell's
-# tooltips, the two dialogs and the file dialog. Runs the built program under Xvfb with the
+# tooltips, the two dialogs, the file dialog, the 答え合わせ dialog with its
+# verdict and the report of the quiz log. Runs the built program under Xvfb with the
 # sample monsters and a fresh settings file in a temporary folder.
 #
 #   tools/screenshot.sh DIR [PROGRAM]     (PROGRAM defaults to build/bin/kestrel)
@@ -31,7 +32,7 @@ printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\
   >"$work/kestrel.ini"
 
 shots=(main-hints main-skills main-location main-trivia main-damage damage-typed menu-view answer-copied tooltip-value-button
-  tooltip-cut-cell dialog-user dialog-config dialog-file)
+  tooltip-cut-cell dialog-user dialog-config dialog-file dialog-answer main-answer dialog-quiz-log)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png"; done
 
 KESTREL_SCREENSHOT="$out" timeout 120 \

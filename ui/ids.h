@@ -80,5 +80,8 @@ inline constexpr std::array<int, 4> kLayoutRadios = {1161, 1179, 1180, 1150};
 inline constexpr int kTopmostCommand = 3150;   // 表示 → 常に手前に表示
 inline constexpr int kCopyNameCommand = 3151;  // the answer's name to the clipboard
 inline constexpr int kGuideCommand = 3152;     // ヘルプ → 使い方
+// "答え合わせ…" at the foot of the hint panel: the game's answer checked against
+// the definition file and recorded in the quiz log.
+inline constexpr int kAnswerCheck = 3100;
 
 }  // namespace kestrel::ui::id

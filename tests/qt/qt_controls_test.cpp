@@ -43,6 +43,12 @@ struct ControlDriver<ui::QtControls> {
             QTest::keyClick(c.widget(id), ch);
     }
     static bool hasFocus(C& c, int id) { return c.focusWidget() == c.widget(id); }
+    static void selectRow(C& c, int id, int row)
+    {
+        QCoreApplication::processEvents();  // the rows are shown once the call that set them is over
+        if (auto* view = qobject_cast<QTableView*>(c.widget(id)))
+            view->selectRow(row);
+    }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(QtControls, ControlSetContract, ui::QtControls);

@@ -1,7 +1,9 @@
 // The main window on real widgets: typing and clicking as a player does, the
 // rows, count, captions and focus that follow, and the layouts of the window
-// and its two dialogs (every control shown whole, none on top of another).
+// and its dialogs (every control shown whole, none on top of another), and
+// 答え合わせ.
 
+#include "platform/file_names.h"
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
@@ -19,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -122,7 +125,7 @@ QSize neededSize(const QWidget& w)
 
 // Every control that shows something lies inside its window, is at least as
 // large as its text needs, and covers no other.
-void expectClearLayout(const QWidget& root)
+void expectClearLayout(const QWidget& root, std::size_t least = 11)
 {
     std::vector<std::pair<QString, QRect>> placed;
     for (QWidget* w : root.findChildren<QWidget*>()) {
@@ -137,7 +140,7 @@ void expectClearLayout(const QWidget& root)
             EXPECT_FALSE(box.intersects(other)) << w->objectName().toStdString() << " covers " << name.toStdString();
         placed.emplace_back(w->objectName(), box);
     }
-    EXPECT_GT(placed.size(), 10u);
+    EXPECT_GE(placed.size(), least);
 }
 
 }  // namespace
@@ -207,4 +210,30 @@ TEST(Window, WindowAndDialogsShowEveryControlWhole)
         EXPECT_TRUE(control(dialog, 1021)->isVisible());  // 素手, the last weapon
     });
     withModal(w, 1081, [](QDialog& dialog) { expectClearLayout(dialog); });
+    withModal(w, 3100, [](QDialog& dialog) { expectClearLayout(dialog, 5); });
+}
+
+// 答え合わせ on real widgets: a clicked row fills the name, typed keys find
+// another as they come, OK records it and the notice line tells the verdict.
+TEST(Window, AnswerCheckFromTheSelectedRowAndTypedKeys)
+{
+    Window w;
+    w.dialog->setQuizLogFile(kestrel::pathFromUtf8(w.dir.path()) / "quizlog.jsonl");
+    w.type(1090, QStringLiteral("40"));
+    auto* list = control<QTableView>(w.controls, 1037);
+    const QModelIndex first = list->model()->index(0, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
+    withModal(w, 3100, [&](QDialog& dialog) {
+        EXPECT_EQ(textOf(dialog, 3101), first.data().toString());
+        auto* name = control<QLineEdit>(dialog, 3101);
+        ASSERT_NE(name, nullptr);
+        name->selectAll();
+        name->insert(QStringLiteral("うろこ"));  // as an input method gives it
+        EXPECT_EQ(textOf(dialog, 3102), QStringLiteral("→ ウロコドリル"));
+        QTest::mouseClick(control<QAbstractButton>(dialog, 1), Qt::LeftButton);
+    });
+    EXPECT_TRUE(
+        w.controls.noticeLine()->text().startsWith(QStringLiteral("答え: ウロコドリル ― 与ダメ 40 で外れていました")))
+        << w.controls.noticeLine()->text().toStdString();
+    EXPECT_TRUE(std::filesystem::exists(kestrel::pathFromUtf8(w.dir.path()) / "quizlog.jsonl"));
 }

@@ -21,6 +21,7 @@ namespace kestrel::testing {
 //   static void click(C&, int id);
 //   static void key(C&, int id, char c);  one key press, '+' from the keypad
 //   static bool hasFocus(C&, int id);
+//   static void selectRow(C&, int id, int row);  a click on a row of a list
 template <typename C>
 struct ControlDriver;
 
@@ -129,7 +130,31 @@ TYPED_TEST_P(ControlSetContract, ClicksToggleFirstRadiosExcludeTheirGroupAndPost
                                   "checked 20 30 31: --- 20 disabled", "C40-", "C20+", "waits", "waits", "focused"}));
 }
 
+// A list tells the row the player selected; new rows, however they come, leave none.
+TYPED_TEST_P(ControlSetContract, ListsTellTheSelectedRowUntilNewRowsCome)
+{
+    using D = ControlDriver<TypeParam>;
+    ContractWindow<TypeParam> w;
+    w.c.setColumns(50, {{"a", 40, ui::Align::Left}});
+    const std::vector<std::vector<std::string>> rows = {{"x"}, {"y"}, {"z"}};
+    w.c.replaceRows(50, rows);
+    EXPECT_EQ(w.c.selectedRow(50), -1);
+    D::selectRow(w.c, 50, 1);
+    EXPECT_EQ(w.c.selectedRow(50), 1);
+    EXPECT_EQ(w.c.selectedRow(10), -1);  // no list
+    w.c.appendRow(50, {"w"});
+    EXPECT_EQ(w.c.selectedRow(50), -1);
+    D::selectRow(w.c, 50, 2);
+    w.c.replaceRows(50, rows);
+    EXPECT_EQ(w.c.selectedRow(50), -1);
+    D::selectRow(w.c, 50, 0);
+    w.c.deleteAllRows(50);
+    EXPECT_EQ(w.c.selectedRow(50), -1);
+    EXPECT_TRUE(w.log.empty());  // selecting tells the logic nothing
+}
+
 REGISTER_TYPED_TEST_SUITE_P(ControlSetContract, EditsNotifyAtOnceReEnterAndTakeKeys,
-                            ClicksToggleFirstRadiosExcludeTheirGroupAndPostedFocusWaits);
+                            ClicksToggleFirstRadiosExcludeTheirGroupAndPostedFocusWaits,
+                            ListsTellTheSelectedRowUntilNewRowsCome);
 
 }  // namespace kestrel::testing

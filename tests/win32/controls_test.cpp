@@ -94,6 +94,14 @@ struct ControlDriver<ui::win32::Win32Controls> {
     static void click(C& c, int id) { ui::win32::clickAt(c.handle(id)); }
     static void key(C& c, int id, char ch) { ui::win32::keyOn(c.handle(id), ui::win32::virtualKeyOf(ch)); }
     static bool hasFocus(C& c, int id) { return GetFocus() == c.handle(id); }
+    static void selectRow(C& c, int id, int row)
+    {
+        ui::win32::pump();  // the rows are shown once the call that set them is over
+        LVITEMW item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(c.handle(id), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32Controls, ControlSetContract, ui::win32::Win32Controls);

@@ -46,6 +46,7 @@ std::vector<Shortcut> buildTable()
         {id::kCopyNameCommand, "Ctrl+C", sjis("一覧で: 選んだ行の名前をコピー（ダブルクリックでも）"), true});
     table.push_back({id::kTopmostCommand, "Ctrl+T", sjis("常に手前に表示を切り替える")});
     table.push_back({id::kGuideCommand, "F1", sjis("使い方を開く")});
+    table.push_back({id::kAnswerCheck, "Ctrl+Shift+A", sjis("答え合わせ（答えを定義ファイルと照らして記録する）")});
     return table;
 }
 

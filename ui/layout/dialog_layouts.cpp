@@ -2,6 +2,7 @@
 // the controls -1, -2, … in the order of the dialog's template; they are named
 // here once.
 
+#include "ui/dialogs/answer_dialog.h"
 #include "ui/dialogs/config_dialog.h"
 #include "ui/layout/sheet.h"
 #include "ui/dialogs/user_setting_dialog.h"
@@ -152,12 +153,30 @@ Window config()
     return std::move(s).window(352, 280, 352, 280);
 }
 
+// 答え合わせ: the question, the name field across the dialog, the record it
+// finds under it, OK and Cancel at the bottom right.
+Window answer()
+{
+    Sheet s;
+    s.text(-1, 7, 6, 216);
+    Placement& name = s.edit(answer_dialog_id::kName, 7, 19, 216);
+    name.align = TextAlign::Left;
+    name.follow = kStretchAcross;
+    s.text(answer_dialog_id::kFound, 7, 34, 216).follow = kStretchAcross;
+    s.button(kIdOk, 119, 52, 50, 14).follow = kCorner;
+    s.button(kIdCancel, 173, 52, 50, 14).follow = kCorner;
+    return std::move(s).window(230, 73, 230, 73);
+}
+
 }  // namespace
 
 const Window* dialogLayout(int templateId)
 {
     static const Window user = userSetting();
     static const Window configuration = config();
+    static const Window answerCheck = answer();
+    if (templateId == AnswerDialog::kTemplate)
+        return &answerCheck;
     if (templateId == UserSetting::kTemplate)
         return &user;
     if (templateId == ConfigSetting::kTemplate)

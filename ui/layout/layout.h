@@ -98,7 +98,7 @@ struct Window {
 // The main window: its bands, the candidate list and, right of the divider,
 // the hint panel.
 const Window& mainWindowLayout();
-// A dialog by its template (138 user settings, 145 Config); nullptr for any other.
+// A dialog by its template (138 user settings, 145 Config, 3110 答え合わせ); nullptr for any other.
 const Window* dialogLayout(int templateId);
 
 // Where a rectangle lies once the window has grown (or shrunk) from its

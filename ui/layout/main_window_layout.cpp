@@ -255,6 +255,7 @@ Window build()
     resultLine(s);
     listAndBottomStrip(s);
     addHintPanel(s, kBandsWidth, kPanelWidth, kListShare);
+    addAnswerButton(s, kBandsWidth, kPanelWidth, kHeight - 1);
     Window w = std::move(s).window(kWidth, kHeight, kWidth, kHeight - kListGive);
     w.divider = Divider{kBandsWidth, kPanelShare, kPanelMinWidth};
     return w;

@@ -76,5 +76,8 @@ public:
 // The hint panel's controls, in a part left wide from x = left, following the
 // window's growth from `share` percent (its left edge) to 100 (its right edge).
 void addHintPanel(Sheet& sheet, int left, int width, int share);
+// "答え合わせ…" at the foot of that part, its bottom edge at y, keeping to the
+// part's bottom right corner.
+void addAnswerButton(Sheet& sheet, int left, int width, int bottom);
 
 }  // namespace kestrel::ui::layout

@@ -94,6 +94,7 @@ void addLowerControls(Names& n)
                           {"list-lock", id::kListLock},
                           {"list", kIdList},
                           {"candidate-count", kIdCandidateCount},
+                          {"answer-check", id::kAnswerCheck},
                       });
 }
 

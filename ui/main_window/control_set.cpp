@@ -192,6 +192,7 @@ std::vector<ControlSpec> mainWindowControls()
     b.add(kIdList, ControlKind::List);
     addBottomStrip(b);
     addHintPanelControls(b.items);
+    b.add(id::kAnswerCheck, ControlKind::Button, "答え合わせ…");
     return b.items;
 }
 

@@ -70,6 +70,7 @@ void CKestrelDlg::onClicked(int id)
     case id::kUserUp: return onUserStep(+1);
     case id::kChangeUser: return onChangeUser();
     case id::kConfig: return onConfigSetting();
+    case id::kAnswerCheck: return onAnswerCheck();
     case id::kToleranceBox: state_.toleranceEnabled = controls_.checked(id::kToleranceBox) ? 1 : 0; return refresh();
     case id::kSearchBox: return onSearchBoxClicked();
     case id::kWeaponName: return onWeaponNameClicked();

@@ -40,7 +40,10 @@ void showRange(Controls& controls, const std::array<int, 5>& ids, const RangeTex
 }  // namespace
 
 CKestrelDlg::CKestrelDlg(Controls& controls, std::string settingsPath)
-    : controls_(controls), settingsPath_(std::move(settingsPath)), catalogue_(std::make_unique<Catalogue>())
+    : controls_(controls),
+      settingsPath_(std::move(settingsPath)),
+      catalogue_(std::make_unique<Catalogue>()),
+      quizLogFile_(quizLogPath(pathFromUtf8(settingsPath_)))
 {
     controls_.create(mainWindowControls(), *this);
     showShortcutToolTips(controls_);
@@ -300,6 +303,7 @@ void CKestrelDlg::loadDefinitionFile()
         controls_.messageBox(message.text, message.caption, MessageButtons::Ok, message.icon);
     });
     tellDefinitionFileProblems();
+    describeLoadedFile();
 }
 
 void CKestrelDlg::computeExpectedDamage()

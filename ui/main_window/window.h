@@ -9,11 +9,13 @@
 #include "engine/filter_inputs.h"
 #include "engine/measured_damage.h"
 #include "engine/observation_state.h"
+#include "settings/quiz_log.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +56,14 @@ public:
     // The answer's name to the clipboard: the selected row's, else the only
     // candidate's; the notice line tells what was copied, or why nothing was.
     void onCopyNameCommand();
+    // "答え合わせ…" (the button, its key): the game's answer checked against the
+    // definition file, told on the notice line and appended to the quiz log.
+    void onAnswerCheck();
+    // Help → 答え合わせの記録: the whole quiz log against the loaded file.
+    void onQuizLogReport();
+    // The quiz log; beside the settings file unless a test puts it elsewhere.
+    const std::filesystem::path& quizLogFile() const { return quizLogFile_; }
+    void setQuizLogFile(std::filesystem::path file) { quizLogFile_ = std::move(file); }
 
     void onTextChanged(int id) override;
     void onClicked(int id) override;
@@ -159,11 +169,19 @@ private:
     void onChangeUser();
     void onConfigSetting();
 
+    // The answer check (answer_check.cpp).
+    void describeLoadedFile();
+    std::string answerNameToOffer();
+    QuizLogContext quizLogContext() const;
+
     Controls& controls_;
     std::string settingsPath_;
     std::unique_ptr<Catalogue> catalogue_;
     // What the last load of the definition file found.
     LoadReport loadReport_;
+    // The loaded file's name, size and digest, as the quiz log records them.
+    QuizLogContext loadedFile_;
+    std::filesystem::path quizLogFile_;
     bool definitionNoticeShown_ = false;
     Settings settings_;
     ObservationState state_;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTableView>
@@ -451,6 +452,15 @@ std::vector<int> QtControls::columnWidths(int id) const
     for (int i = 0; i < header->count(); ++i)
         widths.push_back(header->sectionSize(i));
     return widths;
+}
+
+int QtControls::selectedRow(int id) const
+{
+    const Control* control = find(id);
+    if (!control || !control->view || control->model->resetPending())
+        return -1;  // rows waiting to be shown: nothing of them is selected yet
+    const QModelIndexList rows = control->view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
 }
 
 std::optional<WindowRect> QtControls::windowRect() const

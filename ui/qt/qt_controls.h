@@ -44,6 +44,7 @@ public:
     void appendRow(int id, const std::vector<std::string>& cells) override;
     void replaceRows(int id, std::vector<std::vector<std::string>> rows) override;
     std::vector<int> columnWidths(int id) const override;
+    int selectedRow(int id) const override;
     std::optional<WindowRect> windowRect() const override;
     void setWindowRect(const WindowRect& rect) override;
     MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
@@ -57,7 +58,6 @@ public:
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
     void showReport(std::string_view caption, std::string_view text) override;
     void setListPictures(int id, std::vector<ListPicture> pictures) override;
-    int selectedRow(int id) const override;
     std::string listCell(int id, int row, int column) const override;
     void setTopmost(bool topmost) override;
     void copyToClipboard(std::string_view text) override;

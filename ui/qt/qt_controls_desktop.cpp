@@ -34,15 +34,6 @@ void QtControls::setListPictures(int id, std::vector<ListPicture> pictures)
         view->viewport()->update();
 }
 
-int QtControls::selectedRow(int id) const
-{
-    const QTableView* view = tableOf(widget(id));
-    if (view == nullptr || view->selectionModel() == nullptr)
-        return -1;
-    const QModelIndexList rows = view->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
 std::string QtControls::listCell(int id, int row, int column) const
 {
     const QTableView* view = tableOf(widget(id));

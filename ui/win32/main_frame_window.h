@@ -37,6 +37,8 @@ public:
     static constexpr UINT kAboutCommand = 0x0010;
     static constexpr UINT kKeyListCommand = 0x0020;
     static constexpr UINT kCheckFileCommand = 0x0030;
+    static constexpr UINT kAnswerCheckCommand = 0x0070;
+    static constexpr UINT kQuizLogCommand = 0x0080;
     static constexpr UINT kHintPanelCommand = 0x0040;
     static constexpr UINT kTopmostCommand = 0x0050;
     static constexpr UINT kGuideCommand = 0x0060;
@@ -126,7 +128,7 @@ private:
         InvalidateRect(window(), nullptr, TRUE);
     }
 
-    // The key list and the definition file check, then About, at the end of
+    // The key list, the definition file check and the 答え合わせ items, then About, at the end of
     // the window menu (Windows has no other menu for them).
     void addMenuItems()
     {
@@ -139,6 +141,8 @@ private:
         AppendMenuW(menu, MF_STRING, kGuideCommand, L"使い方\tF1");
         AppendMenuW(menu, MF_STRING, kKeyListCommand, L"キー操作");
         AppendMenuW(menu, MF_STRING, kCheckFileCommand, L"定義ファイルの確認");
+        AppendMenuW(menu, MF_STRING, kAnswerCheckCommand, L"答え合わせ…");
+        AppendMenuW(menu, MF_STRING, kQuizLogCommand, L"答え合わせの記録");
         if (const std::string about = aboutMenuText(); !about.empty())
             AppendMenuW(menu, MF_STRING, kAboutCommand, wideFromCp932(about).c_str());
     }
@@ -146,7 +150,8 @@ private:
     bool runMenuCommand(UINT command)
     {
         if (command != kAboutCommand && command != kKeyListCommand && command != kCheckFileCommand &&
-            command != kHintPanelCommand && command != kTopmostCommand && command != kGuideCommand)
+            command != kHintPanelCommand && command != kTopmostCommand && command != kGuideCommand &&
+            command != kAnswerCheckCommand && command != kQuizLogCommand)
             return false;
         if (dialog_ == nullptr)
             return true;
@@ -160,6 +165,10 @@ private:
             dialog_->onAboutCommand();
         else if (command == kKeyListCommand)
             dialog_->onKeyListCommand();
+        else if (command == kAnswerCheckCommand)
+            dialog_->onAnswerCheck();
+        else if (command == kQuizLogCommand)
+            dialog_->onQuizLogReport();
         else
             dialog_->onCheckDefinitionFile();
         controls().flush();

@@ -5,6 +5,8 @@
 #include "ui/win32/main_frame_window.h"
 #include "ui/win32/win32_text.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <vector>
 
@@ -189,6 +191,13 @@ void shoot()
     shootAnswer(window);
     saveDialog(id::kChangeUser, L"dialog-user.bmp");
     saveDialog(id::kConfig, L"dialog-config.bmp");
+    // 答え合わせ opens with the name of the row selected.
+    if (HWND list = controls.handle(kIdList)) {
+        LVITEMW item{};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    saveDialog(id::kAnswerCheck, L"dialog-answer.bmp");
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 

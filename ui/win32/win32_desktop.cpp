@@ -21,14 +21,6 @@ void Win32Controls::setListPictures(int id, std::vector<ListPicture> pictures)
     InvalidateRect(control->window, nullptr, FALSE);
 }
 
-int Win32Controls::selectedRow(int id) const
-{
-    const Control* control = find(id);
-    if (!control || control->item.kind != ControlKind::List || control->updatePending)
-        return -1;
-    return static_cast<int>(SendMessageW(control->window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
 std::string Win32Controls::listCell(int id, int row, int column) const
 {
     const Control* control = find(id);

@@ -165,6 +165,15 @@ void Win32Controls::endPendingUpdates()
     }
 }
 
+int Win32Controls::selectedRow(int id) const
+{
+    const Control* control = find(id);
+    if (!control || control->item.kind != ControlKind::List || control->updatePending)
+        return -1;  // rows waiting to be shown: nothing of them is selected yet
+    const auto row = SendMessageW(control->window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    return row >= 0 && static_cast<std::size_t>(row) < control->rows.size() ? static_cast<int>(row) : -1;
+}
+
 std::size_t Win32Controls::rowCount(int id) const
 {
     const Control* control = find(id);
