@@ -87,6 +87,9 @@ public:
     int focus() const { return focus_; }
     const std::string& title() const { return title_; }
     std::string toolTip(int id) const;
+    // How often the control has had to be drawn again: a new text, check or
+    // enabled state; the same value set again redraws nothing.
+    int redraws(int id) const;
     const std::vector<ListColumn>& columns(int id) const;
     const std::vector<std::vector<std::string>>& rows(int id) const;
     std::deque<ShownMessage>& shownMessages() { return shown_; }
@@ -104,6 +107,7 @@ private:
         bool checked = false;
         bool enabled = true;
         std::string toolTip;
+        int redraws = 0;
         std::vector<ListColumn> columns;
         std::vector<std::vector<std::string>> rows;
     };
