@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,17 @@ struct ControlDriver<ui::MemoryControls> {
     static void key(C& c, int id, char ch) { c.key(id, ch); }
     static bool hasFocus(C& c, int id) { return c.focus() == id; }
     static void selectRow(C& c, int id, int row) { c.selectRow(id, row); }
+    static std::map<int, int>& drawn()
+    {
+        static std::map<int, int> counts;
+        return counts;
+    }
+    static void drawPending(C& c)
+    {
+        for (int id = 0; id < 100; ++id)
+            drawn()[id] = c.redraws(id);
+    }
+    static bool waitsForRedraw(C& c, int id) { return c.redraws(id) != drawn()[id]; }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(MemoryControls, ControlSetContract, ui::MemoryControls);

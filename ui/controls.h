@@ -6,7 +6,8 @@
 // Texts are code page 932 bytes. Setting an edit's text raises that edit's change
 // notification at once, before setText returns, whether or not the text changed
 // (the window logic relies on this re-entry). Setting a check state raises no
-// notification; only a user's click does.
+// notification; only a user's click does. A text, check state, enabled state,
+// tooltip or set of rows the same as the one shown leaves the control as drawn.
 
 #include "catalogue/message_icon.h"
 

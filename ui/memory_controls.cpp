@@ -48,6 +48,7 @@ void MemoryControls::setText(int id, std::string_view text)
     Control* control = find(id);
     if (!control)
         return;
+    control->redraws += control->text != text ? 1 : 0;
     control->text.assign(text);
     // An edit reports every write, changed or not, before the write returns; the
     // handler may write this or other edits again.
@@ -63,8 +64,11 @@ bool MemoryControls::checked(int id) const
 
 void MemoryControls::setChecked(int id, bool checked)
 {
-    if (Control* control = find(id))
+    Control* control = find(id);
+    if (control && control->checked != checked) {
         control->checked = checked;
+        ++control->redraws;
+    }
 }
 
 bool MemoryControls::enabled(int id) const
@@ -75,8 +79,11 @@ bool MemoryControls::enabled(int id) const
 
 void MemoryControls::setEnabled(int id, bool enabled)
 {
-    if (Control* control = find(id))
+    Control* control = find(id);
+    if (control && control->enabled != enabled) {
         control->enabled = enabled;
+        ++control->redraws;
+    }
 }
 
 void MemoryControls::setFocus(int id)
@@ -137,6 +144,12 @@ std::string MemoryControls::toolTip(int id) const
     return control ? control->toolTip : std::string();
 }
 
+int MemoryControls::redraws(int id) const
+{
+    const Control* control = find(id);
+    return control ? control->redraws : 0;
+}
+
 // New rows: nothing stays selected, as in a real list.
 void MemoryControls::deleteAllRows(int id)
 {
@@ -152,6 +165,17 @@ void MemoryControls::appendRow(int id, const std::vector<std::string>& cells)
         control->rows.push_back(cells);
         control->selected = -1;
     }
+}
+
+// The same rows again leave the list as it is, its selection included, as the
+// window systems' lists do.
+void MemoryControls::replaceRows(int id, std::vector<std::vector<std::string>> rows)
+{
+    Control* control = find(id);
+    if (control == nullptr || control->rows == rows)
+        return;
+    control->rows = std::move(rows);
+    control->selected = -1;
 }
 
 void MemoryControls::setListPictures(int id, std::vector<ListPicture> pictures)
@@ -299,16 +323,16 @@ bool MemoryControls::click(int id)
         if (kind == ControlKind::Edit || kind == ControlKind::List)
             return false;
         if (isToggle(kind)) {
-            control->checked = !control->checked;
+            setChecked(id, !control->checked);
         } else if (isRadio(kind)) {
             const int group = control->item.group;
             if (group != 0) {
                 for (auto& [otherId, other] : controls_) {
                     if (otherId != id && other.item.group == group && isRadio(other.item.kind))
-                        other.checked = false;
+                        setChecked(otherId, false);
                 }
             }
-            control->checked = true;
+            setChecked(id, true);
         }
         // The handler may re-create or rewrite controls: no reference is used after it.
         if (events_)

@@ -46,6 +46,7 @@ public:
     void setColumns(int id, const std::vector<ListColumn>& columns) override;
     void deleteAllRows(int id) override;
     void appendRow(int id, const std::vector<std::string>& cells) override;
+    void replaceRows(int id, std::vector<std::vector<std::string>> rows) override;
     std::vector<int> columnWidths(int id) const override;
     void setListPictures(int id, std::vector<ListPicture> pictures) override;
     int selectedRow(int id) const override;
@@ -98,6 +99,9 @@ public:
     int focus() const { return focus_; }
     const std::string& title() const { return title_; }
     std::string toolTip(int id) const;
+    // How often the control has had to be drawn again: a new text, check or
+    // enabled state; the same value set again redraws nothing.
+    int redraws(int id) const;
     const std::vector<ListColumn>& columns(int id) const;
     const std::vector<std::vector<std::string>>& rows(int id) const;
     std::deque<ShownMessage>& shownMessages() { return shown_; }
@@ -120,6 +124,7 @@ private:
         bool checked = false;
         bool enabled = true;
         std::string toolTip;
+        int redraws = 0;
         std::vector<ListColumn> columns;
         std::vector<std::vector<std::string>> rows;
         std::vector<ListPicture> pictures;

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -30,8 +31,11 @@ struct ControlDriver<ui::QtControls> {
     using C = ui::QtControls;
     static void prepare(C& c)
     {
-        for (int id : {10, 11, 12, 20, 21, 30, 31, 32, 40})
-            c.widget(id)->resize(c.widget(id)->sizeHint());  // in place of a layout
+        int y = 4;
+        for (int id : {10, 11, 12, 20, 21, 30, 31, 32, 40, 50}) {  // in place of a layout: one a line
+            c.widget(id)->setGeometry(QRect(QPoint(8, y), c.widget(id)->sizeHint()));
+            y += c.widget(id)->height() + 4;
+        }
         c.show();
     }
     static void click(C& c, int id) { QTest::mouseClick(c.widget(id), Qt::LeftButton); }
@@ -48,6 +52,36 @@ struct ControlDriver<ui::QtControls> {
         QCoreApplication::processEvents();  // the rows are shown once the call that set them is over
         if (auto* view = qobject_cast<QTableView*>(c.widget(id)))
             view->selectRow(row);
+    }
+    // The widgets painted since the pending paints were last drawn.
+    struct Painted : QObject {
+        std::set<QObject*> widgets;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                widgets.insert(watched);
+            return false;
+        }
+    };
+    static Painted& painted()
+    {
+        static Painted* log = [] {
+            auto* p = new Painted;
+            QCoreApplication::instance()->installEventFilter(p);
+            return p;
+        }();
+        return *log;
+    }
+    static void drawPending(C& c)
+    {
+        (void)QTest::qWaitForWindowExposed(&c);
+        QApplication::processEvents();
+        painted().widgets.clear();
+    }
+    static bool waitsForRedraw(C& c, int id)
+    {
+        QApplication::processEvents();
+        return painted().widgets.count(c.widget(id)) > 0;
     }
 };
 
@@ -107,6 +141,9 @@ TEST(QtControls, AFillIsOneModelResetEndedAfterTheHandlerAndKeepsTheColumnWidths
     EXPECT_EQ(model->rowCount(), 2);
     EXPECT_EQ(model->cell(1, 0), "e");
     EXPECT_EQ(view->horizontalHeader()->sectionSize(1), 70);
+    f.c.replaceRows(50, {{"c", "d"}, {"e", "f"}});  // the same rows again: no reset
+    QCoreApplication::processEvents();
+    EXPECT_EQ(resets.count(), 3);
 
     f.c.setColumns(50, {{"X", 30, Align::Left}});  // new columns alone keep the rows
     QCoreApplication::processEvents();

@@ -22,6 +22,8 @@ namespace kestrel::testing {
 //   static void key(C&, int id, char c);  one key press, '+' from the keypad
 //   static bool hasFocus(C&, int id);
 //   static void selectRow(C&, int id, int row);  a click on a row of a list
+//   static void drawPending(C&);          draws whatever waits to be drawn
+//   static bool waitsForRedraw(C&, int id);  whether id has to be drawn again since
 template <typename C>
 struct ControlDriver;
 
@@ -145,6 +147,8 @@ TYPED_TEST_P(ControlSetContract, ListsTellTheSelectedRowUntilNewRowsCome)
     w.c.appendRow(50, {"w"});
     EXPECT_EQ(w.c.selectedRow(50), -1);
     D::selectRow(w.c, 50, 2);
+    w.c.replaceRows(50, {{"x"}, {"y"}, {"z"}, {"w"}});  // the same rows again keep it
+    EXPECT_EQ(w.c.selectedRow(50), 2);
     w.c.replaceRows(50, rows);
     EXPECT_EQ(w.c.selectedRow(50), -1);
     D::selectRow(w.c, 50, 0);
@@ -153,8 +157,31 @@ TYPED_TEST_P(ControlSetContract, ListsTellTheSelectedRowUntilNewRowsCome)
     EXPECT_TRUE(w.log.empty());  // selecting tells the logic nothing
 }
 
+// The same text, check state, enabled state or tooltip set again leaves every
+// control as drawn (an edit still reports the write); a new one is drawn.
+TYPED_TEST_P(ControlSetContract, TheSameValueAgainDrawsNothing)
+{
+    using D = ControlDriver<TypeParam>;
+    ContractWindow<TypeParam> w;
+    w.c.setText(12, "\x8F\x62"), w.c.setChecked(20, true), w.c.setEnabled(40, false), w.c.setToolTip(21, "t");
+    D::drawPending(w.c);
+    auto redrawn = [&] {
+        for (int id : {10, 11, 12, 20, 21, 30, 31, 32, 40})
+            if (D::waitsForRedraw(w.c, id))
+                w.log.push_back("drawn " + std::to_string(id));
+    };
+    w.c.setText(10, "a"), w.c.setText(12, "\x8F\x62"), w.c.setText(40, "b"), w.c.setText(30, "r");
+    w.c.setChecked(20, true), w.c.setChecked(21, false), w.c.setChecked(32, false);
+    w.c.setEnabled(40, false), w.c.setEnabled(11, true), w.c.setToolTip(21, "t"), w.c.setToolTip(31, "");
+    redrawn();
+    w.log.push_back("new:");
+    w.c.setText(12, "z"), w.c.setText(11, "1"), w.c.setChecked(21, true), w.c.setEnabled(40, true);
+    redrawn();
+    EXPECT_EQ(w.log, (ContractLog{"T10=a", "new:", "T11=1", "drawn 11", "drawn 12", "drawn 21", "drawn 40"}));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(ControlSetContract, EditsNotifyAtOnceReEnterAndTakeKeys,
                             ClicksToggleFirstRadiosExcludeTheirGroupAndPostedFocusWaits,
-                            ListsTellTheSelectedRowUntilNewRowsCome);
+                            ListsTellTheSelectedRowUntilNewRowsCome, TheSameValueAgainDrawsNothing);
 
 }  // namespace kestrel::testing

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,34 @@ struct ControlDriver<ui::win32::Win32Controls> {
         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         item.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageW(c.handle(id), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+    // A control draws itself again on a new text, check or enabled state, at
+    // once (wine paints then and there) or later: the messages that say so, or
+    // an update region.
+    static std::set<HWND>& told()
+    {
+        static std::set<HWND> windows;
+        return windows;
+    }
+    static LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && (m->message == WM_SETTEXT || m->message == BM_SETCHECK || m->message == WM_ENABLE ||
+                                  m->message == EM_SETSEL))
+            told().insert(m->hwnd);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static void drawPending(C& c)
+    {
+        static const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, watch, nullptr, GetCurrentThreadId());
+        (void)hook;
+        ui::win32::pump();
+        RedrawWindow(c.host(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        told().clear();
+    }
+    static bool waitsForRedraw(C& c, int id)
+    {
+        return told().count(c.handle(id)) > 0 || GetUpdateRect(c.handle(id), nullptr, FALSE) != FALSE;
     }
 };
 
@@ -215,6 +244,12 @@ TEST(Win32Controls, AFillIsOneUpdateAfterTheHandlerAndNewColumnsKeepTheRowsAndTh
     pump();
     EXPECT_EQ(rowsShown(list), 2);
     EXPECT_EQ(cell(list, 1, 0), L"e");
+    LVITEMW selected{};
+    selected.stateMask = selected.state = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
+    w.c.replaceRows(50, {{"c", "d"}, {"e", "f"}});  // the same rows again: left as they are, selection too
+    pump();
+    EXPECT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
 }
 
 std::wstring windowText(HWND window)

@@ -66,6 +66,8 @@ void CandidateTableModel::appendRow(const std::vector<std::string>& cells)
 
 void CandidateTableModel::replaceRows(std::vector<std::vector<std::string>> rows)
 {
+    if (!resetPending_ && rows == rows_)
+        return;  // the same rows again: the view stays as drawn
     beginPendingReset();
     rows_ = std::move(rows);
 }

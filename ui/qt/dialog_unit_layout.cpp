@@ -89,8 +89,14 @@ void DialogUnitLayout::setGeometry(const QRect& area)
         const int top = r.top() + mulDiv(dy, i.follow.top, 100);
         const int right = r.left() + r.width() + mulDiv(dx, i.follow.right, 100);
         const int bottom = r.top() + r.height() + mulDiv(dy, i.follow.bottom, 100);
-        i.item->setGeometry(
-            QRect(area.left() + left, area.top() + top, std::max(0, right - left), std::max(0, bottom - top)));
+        const QRect target(area.left() + left, area.top() + top, std::max(0, right - left), std::max(0, bottom - top));
+        // A label with a new text asks for the whole part to be laid out again
+        // (on every key); a widget already in its place stays there without
+        // the item measuring its text for a largest size.
+        QWidget* widget = i.item->widget();
+        if (widget != nullptr && !widget->isHidden() && widget->geometry() == target)
+            continue;
+        i.item->setGeometry(target);
     }
 }
 

@@ -310,6 +310,8 @@ void QtControls::setText(int id, std::string_view text)
     Control* control = find(id);
     if (!control)
         return;
+    if (!control->edit && text == control->written && control->widgetText() == control->shown)
+        return;  // the same text again: nothing to convert, nothing to draw
     const QString shown = toQString(text);
     control->written.assign(text);
     control->shown = shown;
@@ -349,10 +351,12 @@ void QtControls::setChecked(int id, bool checked)
     Control* control = find(id);
     if (!control)
         return;
-    if (control->button && control->button->isCheckable())
-        control->button->setChecked(checked);  // no handler: they run on clicked only
-    else
+    if (control->button && control->button->isCheckable()) {
+        if (control->button->isChecked() != checked)
+            control->button->setChecked(checked);  // no handler: they run on clicked only
+    } else {
         control->checked = checked;
+    }
 }
 
 bool QtControls::enabled(int id) const
@@ -363,7 +367,8 @@ bool QtControls::enabled(int id) const
 
 void QtControls::setEnabled(int id, bool enabled)
 {
-    if (Control* control = find(id))
+    Control* control = find(id);
+    if (control && control->widget->testAttribute(Qt::WA_ForceDisabled) == enabled)
         control->widget->setEnabled(enabled);
 }
 

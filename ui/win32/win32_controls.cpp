@@ -111,6 +111,14 @@ HWND createOwnHost()
                            GetModuleHandleW(nullptr), nullptr);
 }
 
+std::wstring windowText(HWND window)
+{
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
 }  // namespace
 
 Win32Controls::Win32Controls() : Win32Controls(createOwnHost())
@@ -387,9 +395,7 @@ std::string Win32Controls::text(int id) const
     const Control* control = find(id);
     if (!control || control->item.kind == ControlKind::List)
         return {};
-    const int length = GetWindowTextLengthW(control->window);
-    std::wstring now(static_cast<std::size_t>(length) + 1, L'\0');
-    now.resize(static_cast<std::size_t>(GetWindowTextW(control->window, now.data(), length + 1)));
+    const std::wstring now = windowText(control->window);
     // Read back as written while shown unchanged, so bytes that form no character survive.
     return now == control->shown ? control->written : cp932FromWide(now);
 }
@@ -401,14 +407,21 @@ void Win32Controls::setText(int id, std::string_view text)
         return;
     control->written.assign(text);
     control->shown = wideFromCp932(text);
-    ++control->selfWrites;
-    SetWindowTextW(control->window, control->shown.c_str());
-    --control->selfWrites;
+    // The same text again is neither written nor drawn (a control redraws itself
+    // on every WM_SETTEXT); an edit keeps its caret and still reports the write.
+    const bool same = windowText(control->window) == control->shown;
+    if (!same) {
+        ++control->selfWrites;
+        SetWindowTextW(control->window, control->shown.c_str());
+        --control->selfWrites;
+    }
     if (control->item.kind != ControlKind::Edit)
         return;
-    // Typing goes on after what was written.
-    const auto end = static_cast<WPARAM>(control->shown.size());
-    SendMessageW(control->window, EM_SETSEL, end, static_cast<LPARAM>(end));
+    if (!same) {
+        // Typing goes on after what was written.
+        const auto end = static_cast<WPARAM>(control->shown.size());
+        SendMessageW(control->window, EM_SETSEL, end, static_cast<LPARAM>(end));
+    }
     // An edit reports every write before it returns, also an unchanged text.
     // Nothing posted by the handler runs before the event around this call is over.
     ++depth_;
@@ -436,10 +449,12 @@ void Win32Controls::setChecked(int id, bool checked)
     Control* control = find(id);
     if (!control)
         return;
-    if (hasCheckState(control->item.kind))
-        SendMessageW(control->window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);  // no notification
-    else
+    if (hasCheckState(control->item.kind)) {
+        if (this->checked(id) != checked)  // a button redraws on every BM_SETCHECK
+            SendMessageW(control->window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);  // no notification
+    } else {
         control->checked = checked;
+    }
 }
 
 bool Win32Controls::enabled(int id) const
@@ -450,7 +465,8 @@ bool Win32Controls::enabled(int id) const
 
 void Win32Controls::setEnabled(int id, bool enabled)
 {
-    if (Control* control = find(id))
+    Control* control = find(id);
+    if (control && this->enabled(id) != enabled)
         EnableWindow(control->window, enabled ? TRUE : FALSE);
 }
 
@@ -477,7 +493,10 @@ void Win32Controls::setToolTip(int id, std::string_view text)
     Control* control = find(id);
     if (!control || toolTips_ == nullptr)
         return;
-    control->toolTip = wideFromCp932(text);
+    std::wstring tip = wideFromCp932(text);
+    if (tip == control->toolTip)
+        return;
+    control->toolTip = std::move(tip);
     addToolTip(*control, control->toolTip);
 }
 
@@ -502,7 +521,8 @@ void Win32Controls::setTitle(std::string_view title)
 
 void Win32Controls::showNotice(std::string_view text)
 {
-    SetWindowTextW(notice_, wideFromCp932(text).c_str());
+    if (const std::wstring shown = wideFromCp932(text); windowText(notice_) != shown)
+        SetWindowTextW(notice_, shown.c_str());
     ShowWindow(notice_, text.empty() ? SW_HIDE : SW_SHOWNA);
 }
 

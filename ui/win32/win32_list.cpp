@@ -142,6 +142,8 @@ void Win32Controls::replaceRows(int id, std::vector<std::vector<std::string>> ro
     Control* control = find(id);
     if (!control || control->item.kind != ControlKind::List)
         return;
+    if (!control->updatePending && rows == control->rows)
+        return;  // the same rows again: the view stays as drawn
     control->rows = std::move(rows);
     control->updatePending = true;
     flushLater();
