@@ -7,11 +7,17 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 foreach(file bin/kestrel bin/kestrel-cli share/applications/kestrel.desktop
-             share/icons/hicolor/scalable/apps/kestrel.svg share/metainfo/io.github.kestrel.Kestrel.metainfo.xml)
+             share/icons/hicolor/scalable/apps/kestrel.svg share/metainfo/io.github.kestrel.Kestrel.metainfo.xml
+             share/kestrel/sample-monsters.csv)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The desktop file offers the program for no file type: not every CSV file is a definition file.
+file(READ ${PREFIX}/share/applications/kestrel.desktop desktop)
+if(desktop MATCHES "MimeType=")
+  message(FATAL_ERROR "kestrel.desktop claims a file type")
+endif()
 find_program(READELF readelf)
 if(READELF)
   foreach(program kestrel kestrel-cli)

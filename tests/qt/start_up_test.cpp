@@ -55,7 +55,7 @@ struct ProgramWindow {
 
 }  // namespace
 
-TEST(StartUp, MessagesOpenOverTheWindowAlreadyOnScreen)
+TEST(StartUp, MessagesOpenOverTheFinishedWindowAlreadyOnScreen)
 {
     kestrel::testing::TempDir dir;
     // No message acknowledged yet: the first start explains two topics.
@@ -64,6 +64,7 @@ TEST(StartUp, MessagesOpenOverTheWindowAlreadyOnScreen)
     struct Seen {
         bool windowShown;
         bool overTheWindow;
+        QString debugLabel, attackLow, angerButton;
     };
     std::vector<Seen> boxes;
     QPointer<QWidget> last;
@@ -74,7 +75,11 @@ TEST(StartUp, MessagesOpenOverTheWindowAlreadyOnScreen)
         if (box == nullptr || box == last || top == nullptr)
             return;
         last = box;
-        boxes.push_back({top->isVisible(), box->parentWidget() == top});
+        auto textOf = [&](int id) {
+            const QWidget* widget = top->findChild<QWidget*>(QStringLiteral("id%1").arg(id));
+            return widget == nullptr ? QStringLiteral("?") : widget->property("text").toString();
+        };
+        boxes.push_back({top->isVisible(), box->parentWidget() == top, textOf(1009), textOf(1073), textOf(1014)});
         QTest::keyClick(box, Qt::Key_Return);
     });
     answer.start(5);
@@ -84,8 +89,13 @@ TEST(StartUp, MessagesOpenOverTheWindowAlreadyOnScreen)
     });
     answer.stop();
     ASSERT_EQ(boxes.size(), 2u);
-    for (const Seen& seen : boxes)
+    // The window behind them is finished: no template placeholders.
+    for (const Seen& seen : boxes) {
         EXPECT_TRUE(seen.windowShown && seen.overTheWindow);
+        EXPECT_EQ(seen.debugLabel, QString());
+        EXPECT_EQ(seen.attackLow, QString());
+        EXPECT_EQ(seen.angerButton, QStringLiteral("不明"));
+    }
 }
 
 TEST(StartUp, WindowPlaceAndColumnWidthsComeBackAtTheNextStart)
