@@ -107,7 +107,15 @@ TEST_F(Program, ADroppedCsvFileOpensByItsUnicodeNameAndOtherFilesAreIgnored)
     SendMessageW(frame.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({text, csv})), 0);
     pump();
     EXPECT_EQ(frame.controls().text(id::kPath), sjis("モンスター一覧.CSV"));
-    EXPECT_GT(rows(), 10u);
+    const std::size_t loaded = rows();
+    EXPECT_GT(loaded, 10u);
+
+    // A dropped file that is no definition file changes nothing but its message.
+    const std::wstring zip = wideFromUtf8(dir.write("archive.csv", std::string("PK\3\4\0\0", 6)));
+    SendMessageW(frame.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({zip})), 0);
+    pump();
+    EXPECT_EQ(frame.controls().text(id::kPath), sjis("モンスター一覧.CSV"));
+    EXPECT_EQ(rows(), loaded);
 }
 
 TEST_F(Program, ShortcutKeysClickAndEscapeEndsTheProgram)
@@ -177,6 +185,59 @@ TEST_F(Program, TheHintPanelComesAndGoesFromTheWindowMenu)
     pump();
     EXPECT_TRUE(IsWindowVisible(advice));
     EXPECT_EQ(width(list), narrow);
+}
+
+// What the window looked like while each start-up message was open.
+struct SeenUnderMessage {
+    bool windowShown;
+    std::wstring debugLabel, angerButton;
+};
+std::vector<SeenUnderMessage> seenUnderMessages;
+HWND watchedFrame = nullptr;
+Win32Controls* watchedControls = nullptr;
+
+void CALLBACK answerMessage(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = GetActiveWindow();
+    wchar_t name[16] = {};
+    if (box == nullptr || box == watchedFrame || GetClassNameW(box, name, 16) == 0 || std::wstring(name) != L"#32770")
+        return;
+    auto textOf = [](HWND window) {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        return std::wstring(text);
+    };
+    seenUnderMessages.push_back({IsWindowVisible(watchedFrame) != FALSE, textOf(watchedControls->handle(1009)),
+                                 textOf(watchedControls->handle(1014))});
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// The first start's messages open over the finished window, on screen already.
+TEST(FirstStart, MessagesOpenOverTheFinishedWindowOnScreen)
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    testing::TempDir dir;
+    MainFrame frame;
+    {
+        CKestrelDlg dialog(frame.controls(),
+                           dir.write("kestrel.ini", "[SETTING]\r\nMONSTERFILE=" + testing::sampleFilePath() + "\r\n"));
+        frame.attach(&dialog);
+        frame.controls().setWindowShownBeforeModals(true);
+        watchedFrame = frame.window();
+        watchedControls = &frame.controls();
+        seenUnderMessages.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, answerMessage);
+        dialog.OnInitDialog();
+        KillTimer(nullptr, timer);
+        frame.attach(nullptr);
+    }
+    ASSERT_EQ(seenUnderMessages.size(), 2u);
+    for (const SeenUnderMessage& seen : seenUnderMessages) {
+        EXPECT_TRUE(seen.windowShown);
+        EXPECT_EQ(seen.debugLabel, L"");
+        EXPECT_EQ(seen.angerButton, L"不明");
+    }
 }
 
 }  // namespace

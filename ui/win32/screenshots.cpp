@@ -33,12 +33,20 @@ void settle()
     }
 }
 
+void saveArea(const RECT& bounds, const std::wstring& file);
+
 // The window's client area as it is on the screen, as a 24-bit BMP file.
 void save(HWND window, const std::wstring& file)
 {
     RECT bounds{};
     GetClientRect(window, &bounds);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+    saveArea(bounds, file);
+}
+
+// A part of the screen, as a 24-bit BMP file.
+void saveArea(const RECT& bounds, const std::wstring& file)
+{
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0)
@@ -134,6 +142,29 @@ void shoot()
 }
 
 }  // namespace
+
+void shootFirstStartMessages(HWND window, const std::string& folder)
+{
+    static HWND watched = nullptr;
+    static std::wstring into;
+    static int shots = 0;
+    watched = window;
+    into = wideFromUtf8(folder);
+    SetTimer(nullptr, 0, kSettleMs, [](HWND, UINT, UINT_PTR, DWORD) {
+        static HWND lastBox = nullptr;
+        HWND box = modalWindow();
+        if (box == nullptr || box == watched || box == lastBox)
+            return;
+        lastBox = box;
+        settle();
+        RECT frame{}, message{}, both{};
+        GetWindowRect(watched, &frame);
+        GetWindowRect(box, &message);
+        UnionRect(&both, &frame, &message);
+        saveArea(both, into + L"\\first-start-" + std::to_wstring(++shots) + L".bmp");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+}
 
 void takeScreenshotsLater(Win32Controls& controls, const std::string& folder)
 {
