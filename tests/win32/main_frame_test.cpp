@@ -71,6 +71,32 @@ void press(HWND focus, UINT key, std::initializer_list<UINT> held = {})
     SetKeyboardState(none);
 }
 
+// What the window looked like while each message box was open; each is
+// answered with OK by a timer.
+struct SeenUnderMessage {
+    bool windowShown;
+    std::wstring debugLabel, angerButton;
+};
+std::vector<SeenUnderMessage> seenUnderMessages;
+HWND watchedFrame = nullptr;
+Win32Controls* watchedControls = nullptr;
+
+void CALLBACK answerMessage(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = GetActiveWindow();
+    wchar_t name[16] = {};
+    if (box == nullptr || box == watchedFrame || GetClassNameW(box, name, 16) == 0 || std::wstring(name) != L"#32770")
+        return;
+    auto textOf = [](HWND window) {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        return std::wstring(text);
+    };
+    seenUnderMessages.push_back({IsWindowVisible(watchedFrame) != FALSE, textOf(watchedControls->handle(1009)),
+                                 textOf(watchedControls->handle(1014))});
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 struct Program : ::testing::Test {
     testing::TempDir dir;
     std::string settings = dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=4\r\n");
@@ -112,8 +138,14 @@ TEST_F(Program, ADroppedCsvFileOpensByItsUnicodeNameAndOtherFilesAreIgnored)
 
     // A dropped file that is no definition file changes nothing but its message.
     const std::wstring zip = wideFromUtf8(dir.write("archive.csv", std::string("PK\3\4\0\0", 6)));
+    watchedFrame = frame.window();
+    watchedControls = &frame.controls();
+    seenUnderMessages.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, answerMessage);
     SendMessageW(frame.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({zip})), 0);
     pump();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(seenUnderMessages.size(), 1u);
     EXPECT_EQ(frame.controls().text(id::kPath), sjis("モンスター一覧.CSV"));
     EXPECT_EQ(rows(), loaded);
 }
@@ -185,31 +217,6 @@ TEST_F(Program, TheHintPanelComesAndGoesFromTheWindowMenu)
     pump();
     EXPECT_TRUE(IsWindowVisible(advice));
     EXPECT_EQ(width(list), narrow);
-}
-
-// What the window looked like while each start-up message was open.
-struct SeenUnderMessage {
-    bool windowShown;
-    std::wstring debugLabel, angerButton;
-};
-std::vector<SeenUnderMessage> seenUnderMessages;
-HWND watchedFrame = nullptr;
-Win32Controls* watchedControls = nullptr;
-
-void CALLBACK answerMessage(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND box = GetActiveWindow();
-    wchar_t name[16] = {};
-    if (box == nullptr || box == watchedFrame || GetClassNameW(box, name, 16) == 0 || std::wstring(name) != L"#32770")
-        return;
-    auto textOf = [](HWND window) {
-        wchar_t text[64] = {};
-        GetWindowTextW(window, text, 64);
-        return std::wstring(text);
-    };
-    seenUnderMessages.push_back({IsWindowVisible(watchedFrame) != FALSE, textOf(watchedControls->handle(1009)),
-                                 textOf(watchedControls->handle(1014))});
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
 // The first start's messages open over the finished window, on screen already.
