@@ -183,12 +183,18 @@ TEST_F(Program, TheWindowGoesWhereItWasAndNeverOffTheScreens)
 {
     const std::optional<WindowRect> now = frame.controls().windowRect();
     ASSERT_TRUE(now.has_value());
-    const WindowRect moved{now->x + 13, now->y + 9, now->width, now->height};
+    // A size within the screen (the window keeps its least size whatever it is asked).
+    const WindowRect moved{now->x + 13, now->y + 9, 400, 300};
     frame.controls().setWindowRect(moved);
     const std::optional<WindowRect> there = frame.controls().windowRect();
     ASSERT_TRUE(there.has_value());
-    EXPECT_EQ(there->x, moved.x);  // its size may be cut to the screen's
+    EXPECT_EQ(there->x, moved.x);
     EXPECT_EQ(there->y, moved.y);
+    // One larger than the screen fills it from its top left corner.
+    frame.controls().setWindowRect({300, 200, 9000, 9000});
+    const std::optional<WindowRect> filled = frame.controls().windowRect();
+    ASSERT_TRUE(filled.has_value());
+    EXPECT_EQ(std::pair(filled->x, filled->y), std::pair(0, 0));
     frame.controls().setWindowRect({-5000, -5000, now->width, now->height});
     const std::optional<WindowRect> back = frame.controls().windowRect();
     ASSERT_TRUE(back.has_value());
