@@ -61,7 +61,7 @@ TEST(DefinitionFileFaults, SixteenMegabytesReadAnyMoreRefusedAndOneLineOfAHundre
     EXPECT_TRUE(tooBig.report.refusedTooLarge);
     EXPECT_EQ(tooBig.catalogue->monsterCount, 0);
     ASSERT_EQ(tooBig.messages.size(), 1u);
-    EXPECT_NE(tooBig.messages[0].find(dir.path() + "/bigger.csv"), std::string::npos);
+    EXPECT_NE(tooBig.messages[0].find("bigger.csv"), std::string::npos);
 
     const std::string filler(100 * 1024, 'A');
     const Loaded header = loadFile(dir.write("header.csv", filler + "HRVTNP15041200"));
