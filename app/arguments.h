@@ -18,6 +18,10 @@ struct Arguments {
 // two options is an error, never a file; so is a second file.
 Arguments parseArguments(const std::vector<std::string>& args);
 
+// args without Qt's own options (-platform NAME, -style=NAME, -reverse, …),
+// which only Qt reads.
+std::vector<std::string> withoutQtOptions(const std::vector<std::string>& args);
+
 std::string usageText();
 std::string versionText();
 

@@ -24,8 +24,14 @@ int main(int argc, char* argv[])
 {
     // --help and --version need no window system: they are answered before Qt starts.
     {
-        const auto early =
-            kestrel::app::parseArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+        // Qt's own options are left for Qt; anything else unknown ends here,
+        // before a window system is needed.
+        const auto early = kestrel::app::parseArguments(
+            kestrel::app::withoutQtOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc)));
+        if (early.action == kestrel::app::Arguments::Action::Error) {
+            std::cerr << "kestrel: " << early.message << " (see kestrel --help)\n";
+            return 2;
+        }
         if (early.action == kestrel::app::Arguments::Action::Help) {
             std::cout << kestrel::app::usageText();
             return 0;
@@ -57,9 +63,12 @@ int main(int argc, char* argv[])
     kestrel::app::markStartupPhase("window");
     int status = 0;
     {
-        kestrel::ui::CKestrelDlg dialog(window.controls(), kestrel::settingsFilePath(kestrel::executablePath()));
+        const std::string executable = kestrel::executablePath();
+        kestrel::ui::CKestrelDlg dialog(window.controls(), kestrel::settingsFilePath(executable));
+        dialog.setFallbackDefinitionFile(kestrel::sampleDefinitionFile(executable));
         window.attach(&dialog);
         kestrel::app::markStartupPhase("layout");
+        kestrel::app::shootFirstStartMessagesIfAsked(window);
         // A file argument is the only definition file loaded at start.
         dialog.OnInitDialog(definitionFile.isEmpty() ? std::string()
                                                      : kestrel::app::KestrelWindow::pathForLogic(definitionFile));

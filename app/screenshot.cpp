@@ -27,11 +27,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QToolTip>
 
+#include <memory>
 #include <optional>
 
 namespace kestrel::app {
@@ -285,6 +287,31 @@ void shoot(KestrelWindow& window, const QString& folder)
 }
 
 }  // namespace
+
+void shootFirstStartMessagesIfAsked(KestrelWindow& window)
+{
+    const QString folder = qEnvironmentVariable("KESTREL_SCREENSHOT_FIRST");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    // Each message as it opens over the window: the screen around both, then OK.
+    auto* timer = new QTimer(&window);
+    auto shots = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, &window, [&window, folder, shots] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible() || box->property("shot").toBool())
+            return;
+        box->setProperty("shot", true);
+        settle();
+        const QRect area = window.frameGeometry().united(box->frameGeometry());
+        if (QScreen* screen = window.screen())
+            screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                .save(folder + QStringLiteral("/first-start-%1.png").arg(++*shots));
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        (ok != nullptr ? ok : box->button(QMessageBox::Yes))->click();
+    });
+    timer->start(100);
+}
 
 void takeScreenshotsIfAsked(KestrelWindow& window)
 {

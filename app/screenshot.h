@@ -9,4 +9,8 @@ class KestrelWindow;
 
 void takeScreenshotsIfAsked(KestrelWindow& window);
 
+// When KESTREL_SCREENSHOT_FIRST names a folder: each start-up message, with the
+// window under it, is saved there as first-start-N.png and answered with OK.
+void shootFirstStartMessagesIfAsked(KestrelWindow& window);
+
 }  // namespace kestrel::app

@@ -28,11 +28,13 @@ std::vector<std::string> checkReportLines(std::string_view path, const LoadRepor
 
 int linesOutsideLayout(const LoadReport& report)
 {
+    // The lines past the table's end carry one warning, on the first of them.
+    const int firstIgnored = report.ignoredLines > 0 ? kMaxMonsters + 2 : 0;
     std::set<int> lines;
     for (const LoadWarning& warning : report.warnings)
-        if (warning.line > 0)
+        if (warning.line > 0 && warning.line != firstIgnored)
             lines.insert(warning.line);
-    return static_cast<int>(lines.size());
+    return static_cast<int>(lines.size()) + report.ignoredLines;
 }
 
 const LoadWarning* firstWarning(const LoadReport& report)

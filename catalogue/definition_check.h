@@ -17,7 +17,8 @@ namespace kestrel {
 std::vector<std::string> checkReportLines(std::string_view path, const LoadReport& report, int monsterCount);
 
 // The number of distinct file lines that carry a warning (warnings about the
-// whole file not counted), and the first warning, nullptr when there is none.
+// whole file not counted), every line past the table's end among them, and the first warning, nullptr when there is
+// none.
 int linesOutsideLayout(const LoadReport& report);
 const LoadWarning* firstWarning(const LoadReport& report);
 

@@ -365,22 +365,28 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
-// The stream's bytes to its end: one read into a buffer one byte larger than
-// the size the file has (0 when it is not known), so that the end is seen at
-// once; should the file be longer by now, the room doubles until it is read.
-bool readWhole(std::istream& in, std::uintmax_t expected, FileBytes& bytes)
+// The stream's bytes to its end, at most limit of them: one read into a buffer
+// one byte larger than the size the file has (0 when it is not known), so that
+// the end is seen at once; should the file be longer by now, the room doubles
+// until it is read or holds more than limit bytes (then false, too large).
+bool readWhole(std::istream& in, std::uintmax_t expected, std::size_t limit, FileBytes& bytes, bool& tooLarge)
 {
-    std::size_t capacity = static_cast<std::size_t>(std::min<std::uintmax_t>(expected, PTRDIFF_MAX / 4)) + 1;
+    std::size_t capacity = static_cast<std::size_t>(std::min<std::uintmax_t>(expected, limit)) + 1;
     bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
     for (;;) {
         in.read(bytes.data.get() + bytes.size, static_cast<std::streamsize>(capacity - bytes.size));
         bytes.size += static_cast<std::size_t>(in.gcount());
         if (!in)
             break;
-        auto larger = std::make_unique_for_overwrite<char[]>(capacity * 2);
-        std::memcpy(larger.get(), bytes.data.get(), bytes.size);
-        bytes.data = std::move(larger);
-        capacity *= 2;
+        if (bytes.size > limit) {
+            tooLarge = true;
+            return false;
+        }
+        const std::size_t larger = std::min(capacity * 2, limit + 1);
+        auto grown = std::make_unique_for_overwrite<char[]>(larger);
+        std::memcpy(grown.get(), bytes.data.get(), bytes.size);
+        bytes.data = std::move(grown);
+        capacity = larger;
     }
     return !in.bad();
 }
@@ -402,6 +408,15 @@ LoaderMessage unsupportedVersionMessage(const std::string& path)
     text += pathInCp932(path);
     text += "\n";
     return {text, "INFORMATION", MessageIcon::Error};
+}
+
+// A file the loader does not read at all: larger than any definition file can
+// be, or no file but a device or a pipe.
+LoaderMessage refusedFileMessage(const std::string& path, bool tooLarge)
+{
+    const std::string why = tooLarge ? "このファイルは大きすぎるため読み込みません（定義ファイルは 16 MB まで）。"
+                                     : "このファイルは普通のファイルではないため読み込みません。";
+    return {utf8ToCp932(why) + "\n\n" + pathInCp932(path), "", MessageIcon::Error};
 }
 
 // The file's text in code page 932: a UTF-8 file (with a byte order mark, or
@@ -470,6 +485,7 @@ void readDataLines(Catalogue& catalogue, LineReader& lines, LoadReport& report)
         if (catalogue.monsterCount >= kMaxMonsters) {
             // One warning for all of them: a huge file must not grow the report
             // by a warning a line.
+            ++report.ignoredLines;
             if (report.dataLines == kMaxMonsters + 1)
                 ctx.warn("past the 1024th monster, ignored with every later line");
             continue;
@@ -528,19 +544,28 @@ LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const 
         clearCatalogue(catalogue);
         return report;
     }
-    std::error_code ec;
-    FileBytes bytes;
     const std::filesystem::path file = pathFromUtf8(path);
-    bool readable = !std::filesystem::is_directory(file, ec);
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    // A device or a pipe is never read: it may never end.
+    const bool special = !ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+                         !std::filesystem::is_directory(status);
+    const std::uintmax_t size = ec || special ? 0 : std::filesystem::file_size(file, ec);
+    bool tooLarge = !ec && size > kMaxDefinitionFileBytes;
+    FileBytes bytes;
+    bool readable = !special && !tooLarge && std::filesystem::is_regular_file(status);
     if (readable) {
         std::ifstream in(file, std::ios::binary);
-        const std::uintmax_t size = std::filesystem::file_size(file, ec);
-        readable = in && readWhole(in, ec ? 0 : size, bytes);
+        readable = in && readWhole(in, ec ? 0 : size, kMaxDefinitionFileBytes, bytes, tooLarge);
     }
     if (!readable) {
         clearCatalogue(catalogue);
+        report.refusedTooLarge = tooLarge;
+        report.refusedNotAFile = special;
         if (showMessage)
-            showMessage({"File open error !! : " + pathInCp932(path), "", MessageIcon::None});
+            showMessage(special || tooLarge
+                            ? refusedFileMessage(path, tooLarge)
+                            : LoaderMessage{"File open error !! : " + pathInCp932(path), "", MessageIcon::None});
         return report;
     }
     return loadMonsterBytes(catalogue, std::string_view(bytes.data.get(), bytes.size), path, showMessage);

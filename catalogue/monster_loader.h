@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/message_icon.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,6 +19,9 @@ namespace kestrel {
 
 inline constexpr std::int32_t kBasicFormat = 14122700;
 inline constexpr std::int32_t kExtendedFormat = 15041200;
+// A definition file holds at most 1024 records; a file larger than this is
+// refused before it is read.
+inline constexpr std::size_t kMaxDefinitionFileBytes = std::size_t{16} << 20;
 
 // A message box the loader asks the window to show (texts in code page 932).
 // An empty caption means the program's own title.
@@ -45,11 +49,20 @@ struct LoadReport {
     bool headerKnown = false;  // line 1 names one of the layouts
     bool binary = false;       // the bytes hold a NUL: no text file at all
     int layoutLines = 0;       // data lines with at least the layout's columns
+    // Data lines past the table's end, read no further (the warning about them
+    // names only the first).
+    int ignoredLines = 0;
+    // Refused before reading: larger than kMaxDefinitionFileBytes, or a device
+    // or pipe rather than a file (opened stays false).
+    bool refusedTooLarge = false;
+    bool refusedNotAFile = false;
 };
 
 // Empties the table and the text tables, then fills them from the file at path
 // (a path in the file system's own encoding). Problems are reported through
-// showMessage; an empty path loads nothing and reports nothing.
+// showMessage; an empty path loads nothing and reports nothing. A file that is
+// not a regular file, or larger than kMaxDefinitionFileBytes, is refused with a
+// message and leaves the table empty.
 LoadReport loadMonsterFile(Catalogue& catalogue, const std::string& path, const MessageSink& showMessage);
 
 // The same over the file's bytes (path only names the file in messages). Also

@@ -15,7 +15,8 @@ int runCheck(const Args& args)
         std::cout << "usage: kestrel-cli check FILE\n"
                      "Reports the format and encoding found, the number of monsters, and one line\n"
                      "'FILE:LINE: what' for each line that lies outside the layout.\n"
-                     "Exit status: 0 clean, 1 with warnings, 2 when the file cannot be read.\n";
+                     "Exit status: 0 clean, 1 with warnings or when the file is no definition file,\n"
+                     "2 when the file cannot be read (missing, no regular file, over 16 MiB).\n";
         return kOk;
     }
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
@@ -29,7 +30,7 @@ int runCheck(const Args& args)
         std::cout << line << '\n';
     if (isGarbage(report))
         std::cerr << "kestrel-cli check: " << path << " does not look like a definition file\n";
-    return report.warnings.empty() ? kOk : kWarnings;
+    return report.warnings.empty() && !isGarbage(report) ? kOk : kWarnings;
 }
 
 }  // namespace kestrel::cli

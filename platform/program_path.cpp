@@ -131,4 +131,18 @@ std::string settingsFilePath(const std::string& executable)
     return fromPath(folder / beside.filename());
 }
 
+std::string sampleDefinitionFile(const std::string& executable)
+{
+    if (executable.empty())
+        return {};
+    const std::filesystem::path folder = toPath(executable).parent_path();
+    for (const std::filesystem::path& candidate :
+         {folder / ".." / "share" / "kestrel" / "sample-monsters.csv", folder / "sample-monsters.csv"}) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(candidate, ec))
+            return fromPath(candidate.lexically_normal());
+    }
+    return {};
+}
+
 }  // namespace kestrel

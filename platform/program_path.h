@@ -16,4 +16,9 @@ std::string executablePath();
 // that folder is created.
 std::string settingsFilePath(const std::string& executable);
 
+// The sample definition file that comes with the given executable: installed
+// under ../share/kestrel/ beside its bin/ folder, or in its own folder (the
+// Windows zip); empty when there is none.
+std::string sampleDefinitionFile(const std::string& executable);
+
 }  // namespace kestrel

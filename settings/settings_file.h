@@ -31,6 +31,8 @@ inline constexpr std::int32_t kMinWindowSide = 100, kMaxWindowSide = 16384, kMax
 inline constexpr std::int32_t kMinColumnWidth = 10, kMaxColumnWidth = 4000;
 inline constexpr std::size_t kMaxStoredColumns = 32;
 
+// Every member is also merged by mergeOwnChanges (settings_merge.cpp): a member
+// left out there is never saved.
 struct Settings {
     std::uint64_t informationFlags = 0;  // INFORMATIONFLAG (low 32 bits stored)
     std::string monsterFilePath;         // MONSTERFILE, code page 932

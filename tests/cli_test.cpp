@@ -89,6 +89,11 @@ TEST(Cli, ExitStatuses)
                                                 {"dump", 2},
                                                 {"dump " + dir.path() + "/none.csv", 2},
                                                 {"check " + dir.path(), 2},
+                                                // a device is refused unread, whatever it would give
+                                                {"check /dev/zero", 2},
+                                                {"check /dev/urandom", 2},
+                                                // no definition file: refused, never clean
+                                                {"check " + dir.write("zip.csv", std::string("PK\3\4\0\0", 6)), 1},
                                                 {"normalise", 2},
                                                 {"damage range 1 x", 2},
                                                 {"settings " + dir.path() + "/missing.ini", 2},

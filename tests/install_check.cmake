@@ -8,11 +8,17 @@ if(NOT status EQUAL 0)
 endif()
 foreach(file bin/kestrel bin/kestrel-cli share/applications/kestrel.desktop
              share/icons/hicolor/scalable/apps/kestrel.svg share/metainfo/io.github.kestrel.Kestrel.metainfo.xml
-             share/doc/kestrel/使い方.html share/doc/kestrel/guide-images/qt-damage.png)
+             share/doc/kestrel/使い方.html share/doc/kestrel/guide-images/qt-damage.png
+             share/kestrel/sample-monsters.csv)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The desktop file offers the program for no file type: not every CSV file is a definition file.
+file(READ ${PREFIX}/share/applications/kestrel.desktop desktop)
+if(desktop MATCHES "MimeType=")
+  message(FATAL_ERROR "kestrel.desktop claims a file type")
+endif()
 find_program(READELF readelf)
 if(READELF)
   foreach(program kestrel kestrel-cli)

@@ -28,6 +28,8 @@ TEST(WindowPlacement, SavedPlaceKeptOnlyWhileItsTopEdgeCanBeGrabbed)
         {"title above every screen", {40, -300, 900, 600}, both, {233, 64, 900, 600}},
         {"top edge at the bottom", {40, 710, 900, 600}, both, {233, 64, 900, 600}},
         {"larger than the screen", {0, 0, 1600, 1000}, {primary}, {0, 0, 1366, 728}},
+        {"larger than the screen, placed inside it", {300, 200, 1600, 1000}, {primary}, {0, 0, 1366, 728}},
+        {"wider than the screen only", {300, 200, 1600, 400}, {primary}, {0, 200, 1366, 400}},
         {"far away and too large", {-32000, 32000, 16384, 16384}, both, {0, 0, 1366, 728}},
         {"mostly on the left screen but unreachable", {-1000, -200, 900, 600}, both, {-1090, 212, 900, 600}},
         {"no screens known", {-32000, 5, 300, 200}, {}, {-32000, 5, 300, 200}},

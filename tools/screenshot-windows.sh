@@ -8,7 +8,18 @@
 # and "MS Shell Dlg 2" are IPA Gothic, so that Japanese text has a font.
 #
 #   tools/screenshot-windows.sh DIR [PROGRAM]   (PROGRAM defaults to build-windows/bin/kestrel.exe)
+#   tools/screenshot-windows.sh --first-start DIR [PROGRAM]
+#
+# --first-start: a first start instead, with no settings file and no file
+# argument (the sample beside the program stands in, as in the zip), saved as
+# first-start-1.png and first-start-2.png with each start-up message over the window.
 set -euo pipefail
+
+first_start=
+if [ "${1:-}" = "--first-start" ]; then
+  first_start=1
+  shift
+fi
 
 if [ "$#" -lt 1 ]; then
   echo "usage: tools/screenshot-windows.sh DIR [PROGRAM]" >&2
@@ -45,20 +56,31 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The settings file lives beside the program, so the program runs from a copy.
 cp "$program" "$work/kestrel.exe"
-# Information messages already read; one player with attack 200 and defense 150.
-printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
-  >"$work/kestrel.ini"
-
 shots=(main-skills main-location main-trivia main-damage damage-typed menu-window answer-copied dialog-user dialog-config dialog-answer)
+first_folder=
+argument=$root/resources/sample-monsters.csv
+if [ -n "$first_start" ]; then
+  cp "$root/resources/sample-monsters.csv" "$work/"
+  shots=(first-start-1 first-start-2)
+  first_folder=$out
+  argument=
+else
+  # Information messages already read; one player with attack 200 and defense 150.
+  printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
+    >"$work/kestrel.ini"
+fi
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png" "$out/$shot.bmp"; done
 
 # Wine's Z: drive is the root of the file system. (winepath would start wine
 # before there is a display, and the windows would then have none.)
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 wineserver -w
-KESTREL_SCREENSHOT=$(windows_path "$out") timeout 180 \
+shot_folder=$out
+[ -n "$first_start" ] && shot_folder=$work
+KESTREL_SCREENSHOT_FIRST=${first_folder:+$(windows_path "$first_folder")} \
+KESTREL_SCREENSHOT=$(windows_path "$shot_folder") timeout 180 \
   xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
-  wine "$work/kestrel.exe" "$(windows_path "$root/resources/sample-monsters.csv")" || true
+  wine "$work/kestrel.exe" ${argument:+"$(windows_path "$argument")"} || true
 
 # The program writes BMP files; they become PNG here.
 python3 - "$out" "${shots[@]}" <<'EOF'

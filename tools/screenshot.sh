@@ -8,7 +8,18 @@
 # sample monsters and a fresh settings file in a temporary folder.
 #
 #   tools/screenshot.sh DIR [PROGRAM]     (PROGRAM defaults to build/bin/kestrel)
+#   tools/screenshot.sh --first-start DIR [PROGRAM]
+#
+# --first-start: a first start instead, with no settings file and no file
+# argument (the sample installed beside the program stands in), saved as
+# first-start-1.png, first-start-2.png, … with each start-up message over the window.
 set -euo pipefail
+
+first_start=
+if [ "${1:-}" = "--first-start" ]; then
+  first_start=1
+  shift
+fi
 
 if [ "$#" -lt 1 ]; then
   echo "usage: tools/screenshot.sh DIR [PROGRAM]" >&2
@@ -25,6 +36,17 @@ out=$(cd "$1" && pwd)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+if [ -n "$first_start" ]; then
+  # Installed as cmake --install lays it out: bin/ and share/kestrel/ side by side.
+  mkdir -p "$work/bin" "$work/share/kestrel"
+  cp "$program" "$work/bin/kestrel"
+  cp "$root/resources/sample-monsters.csv" "$work/share/kestrel/"
+  rm -f "$out"/first-start-*.png
+  KESTREL_SCREENSHOT_FIRST="$out" KESTREL_SCREENSHOT="$work/shots" timeout 120 \
+    xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" "$work/bin/kestrel"
+  ls "$out"/first-start-*.png
+  exit 0
+fi
 # The settings file lives beside the program, so the program runs from a copy.
 cp "$program" "$work/kestrel"
 # Information messages already read; one player with attack 200 and defense 150.

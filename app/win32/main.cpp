@@ -31,7 +31,9 @@ int main(int argc, char** argv)
     // Numbers are written with '.' whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
     kestrel::ui::win32::MainWindowOptions options;
-    options.settingsPath = kestrel::settingsFilePath(kestrel::executablePath());
+    const std::string executable = kestrel::executablePath();
+    options.settingsPath = kestrel::settingsFilePath(executable);
+    options.sampleFile = kestrel::sampleDefinitionFile(executable);
     // A file named relative to the folder the program was started in.
     if (!arguments.file.empty()) {
         std::error_code error;

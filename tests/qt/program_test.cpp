@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <string>
 #include <sys/wait.h>
@@ -53,6 +54,18 @@ TEST(Program, HelpAndVersionPrintAndEndWhileOptionsAreNeverFiles)
         const ProgramRun run = runProgram(arguments);
         EXPECT_NE(run.status, 0) << arguments;
         EXPECT_TRUE(run.out.empty()) << arguments;
+    }
+}
+
+TEST(Program, AWrongArgumentIsToldWithoutAWindowSystem)
+{
+    // No display at all: the argument is read before Qt would give up on one.
+    for (const char* arguments : {"--bogus", "-style fusion --bogus", "-platform xcb a.csv b.csv"}) {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                    std::string(KESTREL_BINARY_DIR) + "/bin/kestrel " + arguments +
+                                    " >/dev/null 2>&1 </dev/null";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << arguments << ": " << status;
     }
 }
 

@@ -71,6 +71,32 @@ void press(HWND focus, UINT key, std::initializer_list<UINT> held = {})
     SetKeyboardState(none);
 }
 
+// What the window looked like while each message box was open; each is
+// answered with OK by a timer.
+struct SeenUnderMessage {
+    bool windowShown;
+    std::wstring debugLabel, angerButton;
+};
+std::vector<SeenUnderMessage> seenUnderMessages;
+HWND watchedFrame = nullptr;
+Win32Controls* watchedControls = nullptr;
+
+void CALLBACK answerMessage(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = GetActiveWindow();
+    wchar_t name[16] = {};
+    if (box == nullptr || box == watchedFrame || GetClassNameW(box, name, 16) == 0 || std::wstring(name) != L"#32770")
+        return;
+    auto textOf = [](HWND window) {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        return std::wstring(text);
+    };
+    seenUnderMessages.push_back({IsWindowVisible(watchedFrame) != FALSE, textOf(watchedControls->handle(1009)),
+                                 textOf(watchedControls->handle(1014))});
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 struct Program : ::testing::Test {
     testing::TempDir dir;
     std::string settings = dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=4\r\n");
@@ -107,7 +133,21 @@ TEST_F(Program, ADroppedCsvFileOpensByItsUnicodeNameAndOtherFilesAreIgnored)
     SendMessageW(frame.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({text, csv})), 0);
     pump();
     EXPECT_EQ(frame.controls().text(id::kPath), sjis("モンスター一覧.CSV"));
-    EXPECT_GT(rows(), 10u);
+    const std::size_t loaded = rows();
+    EXPECT_GT(loaded, 10u);
+
+    // A dropped file that is no definition file changes nothing but its message.
+    const std::wstring zip = wideFromUtf8(dir.write("archive.csv", std::string("PK\3\4\0\0", 6)));
+    watchedFrame = frame.window();
+    watchedControls = &frame.controls();
+    seenUnderMessages.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, answerMessage);
+    SendMessageW(frame.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({zip})), 0);
+    pump();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(seenUnderMessages.size(), 1u);
+    EXPECT_EQ(frame.controls().text(id::kPath), sjis("モンスター一覧.CSV"));
+    EXPECT_EQ(rows(), loaded);
 }
 
 TEST_F(Program, ShortcutKeysClickAndEscapeEndsTheProgram)
@@ -143,12 +183,18 @@ TEST_F(Program, TheWindowGoesWhereItWasAndNeverOffTheScreens)
 {
     const std::optional<WindowRect> now = frame.controls().windowRect();
     ASSERT_TRUE(now.has_value());
-    const WindowRect moved{now->x + 13, now->y + 9, now->width, now->height};
+    // A size within the screen (the window keeps its least size whatever it is asked).
+    const WindowRect moved{now->x + 13, now->y + 9, 400, 300};
     frame.controls().setWindowRect(moved);
     const std::optional<WindowRect> there = frame.controls().windowRect();
     ASSERT_TRUE(there.has_value());
-    EXPECT_EQ(there->x, moved.x);  // its size may be cut to the screen's
+    EXPECT_EQ(there->x, moved.x);
     EXPECT_EQ(there->y, moved.y);
+    // One larger than the screen fills it from its top left corner.
+    frame.controls().setWindowRect({300, 200, 9000, 9000});
+    const std::optional<WindowRect> filled = frame.controls().windowRect();
+    ASSERT_TRUE(filled.has_value());
+    EXPECT_EQ(std::pair(filled->x, filled->y), std::pair(0, 0));
     frame.controls().setWindowRect({-5000, -5000, now->width, now->height});
     const std::optional<WindowRect> back = frame.controls().windowRect();
     ASSERT_TRUE(back.has_value());
@@ -177,6 +223,34 @@ TEST_F(Program, TheHintPanelComesAndGoesFromTheWindowMenu)
     pump();
     EXPECT_TRUE(IsWindowVisible(advice));
     EXPECT_EQ(width(list), narrow);
+}
+
+// The first start's messages open over the finished window, on screen already.
+TEST(FirstStart, MessagesOpenOverTheFinishedWindowOnScreen)
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    testing::TempDir dir;
+    MainFrame frame;
+    {
+        CKestrelDlg dialog(frame.controls(),
+                           dir.write("kestrel.ini", "[SETTING]\r\nMONSTERFILE=" + testing::sampleFilePath() + "\r\n"));
+        frame.attach(&dialog);
+        frame.controls().setWindowShownBeforeModals(true);
+        watchedFrame = frame.window();
+        watchedControls = &frame.controls();
+        seenUnderMessages.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, answerMessage);
+        dialog.OnInitDialog();
+        KillTimer(nullptr, timer);
+        frame.attach(nullptr);
+    }
+    ASSERT_EQ(seenUnderMessages.size(), 2u);
+    for (const SeenUnderMessage& seen : seenUnderMessages) {
+        EXPECT_TRUE(seen.windowShown);
+        EXPECT_EQ(seen.debugLabel, L"");
+        EXPECT_EQ(seen.angerButton, L"不明");
+    }
 }
 
 }  // namespace

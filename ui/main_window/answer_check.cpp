@@ -41,10 +41,10 @@ std::int32_t recordNamed(const Catalogue& catalogue, const std::string& text)
 // go into every line the log gets.
 void CKestrelDlg::describeLoadedFile()
 {
-    loadedFile_ = {};
+    loadedFileFacts_ = {};
     const bool loaded = loadReport_.opened && catalogue_->monsterCount > 0;
-    if (loaded && !describeDefinitionFile(pathFromUtf8(definitionFilePath()), loadedFile_))
-        loadedFile_ = {};
+    if (loaded && !describeDefinitionFile(pathFromUtf8(loadedFile_), loadedFileFacts_))
+        loadedFileFacts_ = {};
     if (controls_.enabled(id::kAnswerCheck) != loaded)
         controls_.setEnabled(id::kAnswerCheck, loaded);
 }
@@ -73,7 +73,7 @@ std::string CKestrelDlg::answerNameToOffer()
 
 QuizLogContext CKestrelDlg::quizLogContext() const
 {
-    QuizLogContext context = loadedFile_;
+    QuizLogContext context = loadedFileFacts_;
     if (const PlayerProfile* profile = currentProfile())
         context.profile = *profile;
     auto row = [this](int low, int high) { return TypedDamageRow{controls_.text(low), controls_.text(high)}; };
@@ -131,7 +131,7 @@ void CKestrelDlg::onQuizLogReport()
                              MessageIcon::Error);
         return;
     }
-    const QuizLogSummary summary = summariseQuizLog(log, *catalogue_, loadedFile_.definitionDigest);
+    const QuizLogSummary summary = summariseQuizLog(log, *catalogue_, loadedFileFacts_.definitionDigest);
     controls_.showReport(caption, quizLogReportText(summary, logName));
 }
 

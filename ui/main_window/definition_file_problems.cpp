@@ -7,6 +7,7 @@
 
 #include "catalogue/definition_check.h"
 #include "platform/file_names.h"
+#include "ui/texts/definition_report.h"
 #include "ui/texts/texts.h"
 
 #include <string>
@@ -15,15 +16,6 @@ namespace kestrel::ui {
 
 void CKestrelDlg::tellDefinitionFileProblems()
 {
-    if (isGarbage(loadReport_)) {
-        clearCatalogue(*catalogue_);
-        controls_.messageBox(sjis("このファイルは定義ファイルとして読めません。テキストでないか、"
-                                  "見出しにも各行にも定義ファイルの形が見当たりません。\n\n") +
-                                 settingsPathOf(definitionFilePath()) +
-                                 sjis("\n\n「Refer...」で定義ファイルを選んでください。"),
-                             "", MessageButtons::Ok, MessageIcon::Error);
-        return;
-    }
     const LoadWarning* first = firstWarning(loadReport_);
     if (first == nullptr) {
         if (definitionNoticeShown_)
@@ -34,10 +26,10 @@ void CKestrelDlg::tellDefinitionFileProblems()
     const int lines = linesOutsideLayout(loadReport_);
     std::string text;
     if (lines > 0)
-        text = sjis("定義ファイルの ") + std::to_string(lines) + sjis(" 行が形から外れています。最初は ") +
-               std::to_string(first->line) + sjis(" 行目: ") + first->what;
+        text = sjis("定義ファイルの ") + std::to_string(lines) + sjis(" 行が形式に合っていません。最初は ") +
+               std::to_string(first->line) + sjis(" 行目: ") + warningText(*first);
     else
-        text = sjis("定義ファイルに注意点があります: ") + first->what;
+        text = sjis("定義ファイルに注意点があります: ") + warningText(*first);
     singleOnNoticeLine_ = false;
     controls_.showNotice(text + sjis("（一覧: ヘルプ → 定義ファイルの確認）"));
     definitionNoticeShown_ = true;
@@ -51,10 +43,7 @@ void CKestrelDlg::onCheckDefinitionFile()
                              MessageButtons::Ok, MessageIcon::Information);
         return;
     }
-    std::string text;
-    for (const std::string& line :
-         checkReportLines(settingsPathOf(definitionFilePath()), loadReport_, catalogue_->monsterCount))
-        text += line + "\n";
+    std::string text = definitionReportText(settingsPathOf(loadedFile_), loadReport_, catalogue_->monsterCount);
     if (isGarbage(loadReport_))
         text += sjis("定義ファイルの形ではないため読み込んでいません。\n");
     controls_.showReport(caption, text);

@@ -11,6 +11,7 @@
 #include "engine/text_search.h"
 #include "platform/cp932.h"
 #include "platform/file_names.h"
+#include "settings/settings_merge.h"
 #include "ui/hints/hint_panel.h"
 #include "ui/keyboard/shortcuts.h"
 #include "ui/list/damage_picture.h"
@@ -62,16 +63,13 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
     setTitle();
     resetObservations();
     settings_ = loadSettings(settingsPath_);
+    savedSettings_ = settings_;
     restoreWindowPlace();
     // Before anything is saved: saving writes these back from the state.
     state_.currentClass = settings_.currentClass;
     state_.currentUser = settings_.currentUser;
     state_.listLayout = settings_.listLayout;
-    if (!definitionFile.empty()) {
-        rememberDefinitionFile(definitionFile);
-        saveSettings();
-    }
-    loadDefinitionFile();
+    loadFirstDefinitionFile(definitionFile);
     computeExpectedDamage();
     setTitle();
     showPathLabel();
@@ -90,9 +88,6 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
         controls_.setChecked(radio, false);
     controls_.setChecked(id::kLayoutRadios[effectiveLayout(state_.listLayout)], true);
 
-    showInformation(0);
-    showInformation(1);
-    showInformation(2);
     controls_.setText(id::kUserNo, std::to_string(state_.currentUser + 1));
 
     applySort();
@@ -108,21 +103,20 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
         controls_.setText(id, "");
     controls_.showHintPanel(settings_.showHints);
     controls_.setTopmost(settings_.topmost);
+    showFirstStartMessages();
 }
 
-void CKestrelDlg::openDefinitionFile(const std::string& path)
+// The one-time messages open over the finished window, never over its template:
+// a window system shows the window at the first of them. An answer that changes
+// the tolerances shows the candidates they leave.
+void CKestrelDlg::showFirstStartMessages()
 {
-    rememberDefinitionFile(path);
-    showPathLabel();
-    saveSettings();
-    loadDefinitionFile();
-    computeExpectedDamage();
-    applySortForLaterRefresh();
-    resetObservations();
-    updateObservationLabels();
-    state_.refreshSuppressed = 0;
-    updateUserLabels();
-    refresh();
+    const Tolerances before = settings_.config.tolerances;
+    showInformation(0);
+    showInformation(1);
+    showInformation(2);
+    if (!(settings_.config.tolerances == before))
+        refresh();
 }
 
 void CKestrelDlg::onAboutCommand() { controls_.showAbout(aboutCaption(), aboutLines()); }
@@ -225,7 +219,11 @@ void CKestrelDlg::saveSettings()
     settings_.currentUser = state_.currentUser;
     settings_.listLayout = state_.listLayout;
     rememberColumnWidths();
-    if (kestrel::saveSettings(settings_, settingsPath_) || saveFailureShown_)
+    if (saveOwnChanges(savedSettings_, settings_, settingsPath_)) {
+        savedSettings_ = settings_;
+        return;
+    }
+    if (saveFailureShown_)
         return;
     saveFailureShown_ = true;
     singleOnNoticeLine_ = false;
@@ -297,15 +295,6 @@ void CKestrelDlg::resetObservations()
     focusPrimaryInput();
 }
 
-void CKestrelDlg::loadDefinitionFile()
-{
-    loadReport_ = loadMonsterFile(*catalogue_, definitionFilePath(), [this](const LoaderMessage& message) {
-        controls_.messageBox(message.text, message.caption, MessageButtons::Ok, message.icon);
-    });
-    tellDefinitionFileProblems();
-    describeLoadedFile();
-}
-
 void CKestrelDlg::computeExpectedDamage()
 {
     const PlayerProfile* profile = currentProfile();
@@ -369,33 +358,6 @@ void CKestrelDlg::updateUserLabels()
     const bool weightSet = profile->WEIGHT <= 1000;
     controls_.setEnabled(id::kPushBox, weightSet);
     controls_.setEnabled(id::kPushButton, weightSet);
-}
-
-void CKestrelDlg::showPathLabel()
-{
-    // A path that code page 932 cannot hold is shown as near as it can.
-    const std::string path =
-        settings_.monsterFileUtf8.empty() ? settings_.monsterFilePath : settingsPathOf(settings_.monsterFileUtf8);
-    controls_.setText(id::kPath, path.empty() ? sjis("設定してください →") : std::string(fileNameOf(path)));
-}
-
-// A path that survives the trip through code page 932 goes into MONSTERFILE as
-// it always did; any other is kept whole in UTF-8 beside it, so the next start
-// still finds the file, and MONSTERFILE keeps the last path it could hold.
-void CKestrelDlg::rememberDefinitionFile(const std::string& path)
-{
-    const std::string held = settingsPathOf(path);
-    if (fileSystemPath(held) == path || !isValidUtf8(path)) {
-        settings_.monsterFilePath = held;
-        settings_.monsterFileUtf8.clear();
-    } else {
-        settings_.monsterFileUtf8 = path;
-    }
-}
-
-std::string CKestrelDlg::definitionFilePath() const
-{
-    return settings_.monsterFileUtf8.empty() ? fileSystemPath(settings_.monsterFilePath) : settings_.monsterFileUtf8;
 }
 
 void CKestrelDlg::setTitle() { controls_.setTitle(windowTitle(settings_.debugLevel)); }

@@ -38,8 +38,14 @@ public:
     // The same with a definition file given when the program starts: it is
     // remembered as if chosen with Refer and is the only file loaded.
     void OnInitDialog(const std::string& definitionFile);
-    // A definition file given when the program starts, as if chosen with Refer.
+    // A definition file chosen with Refer, dropped or given while the program
+    // runs. A file that cannot be read or is no definition file changes
+    // nothing: its message is all the player sees.
     void openDefinitionFile(const std::string& path);
+    // The definition file loaded while none is chosen, or when the chosen one
+    // cannot be read at start (the sample the program brings); called before
+    // OnInitDialog. It is never remembered as the chosen file.
+    void setFallbackDefinitionFile(std::string path);
     // The About item of the window menu.
     void onAboutCommand();
     // Help → 定義ファイルの確認: every line of the loaded file outside its layout.
@@ -102,7 +108,13 @@ private:
     void restoreWindowPlace();
     void rememberWindowPlace();
     void resetObservations();
-    void loadDefinitionFile();
+    // Definition files (definition_file.cpp).
+    void loadFirstDefinitionFile(const std::string& argument);
+    bool loadChosenDefinitionFile();
+    // The file at path read into a table of its own; nullptr (after its
+    // message) when it cannot be read or is no definition file.
+    std::unique_ptr<Catalogue> readDefinitionFile(const std::string& path, LoadReport& report);
+    void takeDefinitionFile(std::unique_ptr<Catalogue> table, const LoadReport& report, const std::string& path);
     void tellDefinitionFileProblems();
     void computeExpectedDamage();
     void applySort();
@@ -164,6 +176,7 @@ private:
 
     // One-time information messages (information.cpp).
     void showInformation(int message);
+    void showFirstStartMessages();
 
     // The user settings and Config dialogs (dialogs.cpp).
     void onChangeUser();
@@ -180,10 +193,18 @@ private:
     // What the last load of the definition file found.
     LoadReport loadReport_;
     // The loaded file's name, size and digest, as the quiz log records them.
-    QuizLogContext loadedFile_;
+    QuizLogContext loadedFileFacts_;
     std::filesystem::path quizLogFile_;
+    // The file the table was read from (or last tried at start), and the
+    // program's own sample used while none is chosen.
+    std::string loadedFile_;
+    std::string fallbackFile_;
     bool definitionNoticeShown_ = false;
     Settings settings_;
+    // The settings as this window last read or wrote them: a save writes back
+    // only what differs from them, and leaves what another copy of the program
+    // saved meanwhile.
+    Settings savedSettings_;
     ObservationState state_;
     // The damage edits' last values without operator characters: 1090, 1118,
     // 1096, 1133, 1134, 1153, 1155, 1156.

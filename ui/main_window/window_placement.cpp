@@ -21,10 +21,18 @@ bool topEdgeReachable(const WindowRect& w, const WindowRect& screen)
            overlap(w.x, w.width, screen.x, screen.width) >= grip;
 }
 
+// A side larger than the screen's is cut to it, and the window then fills
+// the screen that way rather than hang over its edge.
 WindowRect cutTo(WindowRect w, const WindowRect& screen)
 {
-    w.width = std::min(w.width, screen.width);
-    w.height = std::min(w.height, screen.height);
+    if (w.width > screen.width) {
+        w.width = screen.width;
+        w.x = screen.x;
+    }
+    if (w.height > screen.height) {
+        w.height = screen.height;
+        w.y = screen.y;
+    }
     return w;
 }
 

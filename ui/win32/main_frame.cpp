@@ -35,7 +35,12 @@ int runMainWindow(const MainWindowOptions& options)
     int status = 0;
     {
         CKestrelDlg dialog(frame.controls(), options.settingsPath);
+        dialog.setFallbackDefinitionFile(options.sampleFile);
         frame.attach(&dialog);
+        // The start-up messages open over the window, never before it.
+        frame.controls().setWindowShownBeforeModals(true);
+        if (const std::wstring folder = environment(L"KESTREL_SCREENSHOT_FIRST"); !folder.empty())
+            shootFirstStartMessages(frame.window(), utf8FromWide(folder));
         // A file argument is the only definition file loaded at start.
         dialog.OnInitDialog(options.definitionFile);
         frame.controls().flush();

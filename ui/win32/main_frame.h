@@ -11,6 +11,7 @@ namespace kestrel::ui::win32 {
 struct MainWindowOptions {
     std::string settingsPath;    // the settings file (UTF-8 path)
     std::string definitionFile;  // opened once the window is up when not empty (UTF-8 path)
+    std::string sampleFile;      // opened while no definition file is chosen (UTF-8 path)
 };
 
 // A message for the user when there is no window (a program without a

@@ -203,6 +203,29 @@ void shoot()
 
 }  // namespace
 
+void shootFirstStartMessages(HWND window, const std::string& folder)
+{
+    static HWND watched = nullptr;
+    static std::wstring into;
+    static int shots = 0;
+    watched = window;
+    into = wideFromUtf8(folder);
+    SetTimer(nullptr, 0, kSettleMs, [](HWND, UINT, UINT_PTR, DWORD) {
+        static HWND lastBox = nullptr;
+        HWND box = modalWindow();
+        if (box == nullptr || box == watched || box == lastBox)
+            return;
+        lastBox = box;
+        settle();
+        RECT frame{}, message{}, both{};
+        GetWindowRect(watched, &frame);
+        GetWindowRect(box, &message);
+        UnionRect(&both, &frame, &message);
+        saveArea(both, into + L"\\first-start-" + std::to_wstring(++shots) + L".bmp");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+}
+
 void takeScreenshotsLater(Win32Controls& controls, const std::string& folder)
 {
     shooting.controls = &controls;

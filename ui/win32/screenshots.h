@@ -15,4 +15,8 @@ namespace kestrel::ui::win32 {
 // dialog-user.bmp and dialog-config.bmp in folder (a UTF-8 path).
 void takeScreenshotsLater(Win32Controls& controls, const std::string& folder);
 
+// Saves each start-up message with window under it as first-start-N.bmp in
+// folder (a UTF-8 path), then answers it with OK.
+void shootFirstStartMessages(HWND window, const std::string& folder);
+
 }  // namespace kestrel::ui::win32

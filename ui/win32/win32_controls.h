@@ -124,6 +124,9 @@ public:
     void setFont(HFONT font);
     // Screen dots per inch, for the list's column widths (given at 96).
     void setDpi(int dpi);
+    // Whether a message box or dialog shows the window it opens over first (the
+    // program's start-up messages open over its finished window).
+    void setWindowShownBeforeModals(bool shown) { showBeforeModal_ = shown; }
     // Runs after a button's own handler (and the flush after it) when set.
     void setAfterClick(std::function<void(int)> afterClick) { afterClick_ = std::move(afterClick); }
     // Rows a list holds (for the window's own use; not yet shown while an
@@ -144,6 +147,9 @@ private:
     LRESULT drawPictures(const Control& control, NMLVCUSTOMDRAW& draw) const;
     void uncheckGroup(int group, int except);
     void endPendingUpdates();
+    // Before a modal window: the lists' updates end, and the window is shown
+    // when it should be.
+    void prepareModal();
     bool pending() const;
     void flushLater();
     HWND owner() const;
@@ -165,6 +171,7 @@ private:
     bool ownsHost_ = false;
     std::vector<HWND> decorations_;
     bool hintPanelShown_ = true;
+    bool showBeforeModal_ = false;
     std::function<void()> onHintPanel_;
     bool topmost_ = false;
     std::function<void()> onTopmost_;

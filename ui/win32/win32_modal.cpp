@@ -71,10 +71,20 @@ void placeOver(HWND window, HWND owner, SIZE client)
 
 }  // namespace
 
+void Win32Controls::prepareModal()
+{
+    endPendingUpdates();
+    HWND root = owner();
+    if (showBeforeModal_ && root != nullptr && !IsWindowVisible(root)) {
+        ShowWindow(root, SW_SHOWNORMAL);
+        UpdateWindow(root);
+    }
+}
+
 MessageAnswer Win32Controls::messageBox(std::string_view text, std::string_view caption, MessageButtons buttons,
                                         MessageIcon icon)
 {
-    endPendingUpdates();
+    prepareModal();
     HWND root = owner();
     const std::wstring title = caption.empty() ? titleOf(root) : wideFromCp932(caption);
     const UINT type = (buttons == MessageButtons::Ok ? MB_OK : MB_YESNOCANCEL) | iconOf(icon) | MB_APPLMODAL;
@@ -89,7 +99,7 @@ MessageAnswer Win32Controls::messageBox(std::string_view text, std::string_view 
 std::optional<std::string> Win32Controls::chooseFile(std::string_view filterDescription, std::string_view pattern,
                                                      const std::string& initialPath)
 {
-    endPendingUpdates();
+    prepareModal();
     // "description\0pattern\0\0"
     std::wstring filter = wideFromCp932(filterDescription);
     filter.push_back(L'\0');
@@ -131,7 +141,7 @@ std::optional<std::string> Win32Controls::chooseFile(std::string_view filterDesc
 
 bool Win32Controls::runModal(std::string_view caption, DialogLogic& dialog)
 {
-    endPendingUpdates();
+    prepareModal();
     HWND root = owner();
     DialogWindow box(root);
     SetWindowTextW(box.window(), wideFromCp932(caption).c_str());
@@ -170,7 +180,7 @@ bool Win32Controls::runModal(std::string_view caption, DialogLogic& dialog)
 
 void Win32Controls::showAbout(std::string_view caption, const std::vector<std::string>& lines)
 {
-    endPendingUpdates();
+    prepareModal();
     std::wstring text;
     for (const std::string& line : lines) {
         if (!text.empty())
@@ -198,7 +208,7 @@ namespace kestrel::ui::win32 {
 // A long text in a read-only field that scrolls, with an OK button.
 void Win32Controls::showReport(std::string_view caption, std::string_view text)
 {
-    endPendingUpdates();
+    prepareModal();
     HWND root = owner();
     DialogWindow box(root);
     SetWindowTextW(box.window(), wideFromCp932(caption).c_str());
