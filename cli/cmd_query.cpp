@@ -99,6 +99,8 @@ int runQuery(const Args& args)
     ObservationState& state = q.state;
     q.inputs.ORBUMLV = q.orb;
     q.inputs.WEIGHT = q.weight;
+    q.inputs.ATACK = q.attack;
+    q.inputs.DEFENSE = q.defense;
 
     auto catalogue = std::make_unique<Catalogue>();
     if (!loadDefinitionFile(*catalogue, q.file).opened)

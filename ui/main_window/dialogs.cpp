@@ -17,6 +17,7 @@ void CKestrelDlg::onChangeUser()
         dialog.index = state_.currentUser;
         dialog.profile = selected;
         if (controls_.runModal(dialog.caption(), dialog)) {
+            const bool attackWasUnset = attackUnset(selected);
             selected = dialog.profile;
             updateUserLabels();
             saveSettings();
@@ -24,6 +25,9 @@ void CKestrelDlg::onChangeUser()
             computeExpectedDamage();
             rangesFromEdits();
             refresh();
+            // The skill rows typed while the attack was unset are judged now.
+            if (attackWasUnset && !attackUnset(selected))
+                judgeFamilyAndFloating();
         }
     }
     focusPrimaryInput();

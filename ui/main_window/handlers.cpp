@@ -9,6 +9,7 @@
 #include "ui/hints/hint_panel.h"
 #include "ui/list/list_header.h"
 #include "ui/list/list_view.h"
+#include "ui/main_window/number_edits.h"
 #include "ui/ids.h"
 
 #include <algorithm>
@@ -32,6 +33,14 @@ bool isOneOf(int id, std::initializer_list<int> ids) { return std::find(ids.begi
 
 void CKestrelDlg::onTextChanged(int id)
 {
+    if (isOneOf(id, {id::kDealtLow, id::kDealtHigh, id::kTakenLow, id::kTakenHigh, id::kSpecialLow, id::kSpecialHigh,
+                     id::kMoonsaultLow, id::kMoonsaultHigh, id::kHpAtLeastEdit, id::kHpAtMostEdit, id::kMpAtLeastEdit,
+                     id::kMpAtMostEdit, id::kUserNo})) {
+        // The edit's own text rewritten runs this handler again, on the ASCII form.
+        const std::string text = controls_.text(id);
+        if (std::string ascii = numberEditText(text); ascii != text)
+            return controls_.setText(id, ascii);
+    }
     if (id == id::kUserNo)
         onUserNoChanged();
     else if (id == id::kSearchEdit)

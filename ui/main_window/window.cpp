@@ -160,6 +160,8 @@ FilterInputs CKestrelDlg::filterInputs() const
     const PlayerProfile* profile = currentProfile();
     in.ORBUMLV = profile ? profile->ORBUMLV : 0;
     in.WEIGHT = profile ? profile->WEIGHT : 0;
+    in.ATACK = profile ? profile->ATACK : 0;
+    in.DEFENSE = profile ? profile->DEFENSE : 0;
     return in;
 }
 

@@ -118,6 +118,7 @@ private:
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
     void forgetRange(bool received);
+    void tellDamageUnusedWhileUnset(MeasuredRow row);
     void writePairedEdit(int edit, const std::string& text);
     void rangesFromEdits();
 
@@ -150,6 +151,8 @@ private:
     // 1096, 1133, 1134, 1153, 1155, 1156.
     std::array<std::string, 8> damageTexts_;
     bool saveFailureShown_ = false;
+    // The notice that a damage narrows nothing while the profile is unset has been shown.
+    bool unsetDamageTold_ = false;
     // The layout whose columns the list shows; -1 before the first.
     std::int32_t shownLayout_ = -1;
     // While above 0, a refresh leaves the list and the hint panel to the refresh
