@@ -14,7 +14,7 @@ struct Shape {
 };
 
 // Every command, by the words that name it, with its fixed arguments.
-constexpr std::array<Shape, 28> kShapes = {{
+constexpr std::array<Shape, 30> kShapes = {{
     {"ini", 2},
     {"monsters", 0},
     {"answer", 0},
@@ -43,6 +43,8 @@ constexpr std::array<Shape, 28> kShapes = {{
     {"expect tooltip", 1},
     {"expect notice", 0},
     {"header", 0},
+    {"focus", 0},
+    {"shortcut", 0},
 }};
 
 const Shape* findShape(std::string_view name)

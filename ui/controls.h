@@ -63,6 +63,11 @@ public:
     virtual void onTextChanged(int id) = 0;                      // an edit's text changed (typed or set)
     virtual void onClicked(int id) = 0;                          // a button, check box, radio or clickable static
     virtual void onHeaderClicked(int /*id*/, int /*column*/) {}  // a list's column header
+    // An edit took the keyboard focus, from the user (a click, Tab, typing) or
+    // from setFocus; reported when the focus arrives, not again while it stays.
+    virtual void onFocused(int /*id*/) {}
+    // A key of the shortcut table that has no control of its own to click.
+    virtual void onCommand(int /*id*/) {}
 };
 
 class Controls;

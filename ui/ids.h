@@ -76,4 +76,7 @@ inline constexpr std::array<int, 7> kSortRadios = {1125, 1177, 1123, 1127, 1122,
 // Layout radios by layout 0..3.
 inline constexpr std::array<int, 4> kLayoutRadios = {1161, 1179, 1180, 1150};
 
+// Commands of the shortcut table that have no control of their own.
+inline constexpr int kUndoReset = 3200;  // brings back what RESET or the まめ layout cleared
+
 }  // namespace kestrel::ui::id

@@ -62,12 +62,15 @@ public:
     void showReport(std::string_view caption, std::string_view text) override;
 
     // User actions; each returns false when the control does not exist, is
-    // disabled or is of a kind that does not take the action.
+    // disabled or is of a kind that does not take the action. Typing puts the
+    // keyboard focus in the edit first, as only the edit that has it takes keys.
     bool type(int id, std::string_view text);  // replaces an edit's whole text
     bool key(int id, char c);                  // appends one character to an edit
+    bool focusByUser(int id);                  // Tab or a click into the control
     bool click(int id);
     bool clickHeader(int id, int column);              // a column header of a list
     bool resizeColumn(int id, int column, int width);  // drags a column's edge
+    void command(int id);                              // a shortcut key without a control
 
     // Runs a focus request posted outside any user action (during start-up, say)
     // now, as the window system does once the call that posted it is over.

@@ -33,10 +33,13 @@ struct ControlDriver<ui::QtControls> {
         for (int id : {10, 11, 12, 20, 21, 30, 31, 32, 40})
             c.widget(id)->resize(c.widget(id)->sizeHint());  // in place of a layout
         c.show();
+        c.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&c));
     }
     static void click(C& c, int id) { QTest::mouseClick(c.widget(id), Qt::LeftButton); }
     static void key(C& c, int id, char ch)
     {
+        c.widget(id)->setFocus(Qt::MouseFocusReason);  // as a click into it: nothing selected
         if (ch == '+')
             QTest::keyClick(c.widget(id), Qt::Key_Plus, Qt::KeypadModifier);
         else

@@ -8,8 +8,10 @@
 // The keys never type anything into an edit: Alt+digit for the observation
 // buttons, Alt+letter for the confirm row and Alt+Shift+letter for the exclude
 // row (the letters Q..P, A..F in the row's order, as the keys lie on the
-// keyboard), Ctrl+digit for the layouts and Ctrl+R for RESET. No Ctrl+letter an
-// edit uses itself (select all, copy, undo, line editing) is taken.
+// keyboard), Ctrl+digit for the layouts, Ctrl+R for RESET and Ctrl+Shift+Z to
+// bring back what a reset cleared (a command with no control). No Ctrl+letter
+// an edit uses itself (select all, copy, undo, line editing) is taken; the
+// window systems keep the table's keys from the edits.
 
 #include "ui/controls.h"
 
@@ -19,7 +21,7 @@
 namespace kestrel::ui {
 
 struct Shortcut {
-    int id;            // the control the key clicks
+    int id;            // the control the key clicks, or the command it runs (ui/ids.h)
     std::string keys;  // "Alt+Shift+Q": modifiers Ctrl, Alt, Shift, then one key, joined by "+"
     std::string what;  // code page 932: what the click does
 };

@@ -107,6 +107,7 @@ void CKestrelDlg::OnInitDialog(const std::string& definitionFile)
 
 void CKestrelDlg::openDefinitionFile(const std::string& path)
 {
+    dropResetUndo();  // another table: what was cleared is of the last one
     rememberDefinitionFile(path);
     showPathLabel();
     saveSettings();
@@ -375,7 +376,13 @@ void CKestrelDlg::setTitle() { controls_.setTitle(windowTitle(settings_.debugLev
 
 int CKestrelDlg::primaryInput() const { return state_.listLayout == 2 ? id::kSearchEdit : id::kDealtLow; }
 
-void CKestrelDlg::focusPrimaryInput() { controls_.setFocus(primaryInput()); }
+void CKestrelDlg::focusPrimaryInput()
+{
+    lastEdit_ = primaryInput();
+    controls_.setFocus(lastEdit_);
+}
+
+void CKestrelDlg::returnFocus() { controls_.setFocus(lastEdit_ != 0 ? lastEdit_ : primaryInput()); }
 
 const PlayerProfile* CKestrelDlg::currentProfile() const
 {

@@ -18,6 +18,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kestrel::ui {
 
@@ -51,6 +53,9 @@ public:
     void onClicked(int id) override;
     // A click on a column header sorts as the matching sort radio does.
     void onHeaderClicked(int id, int column) override;
+    // The edit that has the keyboard, where a click's handler gives it back.
+    void onFocused(int id) override;
+    void onCommand(int id) override;
 
     // For tests and the scenario runner.
     const ObservationState& state() const { return state_; }
@@ -90,7 +95,11 @@ private:
     std::string definitionFilePath() const;
     void setTitle();
     int primaryInput() const;
+    // Puts the keyboard in the primary input, as at start-up and after RESET.
     void focusPrimaryInput();
+    // Gives the keyboard back to the edit that last had it after a click or a
+    // dialog took it: the primary input while no edit has had it.
+    void returnFocus();
     const PlayerProfile* currentProfile() const;
 
     // Handlers.
@@ -132,6 +141,20 @@ private:
     void applyFamilyExclusion(std::int32_t family);
     void applyFamilyConfirmation(std::int32_t family);
 
+    // Bringing back what a reset cleared (reset_undo.cpp): the texts and check
+    // states on screen and the state and typed values behind them.
+    struct ClearedObservations {
+        std::vector<std::pair<int, std::string>> texts;
+        std::vector<std::pair<int, bool>> checks;
+        ObservationState state;
+        std::array<std::string, 8> damageTexts;
+    };
+    std::unique_ptr<ClearedObservations> observationsOnScreen() const;
+    void offerResetUndo(std::unique_ptr<ClearedObservations> before);
+    void dropResetUndo();
+    void lapseResetUndoOn(int id);
+    void onResetUndo();
+
     // One-time information messages (information.cpp).
     void showInformation(int message);
 
@@ -155,6 +178,12 @@ private:
     bool unsetDamageTold_ = false;
     // The layout whose columns the list shows; -1 before the first.
     std::int32_t shownLayout_ = -1;
+    // What the last RESET or trivia layout cleared while it can be brought back.
+    std::unique_ptr<ClearedObservations> cleared_;
+    // While the edits are written back, their handlers stand aside.
+    bool restoring_ = false;
+    // The edit of this window that has or last had the keyboard; 0 for none yet.
+    int lastEdit_ = 0;
     // While above 0, a refresh leaves the list and the hint panel to the refresh
     // that certainly follows before anything is shown.
     int displayHeld_ = 0;

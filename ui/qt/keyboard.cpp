@@ -5,10 +5,37 @@
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 
 namespace kestrel::ui {
+
+namespace {
+
+// An edit keeps the keys of the shortcut table from itself (Ctrl+Shift+Z is its
+// redo on some desktops), so that they reach the window's shortcuts.
+class TableKeysPassEdits : public QObject {
+public:
+    TableKeysPassEdits(QObject* parent, QList<QKeySequence> keys) : QObject(parent), keys_(std::move(keys)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            if (keys_.contains(pressed))
+                return true;  // left unaccepted: the shortcut runs
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QList<QKeySequence> keys_;
+};
+
+}  // namespace
 
 void installKeyboard(QtControls& controls, QWidget& window)
 {
@@ -19,20 +46,31 @@ void installKeyboard(QtControls& controls, QWidget& window)
             widget && clickKeepsFocus(item) && widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::TabFocus);
 
+    QList<QKeySequence> tableKeys;
     for (const Shortcut& shortcut : mainWindowShortcuts()) {
-        auto* button = qobject_cast<QAbstractButton*>(controls.widget(shortcut.id));
-        if (button == nullptr)
-            continue;
         const QKeySequence keys(QString::fromStdString(shortcut.keys), QKeySequence::PortableText);
         auto* key = new QShortcut(keys, &window);
         key->setObjectName(QStringLiteral("shortcut%1").arg(shortcut.id));
         key->setContext(Qt::WindowShortcut);
-        // As a click: nothing happens while the control is disabled or hidden.
-        QObject::connect(key, &QShortcut::activated, button, [button] {
-            if (button->isEnabled() && button->isVisible())
-                button->click();
-        });
+        tableKeys.push_back(keys);
+        QWidget* widget = controls.widget(shortcut.id);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        if (widget == nullptr) {
+            // A command of the window logic's own.
+            QObject::connect(key, &QShortcut::activated, &controls,
+                             [&controls, id = shortcut.id] { controls.command(id); });
+        } else if (button != nullptr) {
+            // As a click: nothing happens while the control is disabled or hidden.
+            QObject::connect(key, &QShortcut::activated, button, [button] {
+                if (button->isEnabled() && button->isVisible())
+                    button->click();
+            });
+        }
     }
+    auto* passEdits = new TableKeysPassEdits(&window, tableKeys);
+    for (const ControlSpec& item : mainWindowControls())
+        if (QWidget* widget = controls.widget(item.id); widget && item.kind == ControlKind::Edit)
+            widget->installEventFilter(passEdits);
 }
 
 }  // namespace kestrel::ui

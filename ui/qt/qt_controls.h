@@ -57,6 +57,8 @@ public:
     void showAbout(std::string_view caption, const std::vector<std::string>& lines) override;
     void showReport(std::string_view caption, std::string_view text) override;
 
+    // A key of the shortcut table that has no control: the logic's command.
+    void command(int id);
     // The widget created for a control identifier (nullptr for an unknown one),
     // for the layouts.
     QWidget* widget(int id) const;

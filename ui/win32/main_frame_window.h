@@ -170,12 +170,17 @@ private:
         layOut();
     }
 
-    // The shortcut table's keys click their controls as a click would.
+    // The shortcut table's keys click their controls as a click would; a key
+    // without a control runs the logic's command.
     bool shortcut(UINT key) override
     {
         if (dialog_ == nullptr)
             return false;
         const int id = shortcutFor(key);
+        if (id != 0 && controls().handle(id) == nullptr) {
+            controls().command(id);  // a command of the window logic's own
+            return true;
+        }
         return id != 0 && controls().clickAsUser(id);
     }
 

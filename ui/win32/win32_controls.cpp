@@ -325,6 +325,11 @@ void Win32Controls::onCommand(Control& control, int code)
                 if (events_)
                     events_->onTextChanged(id);
             });
+        } else if (code == EN_SETFOCUS) {
+            dispatch([this, id] {
+                if (events_)
+                    events_->onFocused(id);
+            });
         }
         return;
     }
@@ -364,6 +369,14 @@ bool Win32Controls::clickAsUser(int id)
         return false;
     onButtonClicked(*control);
     return true;
+}
+
+void Win32Controls::command(int id)
+{
+    dispatch([this, id] {
+        if (events_)
+            events_->onCommand(id);
+    });
 }
 
 void Win32Controls::keepFocusOnClick(int id)

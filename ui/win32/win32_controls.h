@@ -86,6 +86,8 @@ public:
     // What a user's click does, for a key that stands for one: nothing while
     // the control is disabled or hidden; false then.
     bool clickAsUser(int id);
+    // A key of the shortcut table that has no control: the logic's command.
+    void command(int id);
     // A click on the control leaves the keyboard focus where it was.
     void keepFocusOnClick(int id);
     // Shows a text as the caption of a group frame at pixels (the text itself
