@@ -122,12 +122,12 @@ void CKestrelDlg::onClassChosen(std::int32_t quizClass)
 
 void CKestrelDlg::onReset()
 {
-    auto before = observationsOnScreen();
+    auto pending = beforeReset();
     resetObservations();
     updateObservationLabels();
     state_.refreshSuppressed = 0;
     refresh();
-    offerResetUndo(std::move(before));
+    offerResetUndo(std::move(pending));
 }
 
 // An empty field selects nothing; a number outside 1..100 is corrected in the
@@ -206,7 +206,7 @@ void CKestrelDlg::onLayoutChosen(std::int32_t layout)
 // The trivia layout starts a new quiz of class 超級.
 void CKestrelDlg::onTriviaLayoutChosen()
 {
-    auto before = observationsOnScreen();
+    auto pending = beforeReset();
     resetObservations();
     updateObservationLabels();
     state_.refreshSuppressed = 0;
@@ -222,7 +222,7 @@ void CKestrelDlg::onTriviaLayoutChosen()
     refresh();
     // A new quiz: the keyboard goes to this layout's primary input, the search edit.
     focusPrimaryInput();
-    offerResetUndo(std::move(before));
+    offerResetUndo(std::move(pending));
 }
 
 void CKestrelDlg::onSearchTextChanged()

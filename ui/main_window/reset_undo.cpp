@@ -61,14 +61,20 @@ std::unique_ptr<CKestrelDlg::ClearedObservations> CKestrelDlg::observationsOnScr
     return now;
 }
 
-// After a reset: the offer, when the reset cleared anything at all.
-void CKestrelDlg::offerResetUndo(std::unique_ptr<ClearedObservations> before)
+// Before a reset: what it is about to clear, with the offer standing now
+// taken aside, so that the reset's own writes do not end it.
+CKestrelDlg::PendingReset CKestrelDlg::beforeReset() { return {observationsOnScreen(), std::move(cleared_)}; }
+
+// After a reset: the offer, when the reset cleared anything at all; a reset
+// that cleared nothing leaves the earlier offer standing.
+void CKestrelDlg::offerResetUndo(PendingReset pending)
 {
-    dropResetUndo();
     const auto after = observationsOnScreen();
-    if (before->texts == after->texts && before->checks == after->checks)
+    if (pending.before->texts == after->texts && pending.before->checks == after->checks) {
+        cleared_ = std::move(pending.earlier);
         return;
-    cleared_ = std::move(before);
+    }
+    cleared_ = std::move(pending.before);
     controls_.showNotice(sjis("観測をリセットしました — Ctrl+Shift+Z で元に戻す"));
 }
 

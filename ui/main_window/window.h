@@ -149,8 +149,13 @@ private:
         ObservationState state;
         std::array<std::string, 8> damageTexts;
     };
+    struct PendingReset {
+        std::unique_ptr<ClearedObservations> before;
+        std::unique_ptr<ClearedObservations> earlier;
+    };
     std::unique_ptr<ClearedObservations> observationsOnScreen() const;
-    void offerResetUndo(std::unique_ptr<ClearedObservations> before);
+    PendingReset beforeReset();
+    void offerResetUndo(PendingReset pending);
     void dropResetUndo();
     void lapseResetUndoOn(int id);
     void onResetUndo();
