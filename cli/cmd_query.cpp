@@ -21,6 +21,7 @@ constexpr const char* kHelp =
     "refreshes once and prints the candidates and the attack and defense ranges as JSON.\n"
     "\n"
     "profile:      --atk N (1001) --def N (2001) --weight N (3001) --orb 0..6 --spatk N --weapon 0..16\n"
+    "              (an attack above 1000 or a defense above 2000 is unset: no damage narrows against it)\n"
     "quiz:         --class 1..4 (4)\n"
     "damage:       --dealt LOW[-HIGH] --taken LOW[-HIGH] --tolerance --perm-atk L,H --perm-def L,H\n"
     "observations: --float yes|no --metal yes|no --size normal|big --mpdrain yes|no\n"

@@ -36,6 +36,8 @@ bool loadAndRefresh(QueryOptions& q, Catalogue& catalogue)
     ObservationState& state = q.state;
     q.inputs.ORBUMLV = q.orb;
     q.inputs.WEIGHT = q.weight;
+    q.inputs.ATACK = q.attack;
+    q.inputs.DEFENSE = q.defense;
     if (!loadDefinitionFile(catalogue, q.file).opened)
         return false;
     computeExpectedDamage(catalogue, q.attack, q.defense);

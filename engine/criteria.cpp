@@ -1,5 +1,6 @@
 #include "engine/criteria.h"
 
+#include "engine/profile_values.h"
 #include "engine/text_search.h"
 
 #include <cmath>
@@ -52,8 +53,9 @@ CriteriaInForce criteriaInForce(const ObservationState& state, const FilterInput
     set(Criterion::hpAtMost, inputs.hpAtMost && state.hpAtMost != -1);
     set(Criterion::mpAtLeast, inputs.mpAtLeast && state.mpAtLeast != -1);
     set(Criterion::mpAtMost, inputs.mpAtMost && state.mpAtMost != -1);
-    set(Criterion::dealtDamage, inputs.dealtDamage);
-    set(Criterion::takenDamage, inputs.takenDamage);
+    // A damage measured against an unset attack or defense tells nothing.
+    set(Criterion::dealtDamage, inputs.dealtDamage && !playerAttackUnset(inputs.ATACK));
+    set(Criterion::takenDamage, inputs.takenDamage && !playerDefenseUnset(inputs.DEFENSE));
     set(Criterion::familyExclusion, inputs.familyExclusion);
     set(Criterion::familyConfirmation, inputs.familyConfirmation && state.familyConfirmed != -1);
     const TextCriteria text = textCriteriaInForce(state, inputs.textSearch, inputs.searchText);

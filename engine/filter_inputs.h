@@ -1,7 +1,8 @@
 #pragma once
 // What the filter reads from the window at refresh time, handed over as a plain
 // snapshot: the enabling boxes, the damage edits as numbers, the search edit,
-// the tolerance percentages and the current profile's orb level and weight.
+// the tolerance percentages and the current profile's orb level, weight,
+// attack and defense.
 
 #include "engine/config_values.h"
 
@@ -43,6 +44,9 @@ struct FilterInputs {
     // The current profile.
     std::int32_t ORBUMLV = 0;
     std::int32_t WEIGHT = 3001;
+    // While unset (engine/profile_values.h) the damage test resting on it stands aside.
+    std::int32_t ATACK = 0;
+    std::int32_t DEFENSE = 0;
 };
 
 }  // namespace kestrel

@@ -1,6 +1,7 @@
 #include "engine/measured_damage.h"
 
 #include "engine/damage_model.h"
+#include "engine/profile_values.h"
 
 namespace kestrel {
 
@@ -40,9 +41,31 @@ void noteDamageValue(ObservationState& state, MeasuredRow row, DamageEdit edit, 
     previous = value;
 }
 
+bool measuredAgainstUnset(MeasuredRow row, std::int32_t playerValue)
+{
+    return row == MeasuredRow::Dealt ? playerAttackUnset(playerValue) : playerDefenseUnset(playerValue);
+}
+
+void forgetMeasuredRange(ObservationState& state, MeasuredRow row)
+{
+    if (row == MeasuredRow::Taken) {
+        state.lastAttackLow = state.lastAttackHigh = -1;
+        state.attackLow = state.attackHigh = -1;
+        return;
+    }
+    state.lastDefenseLow = state.lastDefenseHigh = -1;
+    state.lastBonusDefenseLow = state.lastBonusDefenseHigh = -1;
+    state.defenseLow = state.defenseHigh = -1;
+    state.bonusDefenseLow = state.bonusDefenseHigh = -1;
+}
+
 void narrowByDamage(ObservationState& state, MeasuredRow row, DamageEdit edit, std::int32_t playerValue,
                     std::int32_t value, std::int32_t otherValue, const std::function<void()>& showRanges)
 {
+    if (measuredAgainstUnset(row, playerValue)) {
+        forgetMeasuredRange(state, row);
+        return;
+    }
     narrow(state, row, playerValue, value);
     if (jumpedOf(state, row, edit) == 1) {
         // Restart from this value's range, then intersect with the other edit's.

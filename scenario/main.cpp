@@ -41,6 +41,8 @@ constexpr const char* kLanguage =
     "  type ID TEXT                   types TEXT into an edit\n"
     "  key ID C                       one key press in an edit\n"
     "  click ID                       clicks a button, box or radio\n"
+    "  focus ID                       puts the keyboard in a control (Tab or a click into it)\n"
+    "  shortcut KEYS                  presses a key of the shortcut table (Ctrl+Shift+Z)\n"
     "  header COL                     clicks the list's column header COL (from 0)\n"
     "  menu about|check|keys          the About, file check or key list item\n"
     "  menu hints-off|hints-on        hides or shows the hint panel\n"

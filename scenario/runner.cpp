@@ -4,8 +4,10 @@
 #include "platform/file_names.h"
 #include "platform/ini_file.h"
 #include "scenario/session.h"
+#include "ui/keyboard/shortcuts.h"
 #include "ui/list/list_view.h"
 
+#include <algorithm>
 #include <random>
 #include <system_error>
 #include <vector>
@@ -221,6 +223,36 @@ void runClick(Session& session, const Command& command)
                      "it missing, disabled or not clickable");
 }
 
+void runFocus(Session& session, const Command& command)
+{
+    if (!session.needWindow(command))
+        return;
+    const auto id = parseControl(command.args[0]);
+    if (!id)
+        return session.malformed(command, "the form 'focus ID'");
+    if (!session.controls.focusByUser(*id))
+        session.fail(command, "control " + command.args[0] + " to take the focus", "it missing, disabled or a text");
+}
+
+// "shortcut Ctrl+Shift+Z": the key clicks its control, or runs its command
+// where it has none, as the window systems do.
+void runShortcut(Session& session, const Command& command)
+{
+    if (!session.needWindow(command))
+        return;
+    const auto& table = ui::mainWindowShortcuts();
+    const auto it =
+        std::find_if(table.begin(), table.end(), [&](const ui::Shortcut& s) { return s.keys == command.args[0]; });
+    if (it == table.end())
+        return session.malformed(command, "a key of the shortcut table (see the key list)");
+    if (session.controls.exists(it->id)) {
+        if (!session.controls.click(it->id))
+            session.fail(command, "control of " + it->keys + " to take the click", "it disabled");
+        return;
+    }
+    session.controls.command(it->id);
+}
+
 // "header COL": a click on a column header of the candidate list.
 void runHeader(Session& session, const Command& command)
 {
@@ -300,6 +332,10 @@ void runCommand(Session& session, const Command& command)
         return runQuizAnswer(session, command);
     if (name == "quiz-log")
         return runQuizLog(session, command);
+    if (name == "focus")
+        return runFocus(session, command);
+    if (name == "shortcut")
+        return runShortcut(session, command);
     session.malformed(command, "a known command");
 }
 

@@ -14,7 +14,7 @@ struct Shape {
 };
 
 // Every command, by the words that name it, with its fixed arguments.
-constexpr std::array<Shape, 42> kShapes = {{
+constexpr std::array<Shape, 44> kShapes = {{
     {"ini", 2},
     {"monsters", 0},
     {"answer", 0},
@@ -57,6 +57,8 @@ constexpr std::array<Shape, 42> kShapes = {{
     {"quiz-answer", 0},
     {"quiz-log", 0},
     {"expect quiz-log", 1},
+    {"focus", 0},
+    {"shortcut", 0},
 }};
 
 const Shape* findShape(std::string_view name)

@@ -1,6 +1,8 @@
 #pragma once
 // The player profiles and the constant weapon table.
 
+#include "engine/profile_values.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -27,8 +29,8 @@ PlayerProfile defaultProfile(int n);
 
 // Whether the player has never set the profile's attack or defense: the
 // defaults lie above 1000 and 2000, beyond any value the game gives.
-constexpr bool attackUnset(const PlayerProfile& profile) { return profile.ATACK > 1000; }
-constexpr bool defenseUnset(const PlayerProfile& profile) { return profile.DEFENSE > 2000; }
+constexpr bool attackUnset(const PlayerProfile& profile) { return playerAttackUnset(profile.ATACK); }
+constexpr bool defenseUnset(const PlayerProfile& profile) { return playerDefenseUnset(profile.DEFENSE); }
 
 struct WeaponRow {
     const char* name;           // code page 932, fits 16 bytes

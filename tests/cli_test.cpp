@@ -76,6 +76,11 @@ TEST(Cli, NormaliseDamageAndQuery)
     EXPECT_GT(searched["candidateCount"].get<int>(), 0);
     for (const auto& c : searched["candidates"])
         EXPECT_EQ(c["skillHit"].size(), 1u);
+    // Against the unset attack (--atk left out) a dealt damage narrows nothing, as in the window.
+    const json unset = query(" --def 100 --dealt 60 --explain");
+    EXPECT_EQ(unset["candidateCount"], count);
+    EXPECT_EQ(unset["ranges"]["defense"], json::array({"?", "～", "?", "", ""}));
+    EXPECT_TRUE(unset["eliminated"].empty());
 }
 
 TEST(Cli, ExitStatuses)
@@ -160,7 +165,7 @@ TEST(Cli, QueryExplainAddsAdviceEliminationsAndNearMisses)
     }
     EXPECT_GE(checked, 6);
 
-    const json damage = query(" --def 100 --dealt 500 --explain");
+    const json damage = query(" --atk 200 --def 100 --dealt 500 --explain");
     const json& first = damage["eliminated"][0];
     EXPECT_EQ(first["failed"], json::array({"dealtDamage"}));
     EXPECT_EQ(first["dealtRange"].size(), 2u);

@@ -1,5 +1,6 @@
 // The damage edits of the main window where the user stories do not reach:
-// values at the 32-bit limit and how received damage narrows the attack range.
+// values at the limit of a number edit and how received damage narrows the
+// attack range.
 
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
@@ -35,15 +36,18 @@ struct Window {
 
 }  // namespace
 
-TEST(DamageEntry, ValuesAtTheLimitOf32BitsStayThere)
+// A number edit holds six digits however many are typed, in full width or
+// not, and a keypad step stays within them: the ranges never wrap negative.
+TEST(DamageEntry, ValuesAtTheLimitOfANumberEditStayThere)
 {
     Window w;
-    w.c.type(id::kDealtHigh, "99999999999");
+    w.c.type(id::kDealtHigh, "99999999999999999999");
     w.c.key(id::kDealtHigh, '*');
-    EXPECT_EQ(w.c.text(id::kDealtHigh), "2147483647");
-    w.c.type(id::kTakenLow, "2147483647");
+    EXPECT_EQ(w.c.text(id::kDealtHigh), "999999");
+    w.c.type(id::kTakenLow, sjis("２１４７４８３６４７"));
     w.c.key(id::kTakenLow, '*');
-    EXPECT_EQ(w.pair(id::kTakenLow, id::kTakenHigh), "2147483647~2147483647");
+    EXPECT_EQ(w.pair(id::kTakenLow, id::kTakenHigh), "214748~214750");
+    EXPECT_EQ(w.attackShown(), "375862" + sjis("～") + "483234");
 }
 
 TEST(DamageEntry, ReceivedDamageRestartsOrNarrowsTheAttackRange)

@@ -103,6 +103,9 @@ public:
     virtual void onClicked(int id) = 0;                          // a button, check box, radio or clickable static
     virtual void onHeaderClicked(int /*id*/, int /*column*/) {}  // a list's column header
     virtual void onRowActivated(int /*id*/, int /*row*/) {}      // a list's row double-clicked
+    // An edit took the keyboard focus, from the user (a click, Tab, typing) or
+    // from setFocus; reported when the focus arrives, not again while it stays.
+    virtual void onFocused(int /*id*/) {}
     // A command of the window that belongs to no control: a menu item or a key
     // of the shortcut table.
     virtual void onCommand(int /*id*/) {}

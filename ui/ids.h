@@ -83,5 +83,7 @@ inline constexpr int kGuideCommand = 3152;     // ヘルプ → 使い方
 // "答え合わせ…" at the foot of the hint panel: the game's answer checked against
 // the definition file and recorded in the quiz log.
 inline constexpr int kAnswerCheck = 3100;
+// Commands of the shortcut table that have no control of their own.
+inline constexpr int kUndoReset = 3200;  // brings back what RESET or the まめ layout cleared
 
 }  // namespace kestrel::ui::id

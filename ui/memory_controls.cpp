@@ -88,8 +88,12 @@ void MemoryControls::setEnabled(int id, bool enabled)
 
 void MemoryControls::setFocus(int id)
 {
-    if (exists(id))
-        focus_ = id;
+    const Control* control = find(id);
+    if (!control || focus_ == id)
+        return;
+    focus_ = id;
+    if (control->item.kind == ControlKind::Edit && events_)
+        events_->onFocused(id);
 }
 
 void MemoryControls::postFocus(int id)
@@ -295,6 +299,7 @@ bool MemoryControls::type(int id, std::string_view text)
         const Control* control = find(id);
         if (!control || !control->enabled || control->item.kind != ControlKind::Edit)
             return false;
+        setFocus(id);
         setText(id, text);
         return true;
     });
@@ -306,7 +311,8 @@ bool MemoryControls::key(int id, char c)
         const Control* control = find(id);
         if (!control || !control->enabled || control->item.kind != ControlKind::Edit)
             return false;
-        std::string text = control->text;
+        setFocus(id);
+        std::string text = this->text(id);
         text.push_back(c);
         setText(id, text);
         return true;
@@ -337,6 +343,17 @@ bool MemoryControls::click(int id)
         // The handler may re-create or rewrite controls: no reference is used after it.
         if (events_)
             events_->onClicked(id);
+        return true;
+    });
+}
+
+bool MemoryControls::focusByUser(int id)
+{
+    return userAction([&] {
+        const Control* control = find(id);
+        if (!control || !control->enabled || control->item.kind == ControlKind::Static)
+            return false;
+        setFocus(id);
         return true;
     });
 }

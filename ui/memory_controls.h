@@ -70,9 +70,11 @@ public:
     bool openDocument(const std::string& path) override;
 
     // User actions; each returns false when the control does not exist, is
-    // disabled or is of a kind that does not take the action.
+    // disabled or is of a kind that does not take the action. Typing puts the
+    // keyboard focus in the edit first, as only the edit that has it takes keys.
     bool type(int id, std::string_view text);  // replaces an edit's whole text
     bool key(int id, char c);                  // appends one character to an edit
+    bool focusByUser(int id);                  // Tab or a click into the control
     bool click(int id);
     bool clickHeader(int id, int column);              // a column header of a list
     bool resizeColumn(int id, int column, int width);  // drags a column's edge

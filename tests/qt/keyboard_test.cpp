@@ -1,5 +1,6 @@
-// The main window at the keyboard: clicks that leave the focus in the edit the
-// player typed in, the shortcuts of the buttons and radios, and their tooltips.
+// The main window at the keyboard: clicks and dialogs that leave the focus in
+// the edit the player typed in, full-width digits typed, the shortcuts of the
+// buttons, radios and commands, and their tooltips.
 
 #include "qt/main_window_fixture.h"
 #include "ui/keyboard/shortcuts.h"
@@ -8,7 +9,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QTimer>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace kestrel::ui;
@@ -25,8 +30,8 @@ TEST(Keyboard, ClicksOnButtonsAndRadiosLeaveTheFocusInTheEdit)
 {
     Window w;
     // The edit the player was in, the control clicked, and where the focus is
-    // then: where it was, or where the click's own handler puts it (a radio
-    // sends it to the primary input); a check box takes it like any widget.
+    // then: where it was, also when the button took it or the click's handler
+    // moved it; a check box takes it like any widget.
     const struct {
         int edit, clicked, focus;
     } cases[] = {
@@ -34,8 +39,10 @@ TEST(Keyboard, ClicksOnButtonsAndRadiosLeaveTheFocusInTheEdit)
         {id::kHpAtLeastEdit, id::kAngerButton, id::kHpAtLeastEdit},
         {id::kMpAtMostEdit, id::kConfirmRow[2], id::kMpAtMostEdit},
         {id::kMpAtMostEdit, id::kExcludeRow[5], id::kMpAtMostEdit},
-        {id::kDealtLow, id::kSortRadios[3], id::kDealtLow},
-        {id::kDealtLow, id::kClassRadios[1], id::kDealtLow},
+        {id::kTakenLow, id::kSortRadios[3], id::kTakenLow},
+        {id::kTakenLow, id::kClassRadios[1], id::kTakenLow},
+        {id::kTakenLow, id::kSkillButtons[0], id::kTakenLow},
+        {id::kMpAtLeastEdit, id::kLayoutRadios[3], id::kMpAtLeastEdit},
         {id::kTakenLow, id::kListLock, id::kListLock},
     };
     for (const auto& c : cases) {
@@ -47,6 +54,38 @@ TEST(Keyboard, ClicksOnButtonsAndRadiosLeaveTheFocusInTheEdit)
             EXPECT_TRUE(edit->text().endsWith(QLatin1Char('7'))) << c.clicked;
         }
     }
+}
+
+// Closing the user settings or Config dialog, with OK or not, gives the
+// keyboard back to the edit that had it.
+TEST(Keyboard, ClosingADialogGivesTheKeyboardBackToTheEdit)
+{
+    Window w;
+    for (int button : {id::kChangeUser, id::kConfig}) {
+        w.at(id::kHpAtMostEdit)->setFocus();
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        QTest::mouseClick(w.at<QAbstractButton>(button), Qt::LeftButton);
+        EXPECT_EQ(w.controls.focusWidget(), w.at(id::kHpAtMostEdit)) << button;
+    }
+}
+
+// An input method's full-width digits become ASCII as they are typed; typing
+// goes on after them.
+TEST(Keyboard, FullWidthDigitsBecomeAsciiAsTheyAreTyped)
+{
+    Window w;
+    auto* edit = w.at<QLineEdit>(id::kTakenLow);
+    edit->setFocus();
+    for (const QString& committed : {QStringLiteral("６"), QStringLiteral("０")}) {
+        QInputMethodEvent event;  // as the input method commits each
+        event.setCommitString(committed);
+        QApplication::sendEvent(edit, &event);
+    }
+    EXPECT_EQ(edit->text(), QStringLiteral("60"));
+    EXPECT_EQ(edit->cursorPosition(), 2);
 }
 
 TEST(Keyboard, ShortcutsClickTheirControlsWithoutTypingAnything)
@@ -73,6 +112,11 @@ TEST(Keyboard, ShortcutsClickTheirControlsWithoutTypingAnything)
     press("Ctrl+R");
     EXPECT_EQ(w.state("observedMetal"), -1);
     EXPECT_FALSE(w.at<QAbstractButton>(id::kConfirmRow[1])->isChecked());
+    EXPECT_TRUE(w.controls.noticeLine()->text().contains(QStringLiteral("Ctrl+Shift+Z")));
+    // The edit's own redo does not take the command's key.
+    press("Ctrl+Shift+Z");
+    EXPECT_NE(w.state("observedMetal"), -1);
+    EXPECT_TRUE(w.at<QAbstractButton>(id::kConfirmRow[1])->isChecked());
     // A disabled control takes no shortcut, as it takes no click.
     w.at(id::kPushButton)->setEnabled(false);
     press("Alt+6");

@@ -37,10 +37,13 @@ struct ControlDriver<ui::QtControls> {
             y += c.widget(id)->height() + 4;
         }
         c.show();
+        c.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&c));
     }
     static void click(C& c, int id) { QTest::mouseClick(c.widget(id), Qt::LeftButton); }
     static void key(C& c, int id, char ch)
     {
+        c.widget(id)->setFocus(Qt::MouseFocusReason);  // as a click into it: nothing selected
         if (ch == '+')
             QTest::keyClick(c.widget(id), Qt::Key_Plus, Qt::KeypadModifier);
         else

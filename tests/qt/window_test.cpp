@@ -34,7 +34,8 @@ namespace {
 std::string settingsFile(const TempDir& dir)
 {
     return dir.write("kestrel.ini",
-                     "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() + "\r\n");
+                     "[SETTING]\r\nINFORMATIONFLAG=5F\r\nMONSTERFILE=" + kestrel::testing::sampleFilePath() +
+                         "\r\n[USER0]\r\nATACK=200\r\nDEFENSE=150\r\n");
 }
 
 template <class W = QWidget>

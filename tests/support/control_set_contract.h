@@ -19,7 +19,8 @@ namespace kestrel::testing {
 // The user's actions on a control set C, through its real input path:
 //   static void prepare(C&);             after create: make the controls clickable
 //   static void click(C&, int id);
-//   static void key(C&, int id, char c);  one key press, '+' from the keypad
+//   static void key(C&, int id, char c);  one key press, '+' from the keypad, in the
+//                                         edit that has (or takes) the focus
 //   static bool hasFocus(C&, int id);
 //   static void selectRow(C&, int id, int row);  a click on a row of a list
 //   static void drawPending(C&);          draws whatever waits to be drawn
@@ -34,7 +35,7 @@ template <typename C>
 struct ContractWindow : ui::ControlEvents {
     C c;
     ContractLog log;
-    std::function<void(int)> onText = [](int) {}, onClick = [](int) {};
+    std::function<void(int)> onText = [](int) {}, onClick = [](int) {}, onFocus = [](int) {};
     ContractWindow()
     {
         using K = ui::ControlKind;
@@ -61,6 +62,7 @@ struct ContractWindow : ui::ControlEvents {
         log.push_back("C" + std::to_string(id) + (c.checked(id) ? "+" : "-"));
         onClick(id);
     }
+    void onFocused(int id) override { onFocus(id); }
     // "checked 30 31 32: +-+" and the like, for the controls given.
     std::string checkedOf(std::initializer_list<int> ids)
     {
@@ -180,8 +182,26 @@ TYPED_TEST_P(ControlSetContract, TheSameValueAgainDrawsNothing)
     EXPECT_EQ(w.log, (ContractLog{"T10=a", "new:", "T11=1", "drawn 11", "drawn 12", "drawn 21", "drawn 40"}));
 }
 
+// The focus arriving in an edit is reported, from setFocus or from the user's
+// keys, once until it leaves; a button taking it is not.
+TYPED_TEST_P(ControlSetContract, FocusArrivingInAnEditIsReported)
+{
+    using D = ControlDriver<TypeParam>;
+    ContractWindow<TypeParam> w;
+    w.onFocus = [&](int id) { w.log.push_back("F" + std::to_string(id)); };
+    w.c.setFocus(40);
+    w.c.setFocus(10);
+    w.c.setFocus(10);
+    D::key(w.c, 11, '1');
+    D::key(w.c, 11, '2');
+    w.c.setFocus(40);
+    w.c.setFocus(10);
+    EXPECT_EQ(w.log, (ContractLog{"F10", "F11", "T11=1", "T11=12", "F10"}));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(ControlSetContract, EditsNotifyAtOnceReEnterAndTakeKeys,
                             ClicksToggleFirstRadiosExcludeTheirGroupAndPostedFocusWaits,
-                            ListsTellTheSelectedRowUntilNewRowsCome, TheSameValueAgainDrawsNothing);
+                            ListsTellTheSelectedRowUntilNewRowsCome, TheSameValueAgainDrawsNothing,
+                            FocusArrivingInAnEditIsReported);
 
 }  // namespace kestrel::testing

@@ -1,7 +1,8 @@
 // The program's window on Windows, under wine: a dropped definition file (its
 // name in UTF-16, Japanese included) opens, any other file is ignored; the
 // shortcut table's keys click; Escape ends the program; the window keeps its
-// least size and its place; the hint panel comes and goes from the menu.
+// least size and its place; the hint panel comes and goes from the menu; the
+// keyboard stays in the edit the player was in.
 
 #include "support/monster_files.h"
 #include "ui/hints/hint_panel.h"
@@ -97,6 +98,26 @@ void CALLBACK answerMessage(HWND, UINT, UINT_PTR, DWORD)
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
+// Closes the next modal window of this thread once it is open.
+void closeNextModal()
+{
+    SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND modal = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) {
+                if (IsWindowVisible(window) && IsWindowEnabled(window) && GetWindow(window, GW_OWNER) != nullptr)
+                    *reinterpret_cast<HWND*>(found) = window;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&modal));
+        if (modal == nullptr)
+            return;
+        KillTimer(nullptr, timer);
+        PostMessageW(modal, WM_CLOSE, 0, 0);
+    });
+}
+
 struct Program : ::testing::Test {
     testing::TempDir dir;
     std::string settings = dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=4\r\n");
@@ -164,6 +185,30 @@ TEST_F(Program, ShortcutKeysClickAndEscapeEndsTheProgram)
     EXPECT_FALSE(quitPosted);
     press(dealt, VK_ESCAPE);
     EXPECT_TRUE(quitPosted);  // the program's message loop ends
+}
+
+// Full-width digits typed become ASCII; a click on a skill button or a class,
+// sort or layout radio, and a dialog closed, leave the keyboard in the edit
+// the player typed in; Ctrl+Shift+Z brings back what RESET cleared.
+TEST_F(Program, TheKeyboardStaysInTheEditAndAResetComesBack)
+{
+    HWND taken = frame.controls().handle(id::kTakenLow);
+    SetFocus(taken);
+    for (wchar_t typed : {L'５', L'８'})
+        SendMessageW(taken, WM_CHAR, typed, 1);
+    EXPECT_EQ(frame.controls().text(id::kTakenLow), "58");
+    for (int clicked : {id::kSkillButtons[0], id::kClassRadios[1], id::kSortRadios[3], id::kLayoutRadios[3],
+                        id::kChangeUser, id::kConfig}) {
+        if (clicked == id::kChangeUser || clicked == id::kConfig)
+            closeNextModal();
+        SendMessageW(frame.controls().handle(clicked), BM_CLICK, 0, 0);
+        pump();
+        EXPECT_EQ(GetFocus(), taken) << clicked;
+    }
+    press(taken, 'R', {VK_CONTROL});
+    EXPECT_EQ(frame.controls().text(id::kTakenLow), "");
+    press(GetFocus(), 'Z', {VK_CONTROL, VK_SHIFT});
+    EXPECT_EQ(frame.controls().text(id::kTakenLow), "58");
 }
 
 TEST_F(Program, TheWindowNeverGetsSmallerThanItsBandsNeed)

@@ -38,6 +38,7 @@ std::vector<Shortcut> buildTable()
         table.push_back({id::kExcludeRow[k], std::string("Alt+Shift+") + kFamilyLetters[k],
                          sjis("除外: ") + sjis(kFamilyNames[k])});
     table.push_back({id::kReset, "Ctrl+R", sjis("RESET（観察をすべて消す）")});
+    table.push_back({id::kUndoReset, "Ctrl+Shift+Z", sjis("RESET・まめで消えた観測を元に戻す")});
     for (std::size_t k = 0; k < id::kLayoutRadios.size(); ++k)
         table.push_back(
             {id::kLayoutRadios[k], "Ctrl+" + std::to_string(k + 1), sjis("一覧の表示: ") + sjis(kLayoutNames[k])});
@@ -102,7 +103,10 @@ void showShortcutToolTips(Controls& controls)
         controls.setToolTip(shortcut.id, shortcutToolTip(shortcut));
 }
 
-bool isCommand(int id) { return id == id::kTopmostCommand || id == id::kCopyNameCommand || id == id::kGuideCommand; }
+bool isCommand(int id)
+{
+    return id == id::kTopmostCommand || id == id::kCopyNameCommand || id == id::kGuideCommand || id == id::kUndoReset;
+}
 
 bool clickKeepsFocus(const ControlSpec& item)
 {

@@ -15,6 +15,8 @@
 // A few keys run a command of the window that has no control (always on top,
 // copying the answer's name, the guide): their id is the command's, and the
 // window system hands them to the logic's onCommand instead of a click.
+// Ctrl+Shift+Z, which brings back what a reset cleared, is such a command too.
+// The window systems keep the table's keys from the edits.
 
 #include "ui/controls.h"
 
@@ -25,7 +27,7 @@
 namespace kestrel::ui {
 
 struct Shortcut {
-    int id;               // the control the key clicks
+    int id;               // the control the key clicks, or the command it runs (ui/ids.h)
     std::string keys;     // "Alt+Shift+Q": modifiers Ctrl, Alt, Shift, then one key, joined by "+"
     std::string what;     // code page 932: what the click does
     bool inList = false;  // taken only while the candidate list has the focus

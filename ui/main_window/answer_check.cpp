@@ -103,12 +103,11 @@ void CKestrelDlg::onAnswerCheck()
 
     const std::string line = quizLogLine(quizLogContext(), *catalogue_, state_, inputs, check, currentLocalTime());
     const AppendResult written = appendQuizLogLine(quizLogFile_, line);
-    singleOnNoticeLine_ = false;
     if (written.ok) {
-        controls_.showNotice(verdict + sjis("（記録しました）"));
+        tellNotice(Notice::Answer, verdict + sjis("（記録しました）"));
         return;
     }
-    controls_.showNotice(verdict + sjis("（記録できませんでした）"));
+    tellNotice(Notice::Answer, verdict + sjis("（記録できませんでした）"));
     // The message names the file and says why; the quiz stays as it is for another try.
     controls_.messageBox(written.message, sjis("答え合わせ"), MessageButtons::Ok, MessageIcon::Error);
 }

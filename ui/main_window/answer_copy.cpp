@@ -34,10 +34,9 @@ void CKestrelDlg::onCopyNameCommand()
         copyName(name);
         return;
     }
-    singleOnNoticeLine_ = false;
-    controls_.showNotice(state_.candidateCount == 0
-                             ? sjis("候補がいないので、コピーする名前がありません。")
-                             : sjis("コピーする名前がありません。一覧で行を選ぶか、候補を1体まで絞ってください。"));
+    tellNotice(Notice::Copy, state_.candidateCount == 0
+                                 ? sjis("候補がいないので、コピーする名前がありません。")
+                                 : sjis("コピーする名前がありません。一覧で行を選ぶか、候補を1体まで絞ってください。"));
 }
 
 // The name a row stands for: its first cell, or in the trivia layout that of
@@ -66,8 +65,7 @@ std::string CKestrelDlg::singleCandidateName() const
 void CKestrelDlg::copyName(const std::string& name)
 {
     controls_.copyToClipboard(name);
-    singleOnNoticeLine_ = false;
-    controls_.showNotice(sjis("「") + name + sjis("」をコピーしました"));
+    tellNotice(Notice::Copy, sjis("「") + name + sjis("」をコピーしました"));
 }
 
 // Once per candidate that becomes the only one; the notice goes again when
@@ -78,13 +76,10 @@ void CKestrelDlg::announceSingleCandidate()
     if (name == announcedSingle_)
         return;
     announcedSingle_ = name;
-    if (!name.empty()) {
-        controls_.showNotice(sjis("残り1体: ") + name + sjis("（") + copyKeys() + sjis(" でコピー）"));
-        singleOnNoticeLine_ = true;
-    } else if (singleOnNoticeLine_) {
-        controls_.showNotice("");
-        singleOnNoticeLine_ = false;
-    }
+    if (!name.empty())
+        tellNotice(Notice::SingleCandidate, sjis("残り1体: ") + name + sjis("（") + copyKeys() + sjis(" でコピー）"));
+    else
+        withdrawNotice(Notice::SingleCandidate);
 }
 
 }  // namespace kestrel::ui

@@ -75,13 +75,16 @@ void showFloatingJudgement(Controls& controls, const FloatingJudgement& judgemen
 
 // Runs after a damage value was taken. The family row is judged and applied
 // first, so that a confirmation of エ it records already selects the エ
-// thresholds of the floating row.
+// thresholds of the floating row. While the attack is unset the dealt damage
+// judges nothing.
 void CKestrelDlg::judgeFamilyAndFloating()
 {
     const SkillDamage typed = typedSkillDamage(controls_);
     if (state_.currentUser < 0)
         state_.currentUser = 0;
     const PlayerProfile* profile = currentProfile();
+    if (profile != nullptr && attackUnset(*profile))
+        return;
     const std::int32_t bonus = profile ? profile->SPATK : 0;
     const WeaponRow* weapon = profile ? weaponRow(profile->WEAPON) : nullptr;
     // Without normal damage neither row shows anything.

@@ -10,10 +10,11 @@
 #include "catalogue/field_parsing.h"
 #include "engine/measured_damage.h"
 #include "ui/ids.h"
+#include "ui/main_window/number_edits.h"
+#include "ui/texts/texts.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 
 namespace kestrel::ui {
 
@@ -50,12 +51,11 @@ const DamageRow* rowOf(int edit)
 
 std::int32_t numberOf(std::string_view text) { return leadingInteger(text).value_or(0); }
 
-// value + step without leaving 32 bits (a typed value may sit at the limit).
+// value + step within what a number edit holds.
 std::int32_t stepped(std::int32_t value, int step)
 {
     const std::int64_t sum = std::int64_t{value} + step;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, -kNumberEditMax, kNumberEditMax));
 }
 
 std::string decimal(std::int32_t value)
@@ -207,6 +207,8 @@ void CKestrelDlg::onSkillDamageEdit(int lowEdit, int highEdit, bool isLow, std::
     } else if (lowTyped == 0) {
         writePairedEdit(lowEdit, controls_.text(highEdit));
     }
+    if (!controls_.text(isLow ? lowEdit : highEdit).empty())
+        tellDamageUnusedWhileUnset(MeasuredRow::Dealt);
     judgeFamilyAndFloating();
     refresh();
 }
@@ -253,6 +255,7 @@ void CKestrelDlg::onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdi
         const std::int32_t playerValue = profile ? (received ? profile->DEFENSE : profile->ATACK) : 0;
         narrowByDamage(state_, row, edit, playerValue, v, w, [this] { showRanges(); });
         controls_.setChecked(box, true);
+        tellDamageUnusedWhileUnset(row);
         if (received)
             judgeFamilyAndFloating();
     } else {
@@ -263,20 +266,24 @@ void CKestrelDlg::onMeasuredDamageEdit(MeasuredRow row, int lowEdit, int highEdi
     refresh();
 }
 
-// Nothing is known of the row's quantity any more: the last range and the
-// accumulated bounds both go back to -1, so the display shows "?" at once
-// rather than a range collapsed onto -1.
+// The first damage typed against an unset attack or defense says once per
+// start why it narrows nothing.
+void CKestrelDlg::tellDamageUnusedWhileUnset(MeasuredRow row)
+{
+    const PlayerProfile* profile = currentProfile();
+    if (unsetDamageTold_ || profile == nullptr)
+        return;
+    if (!measuredAgainstUnset(row, row == MeasuredRow::Taken ? profile->DEFENSE : profile->ATACK))
+        return;
+    unsetDamageTold_ = true;
+    tellNotice(Notice::UnsetProfile, sjis("攻撃力と守備力を「変更」で設定するまで、ダメージは絞り込みに使われません"));
+}
+
+// Nothing is known of the row's quantity any more: the display shows "?" at
+// once rather than a range collapsed onto -1.
 void CKestrelDlg::forgetRange(bool received)
 {
-    if (received) {
-        state_.lastAttackLow = state_.lastAttackHigh = -1;
-        state_.attackLow = state_.attackHigh = -1;
-        return;
-    }
-    state_.lastDefenseLow = state_.lastDefenseHigh = -1;
-    state_.lastBonusDefenseLow = state_.lastBonusDefenseHigh = -1;
-    state_.defenseLow = state_.defenseHigh = -1;
-    state_.bonusDefenseLow = state_.bonusDefenseHigh = -1;
+    forgetMeasuredRange(state_, received ? MeasuredRow::Taken : MeasuredRow::Dealt);
 }
 
 // The ranges again from the values standing in the dealt and received edits,

@@ -95,7 +95,8 @@ void CKestrelDlg::openDefinitionFile(const std::string& path)
     LoadReport report;
     auto table = readDefinitionFile(path, report);
     if (!table)
-        return;  // the list, the observations and the remembered file stay
+        return;       // the list, the observations and the remembered file stay
+    dropResetUndo();  // another table: what was cleared is of the last one
     rememberDefinitionFile(path);
     saveSettings();
     takeDefinitionFile(std::move(table), report, path);

@@ -18,9 +18,7 @@ void CKestrelDlg::tellDefinitionFileProblems()
 {
     const LoadWarning* first = firstWarning(loadReport_);
     if (first == nullptr) {
-        if (definitionNoticeShown_)
-            controls_.showNotice("");  // the notice was about the file loaded before
-        definitionNoticeShown_ = false;
+        withdrawNotice(Notice::DefinitionFile);  // it was about the file loaded before
         return;
     }
     const int lines = linesOutsideLayout(loadReport_);
@@ -30,9 +28,7 @@ void CKestrelDlg::tellDefinitionFileProblems()
                std::to_string(first->line) + sjis(" 行目: ") + warningText(*first);
     else
         text = sjis("定義ファイルに注意点があります: ") + warningText(*first);
-    singleOnNoticeLine_ = false;
-    controls_.showNotice(text + sjis("（一覧: ヘルプ → 定義ファイルの確認）"));
-    definitionNoticeShown_ = true;
+    tellNotice(Notice::DefinitionFile, text + sjis("（一覧: ヘルプ → 定義ファイルの確認）"));
 }
 
 void CKestrelDlg::onCheckDefinitionFile()

@@ -1,7 +1,8 @@
 // The main window's two modal dialogs: "変更" edits the selected player profile,
 // "Config Setting..." the judgement thresholds, the damage tolerances and the
 // information messages. Each copies the values in, runs the dialog and takes
-// them back only on OK; the focus returns to the primary input either way.
+// them back only on OK; the keyboard returns to the edit that last had it
+// either way.
 
 #include "ui/dialogs/config_dialog.h"
 #include "ui/main_window/window.h"
@@ -17,6 +18,7 @@ void CKestrelDlg::onChangeUser()
         dialog.index = state_.currentUser;
         dialog.profile = selected;
         if (controls_.runModal(dialog.caption(), dialog)) {
+            const bool attackWasUnset = attackUnset(selected);
             selected = dialog.profile;
             updateUserLabels();
             saveSettings();
@@ -24,9 +26,12 @@ void CKestrelDlg::onChangeUser()
             computeExpectedDamage();
             rangesFromEdits();
             refresh();
+            // The skill rows typed while the attack was unset are judged now.
+            if (attackWasUnset && !attackUnset(selected))
+                judgeFamilyAndFloating();
         }
     }
-    focusPrimaryInput();
+    returnFocus();
 }
 
 // The new tolerances apply to the list at once.
@@ -41,7 +46,7 @@ void CKestrelDlg::onConfigSetting()
         saveSettings();
         refresh();
     }
-    focusPrimaryInput();
+    returnFocus();
 }
 
 }  // namespace kestrel::ui

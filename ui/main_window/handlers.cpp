@@ -9,6 +9,7 @@
 #include "ui/hints/hint_panel.h"
 #include "ui/list/list_header.h"
 #include "ui/list/list_view.h"
+#include "ui/main_window/number_edits.h"
 #include "ui/ids.h"
 
 #include <algorithm>
@@ -32,6 +33,17 @@ bool isOneOf(int id, std::initializer_list<int> ids) { return std::find(ids.begi
 
 void CKestrelDlg::onTextChanged(int id)
 {
+    if (restoring_)
+        return;
+    lapseResetUndoOn(id);
+    if (isOneOf(id, {id::kDealtLow, id::kDealtHigh, id::kTakenLow, id::kTakenHigh, id::kSpecialLow, id::kSpecialHigh,
+                     id::kMoonsaultLow, id::kMoonsaultHigh, id::kHpAtLeastEdit, id::kHpAtMostEdit, id::kMpAtLeastEdit,
+                     id::kMpAtMostEdit, id::kUserNo})) {
+        // The edit's own text rewritten runs this handler again, on the ASCII form.
+        const std::string text = controls_.text(id);
+        if (std::string ascii = numberEditText(text); ascii != text)
+            return controls_.setText(id, ascii);
+    }
     if (id == id::kUserNo)
         onUserNoChanged();
     else if (id == id::kSearchEdit)
@@ -47,6 +59,7 @@ void CKestrelDlg::onTextChanged(int id)
 
 void CKestrelDlg::onClicked(int id)
 {
+    lapseResetUndoOn(id);
     if (int c = indexOf(id::kClassRadios, id); c >= 0)
         return onClassChosen(c + 1);
     if (int key = indexOf(id::kSortRadios, id); key >= 0)
@@ -105,15 +118,17 @@ void CKestrelDlg::onClassChosen(std::int32_t quizClass)
     saveSettings();
     refresh();
     applySkillLabels(quizClass);
-    focusPrimaryInput();
+    returnFocus();
 }
 
 void CKestrelDlg::onReset()
 {
+    auto pending = beforeReset();
     resetObservations();
     updateObservationLabels();
     state_.refreshSuppressed = 0;
     refresh();
+    offerResetUndo(std::move(pending));
 }
 
 // An empty field selects nothing; a number outside 1..100 is corrected in the
@@ -145,6 +160,8 @@ void CKestrelDlg::onUserStep(int delta)
                                                                            std::numeric_limits<std::int32_t>::max())));
 }
 
+void CKestrelDlg::onFocused(int id) { lastEdit_ = id; }
+
 void CKestrelDlg::onHeaderClicked(int id, int column)
 {
     if (id != kIdList)
@@ -168,7 +185,7 @@ void CKestrelDlg::onSortChosen(std::int32_t key)
         sortMonsters(*catalogue_, 0, catalogue_->monsterCount, key, settings_.debugLevel);
         refresh();
     }
-    focusPrimaryInput();
+    returnFocus();
 }
 
 void CKestrelDlg::onLayoutChosen(std::int32_t layout)
@@ -178,12 +195,13 @@ void CKestrelDlg::onLayoutChosen(std::int32_t layout)
     showColumns();
     updateObservationLabels();
     refresh();
-    focusPrimaryInput();
+    returnFocus();
 }
 
 // The trivia layout starts a new quiz of class 超級.
 void CKestrelDlg::onTriviaLayoutChosen()
 {
+    auto pending = beforeReset();
     resetObservations();
     updateObservationLabels();
     state_.refreshSuppressed = 0;
@@ -197,6 +215,9 @@ void CKestrelDlg::onTriviaLayoutChosen()
     showColumns();
     updateObservationLabels();
     refresh();
+    // A new quiz: the keyboard goes to this layout's primary input, the search edit.
+    focusPrimaryInput();
+    offerResetUndo(std::move(pending));
 }
 
 void CKestrelDlg::onSearchTextChanged()
@@ -220,7 +241,7 @@ void CKestrelDlg::onSearchBoxClicked()
 void CKestrelDlg::onSkillButton(int id)
 {
     controls_.setText(id::kSearchEdit, toggleSkillWord(controls_.text(id::kSearchEdit), controls_.text(id)));
-    focusPrimaryInput();
+    returnFocus();
 }
 
 // The ratio of the bonus defense to the defense, shown on the special-attack row.

@@ -159,6 +159,8 @@ FilterInputs CKestrelDlg::filterInputs() const
     const PlayerProfile* profile = currentProfile();
     in.ORBUMLV = profile ? profile->ORBUMLV : 0;
     in.WEIGHT = profile ? profile->WEIGHT : 0;
+    in.ATACK = profile ? profile->ATACK : 0;
+    in.DEFENSE = profile ? profile->DEFENSE : 0;
     return in;
 }
 
@@ -226,8 +228,8 @@ void CKestrelDlg::saveSettings()
     if (saveFailureShown_)
         return;
     saveFailureShown_ = true;
-    singleOnNoticeLine_ = false;
-    controls_.showNotice(sjis("設定を保存できませんでした。変更は保存されません: ") + settingsPathOf(settingsPath_));
+    tellNotice(Notice::SettingsSave,
+               sjis("設定を保存できませんでした。変更は保存されません: ") + settingsPathOf(settingsPath_));
 }
 
 void CKestrelDlg::showColumns()
@@ -364,7 +366,13 @@ void CKestrelDlg::setTitle() { controls_.setTitle(windowTitle(settings_.debugLev
 
 int CKestrelDlg::primaryInput() const { return state_.listLayout == 2 ? id::kSearchEdit : id::kDealtLow; }
 
-void CKestrelDlg::focusPrimaryInput() { controls_.setFocus(primaryInput()); }
+void CKestrelDlg::focusPrimaryInput()
+{
+    lastEdit_ = primaryInput();
+    controls_.setFocus(lastEdit_);
+}
+
+void CKestrelDlg::returnFocus() { controls_.setFocus(lastEdit_ != 0 ? lastEdit_ : primaryInput()); }
 
 const PlayerProfile* CKestrelDlg::currentProfile() const
 {

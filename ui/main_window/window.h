@@ -20,6 +20,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kestrel::ui {
 
@@ -78,6 +80,8 @@ public:
     // A double click on a row copies its name.
     void onRowActivated(int id, int row) override;
     // The keys of the commands without a control (ui/ids.h).
+    // The edit that has the keyboard, where a click's handler gives it back.
+    void onFocused(int id) override;
     void onCommand(int id) override;
 
     // For tests and the scenario runner.
@@ -128,7 +132,11 @@ private:
     std::string definitionFilePath() const;
     void setTitle();
     int primaryInput() const;
+    // Puts the keyboard in the primary input, as at start-up and after RESET.
     void focusPrimaryInput();
+    // Gives the keyboard back to the edit that last had it after a click or a
+    // dialog took it: the primary input while no edit has had it.
+    void returnFocus();
     const PlayerProfile* currentProfile() const;
 
     // Handlers.
@@ -156,6 +164,7 @@ private:
     int takeOperator(int slot, std::string_view text);
     int stepDamagePair(int lowSlot, int highSlot, int lowEdit, int highEdit, std::int32_t& lowTyped);
     void forgetRange(bool received);
+    void tellDamageUnusedWhileUnset(MeasuredRow row);
     void writePairedEdit(int edit, const std::string& text);
     void rangesFromEdits();
 
@@ -173,6 +182,24 @@ private:
     std::string nameOfListRow(int row) const;
     std::string singleCandidateName() const;
     void copyName(const std::string& name);
+    // Bringing back what a reset cleared (reset_undo.cpp): the texts and check
+    // states on screen and the state and typed values behind them.
+    struct ClearedObservations {
+        std::vector<std::pair<int, std::string>> texts;
+        std::vector<std::pair<int, bool>> checks;
+        ObservationState state;
+        std::array<std::string, 8> damageTexts;
+    };
+    struct PendingReset {
+        std::unique_ptr<ClearedObservations> before;
+        std::unique_ptr<ClearedObservations> earlier;
+    };
+    std::unique_ptr<ClearedObservations> observationsOnScreen() const;
+    PendingReset beforeReset();
+    void offerResetUndo(PendingReset pending);
+    void dropResetUndo();
+    void lapseResetUndoOn(int id);
+    void onResetUndo();
 
     // One-time information messages (information.cpp).
     void showInformation(int message);
@@ -199,7 +226,6 @@ private:
     // program's own sample used while none is chosen.
     std::string loadedFile_;
     std::string fallbackFile_;
-    bool definitionNoticeShown_ = false;
     Settings settings_;
     // The settings as this window last read or wrote them: a save writes back
     // only what differs from them, and leaves what another copy of the program
@@ -210,8 +236,16 @@ private:
     // 1096, 1133, 1134, 1153, 1155, 1156.
     std::array<std::string, 8> damageTexts_;
     bool saveFailureShown_ = false;
+    // The notice that a damage narrows nothing while the profile is unset has been shown.
+    bool unsetDamageTold_ = false;
     // The layout whose columns the list shows; -1 before the first.
     std::int32_t shownLayout_ = -1;
+    // What the last RESET or trivia layout cleared while it can be brought back.
+    std::unique_ptr<ClearedObservations> cleared_;
+    // While the edits are written back, their handlers stand aside.
+    bool restoring_ = false;
+    // The edit of this window that has or last had the keyboard; 0 for none yet.
+    int lastEdit_ = 0;
     // While above 0, a refresh leaves the list and the hint panel to the refresh
     // that certainly follows before anything is shown.
     int displayHeld_ = 0;
@@ -219,7 +253,22 @@ private:
     // while the line shows something else.
     std::string announcedSingle_;
     // Whether the notice line shows that announcement still.
-    bool singleOnNoticeLine_ = false;
+    // What the notice line shows now (notice_line.cpp).
+    enum class Notice {
+        None,
+        DefinitionFile,
+        SettingsSave,
+        UnsetProfile,
+        ResetOffer,
+        ResetUndone,
+        SingleCandidate,
+        Copy,
+        Guide,
+        Answer
+    };
+    Notice noticeShown_ = Notice::None;
+    void tellNotice(Notice about, const std::string& text);
+    void withdrawNotice(Notice about);
 };
 
 }  // namespace kestrel::ui

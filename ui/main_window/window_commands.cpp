@@ -1,5 +1,6 @@
 // The main window's commands that belong to no control: always on top, the
-// player's guide, and the keys that run them and the copy of a name.
+// player's guide, the copy of a name and bringing back what a reset cleared,
+// and the keys that run them.
 
 #include "ui/main_window/window.h"
 
@@ -20,6 +21,8 @@ void CKestrelDlg::onCommand(int id)
         onCopyNameCommand();
     else if (id == id::kGuideCommand)
         onGuideCommand();
+    else if (id == id::kUndoReset)
+        onResetUndo();
 }
 
 void CKestrelDlg::onTopmostCommand(bool topmost)
@@ -35,12 +38,12 @@ void CKestrelDlg::onGuideCommand()
 {
     const std::string guide = guideFilePath(executablePath());
     if (guide.empty()) {
-        controls_.showNotice(sjis("使い方（") + settingsPathOf(kGuideFileName) +
-                             sjis("）が見つかりません。プログラムと同じフォルダーにあるはずのファイルです。"));
+        tellNotice(Notice::Guide, sjis("使い方（") + settingsPathOf(kGuideFileName) +
+                                      sjis("）が見つかりません。プログラムと同じフォルダーにあるはずのファイルです。"));
         return;
     }
     if (!controls_.openDocument(guide))
-        controls_.showNotice(sjis("使い方を開けませんでした: ") + settingsPathOf(guide));
+        tellNotice(Notice::Guide, sjis("使い方を開けませんでした: ") + settingsPathOf(guide));
 }
 
 void CKestrelDlg::onRowActivated(int id, int row)

@@ -6,6 +6,8 @@
 #include "ui/qt/qt_controls.h"
 
 #include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 
@@ -26,6 +28,26 @@ void installCommandKey(QtControls& controls, QWidget& window, const Shortcut& sh
     key->setContext(shortcut.inList ? Qt::WidgetShortcut : Qt::WindowShortcut);
     QObject::connect(key, &QShortcut::activated, &controls, [&controls, id = shortcut.id] { controls.runCommand(id); });
 }
+// An edit keeps the keys of the shortcut table from itself (Ctrl+Shift+Z is its
+// redo on some desktops), so that they reach the window's shortcuts.
+class TableKeysPassEdits : public QObject {
+public:
+    TableKeysPassEdits(QObject* parent, QList<QKeySequence> keys) : QObject(parent), keys_(std::move(keys)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            if (keys_.contains(pressed))
+                return true;  // left unaccepted: the shortcut runs
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QList<QKeySequence> keys_;
+};
 
 }  // namespace
 
@@ -38,7 +60,11 @@ void installKeyboard(QtControls& controls, QWidget& window)
             widget && clickKeepsFocus(item) && widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::TabFocus);
 
+    QList<QKeySequence> tableKeys;
     for (const Shortcut& shortcut : mainWindowShortcuts()) {
+        const QKeySequence keys(QString::fromStdString(shortcut.keys), QKeySequence::PortableText);
+        if (!shortcut.inList)
+            tableKeys.push_back(keys);  // the list's own keys stay the edits' (Ctrl+C)
         if (isCommand(shortcut.id)) {
             installCommandKey(controls, window, shortcut);
             continue;
@@ -46,7 +72,6 @@ void installKeyboard(QtControls& controls, QWidget& window)
         auto* button = qobject_cast<QAbstractButton*>(controls.widget(shortcut.id));
         if (button == nullptr)
             continue;
-        const QKeySequence keys(QString::fromStdString(shortcut.keys), QKeySequence::PortableText);
         auto* key = new QShortcut(keys, &window);
         key->setObjectName(QStringLiteral("shortcut%1").arg(shortcut.id));
         key->setContext(Qt::WindowShortcut);
@@ -56,6 +81,10 @@ void installKeyboard(QtControls& controls, QWidget& window)
                 button->click();
         });
     }
+    auto* passEdits = new TableKeysPassEdits(&window, tableKeys);
+    for (const ControlSpec& item : mainWindowControls())
+        if (QWidget* widget = controls.widget(item.id); widget && item.kind == ControlKind::Edit)
+            widget->installEventFilter(passEdits);
 }
 
 }  // namespace kestrel::ui

@@ -8,6 +8,7 @@
 #include "ui/main_window/window_placement.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -25,6 +26,26 @@ namespace {
 WindowRect toWindowRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 bool isRadio(ControlKind kind) { return kind == ControlKind::Radio || kind == ControlKind::PushRadio; }
+
+// Tells when the widget it watches takes the keyboard focus.
+class FocusWatcher : public QObject {
+public:
+    FocusWatcher(QWidget* watched, std::function<void()> arrived) : QObject(watched), arrived_(std::move(arrived))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            arrived_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> arrived_;
+};
 
 QPushButton* pushButton(QPushButton* button)
 {
@@ -185,6 +206,12 @@ void QtControls::makeWidget(Control& control)
             dispatch([this, id] {
                 if (events_)
                     events_->onTextChanged(id);
+            });
+        });
+        new FocusWatcher(control.edit, [this, id] {
+            dispatch([this, id] {
+                if (events_)
+                    events_->onFocused(id);
             });
         });
         break;

@@ -333,6 +333,11 @@ void Win32Controls::onCommand(Control& control, int code)
                 if (events_)
                     events_->onTextChanged(id);
             });
+        } else if (code == EN_SETFOCUS) {
+            dispatch([this, id] {
+                if (events_)
+                    events_->onFocused(id);
+            });
         }
         return;
     }
