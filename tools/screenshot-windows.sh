@@ -2,8 +2,8 @@
 # Saves PNG pictures of the native Windows window to DIR: the main window in
 # each of its four list layouts and the two dialogs. Runs the cross-built
 # kestrel.exe under wine and Xvfb with the sample monsters and a fresh settings
-# file, in a wine prefix of its own inside the build folder where "MS Shell Dlg"
-# and "MS Shell Dlg 2" are IPA Gothic, so that Japanese text has a font.
+# file, in a wine prefix of its own inside the build folder whose dialog fonts
+# are IPA Gothic, so that Japanese text has a font (scripts/wine-prefix.sh).
 #
 #   tools/screenshot-windows.sh DIR [PROGRAM]   (PROGRAM defaults to build-windows/bin/kestrel.exe)
 set -euo pipefail
@@ -29,18 +29,15 @@ out=$(cd "$1" && pwd)
 
 export WINEPREFIX=$(dirname "$(dirname "$program")")/screenshot-prefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "== wine prefix for pictures ($WINEPREFIX)" >&2
-  wineboot -i >/dev/null 2>&1
-  for face in "MS Shell Dlg" "MS Shell Dlg 2"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-      /v "$face" /d IPAGothic /f >/dev/null 2>&1
-  done
-  wineserver -w
-fi
+source "$root/scripts/wine-prefix.sh"
+trap kestrel_wine_server_stop EXIT
+# The prefix and its fonts, in a server of their own: the program's server
+# must start under Xvfb, or its windows would have no display.
+kestrel_wine_server_start
+kestrel_wine_server_stop
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work"; kestrel_wine_server_stop' EXIT
 # The settings file lives beside the program, so the program runs from a copy.
 cp "$program" "$work/kestrel.exe"
 # Information messages already read; one player with attack 200 and defense 150.
@@ -50,13 +47,10 @@ printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\
 shots=(main-skills main-location main-trivia main-damage dialog-user dialog-config)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png" "$out/$shot.bmp"; done
 
-# Wine's Z: drive is the root of the file system. (winepath would start wine
-# before there is a display, and the windows would then have none.)
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-wineserver -w
-KESTREL_SCREENSHOT=$(windows_path "$out") timeout 180 \
+# The program is the only one its server sees, and starts it under Xvfb.
+KESTREL_SCREENSHOT=$(kestrel_wine_path "$out") timeout 180 \
   xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
-  wine "$work/kestrel.exe" "$(windows_path "$root/resources/sample-monsters.csv")" || true
+  wine "$work/kestrel.exe" "$(kestrel_wine_path "$root/resources/sample-monsters.csv")" || true
 
 # The program writes BMP files; they become PNG here.
 python3 - "$out" "${shots[@]}" <<'EOF'
