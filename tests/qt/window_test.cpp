@@ -2,6 +2,7 @@
 // rows, count, captions and focus that follow, and the layouts of the window
 // and its two dialogs (every control shown whole, none on top of another).
 
+#include "qt/window_wait.h"
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
@@ -63,7 +64,7 @@ struct Window {
         controls.flush();
         controls.show();
         controls.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls, kWindowWaitMs));
     }
 
     void click(int id) { QTest::mouseClick(control<QAbstractButton>(controls, id), Qt::LeftButton); }
