@@ -32,14 +32,14 @@ if [ ! -f "$deps/include/nlohmann/json.hpp" ]; then
   cp -r /usr/share/cmake/nlohmann_json "$deps/share/cmake/"
 fi
 
-# The build's own wine prefix, made once: the test discovery after each link
-# runs the test programs under wine already.
-if [ ! -f "$out/wine-prefix/system.reg" ]; then
-  echo "== wine prefix (build-windows/wine-prefix)"
-  mkdir -p "$out"
-  WINEPREFIX="$out/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wineboot -i >/dev/null 2>&1
-  WINEPREFIX="$out/wine-prefix" wineserver -w
-fi
+# The build's own wine prefix: the test discovery after each link runs the
+# test programs under wine already, with one server for the whole build
+# (scripts/wine-prefix.sh).
+export WINEPREFIX=$out/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+source scripts/wine-prefix.sh
+trap kestrel_wine_server_stop EXIT
+kestrel_wine_server_start null
 
 echo "== build for Windows (build-windows/)"
 cmake -S . -B "$out" -G Ninja "${launcher[@]}" \

@@ -4,8 +4,8 @@
 # value), the window menu with 常に手前に表示 ticked, the answer copied once
 # one candidate is left, the two dialogs and the 答え合わせ dialog. Runs the cross-built
 # kestrel.exe under wine and Xvfb with the sample monsters and a fresh settings
-# file, in a wine prefix of its own inside the build folder where "MS Shell Dlg"
-# and "MS Shell Dlg 2" are IPA Gothic, so that Japanese text has a font.
+# file, in a wine prefix of its own inside the build folder whose dialog fonts
+# are IPA Gothic, so that Japanese text has a font (scripts/wine-prefix.sh).
 #
 #   tools/screenshot-windows.sh DIR [PROGRAM]   (PROGRAM defaults to build-windows/bin/kestrel.exe)
 #   tools/screenshot-windows.sh --first-start DIR [PROGRAM]
@@ -42,18 +42,15 @@ out=$(cd "$1" && pwd)
 
 export WINEPREFIX=$(dirname "$(dirname "$program")")/screenshot-prefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "== wine prefix for pictures ($WINEPREFIX)" >&2
-  wineboot -i >/dev/null 2>&1
-  for face in "MS Shell Dlg" "MS Shell Dlg 2"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-      /v "$face" /d IPAGothic /f >/dev/null 2>&1
-  done
-  wineserver -w
-fi
+source "$root/scripts/wine-prefix.sh"
+trap kestrel_wine_server_stop EXIT
+# The prefix and its fonts, in a server of their own: the program's server
+# must start under Xvfb, or its windows would have no display.
+kestrel_wine_server_start
+kestrel_wine_server_stop
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work"; kestrel_wine_server_stop' EXIT
 # The settings file lives beside the program, so the program runs from a copy.
 cp "$program" "$work/kestrel.exe"
 shots=(main-skills main-location main-trivia main-damage damage-typed menu-window answer-copied dialog-user dialog-config dialog-answer)
@@ -71,16 +68,13 @@ else
 fi
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png" "$out/$shot.bmp"; done
 
-# Wine's Z: drive is the root of the file system. (winepath would start wine
-# before there is a display, and the windows would then have none.)
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-wineserver -w
+# The program is the only one its server sees, and starts it under Xvfb.
 shot_folder=$out
 [ -n "$first_start" ] && shot_folder=$work
-KESTREL_SCREENSHOT_FIRST=${first_folder:+$(windows_path "$first_folder")} \
-KESTREL_SCREENSHOT=$(windows_path "$shot_folder") timeout 180 \
+KESTREL_SCREENSHOT_FIRST=${first_folder:+$(kestrel_wine_path "$first_folder")} \
+KESTREL_SCREENSHOT=$(kestrel_wine_path "$shot_folder") timeout 180 \
   xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
-  wine "$work/kestrel.exe" ${argument:+"$(windows_path "$argument")"} || true
+  wine "$work/kestrel.exe" ${argument:+"$(kestrel_wine_path "$argument")"} || true
 
 # The program writes BMP files; they become PNG here.
 python3 - "$out" "${shots[@]}" <<'EOF'

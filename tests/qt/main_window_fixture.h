@@ -2,6 +2,7 @@
 // The main window on real widgets with the sample monsters, the information
 // messages already acknowledged, shown and active.
 
+#include "qt/window_wait.h"
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
@@ -31,7 +32,7 @@ struct MainWindowFixture {
         controls.flush();
         controls.show();
         controls.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls, kWindowWaitMs));
     }
     template <class W = QWidget>
     W* at(int id) const

@@ -2,6 +2,7 @@
 // messages open over the window already on screen, and the window's place and
 // the list's column widths come back as the player left them.
 
+#include "qt/window_wait.h"
 #include "support/monster_files.h"
 #include "ui/list/list_view.h"
 #include "ui/main_window/window.h"
@@ -47,7 +48,7 @@ struct ProgramWindow {
         dialog->OnInitDialog();
         controls->flush();
         top.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&top));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&top, kWindowWaitMs));
     }
     QHeaderView* header() const
     {

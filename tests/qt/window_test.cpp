@@ -4,6 +4,7 @@
 // 答え合わせ.
 
 #include "platform/file_names.h"
+#include "qt/window_wait.h"
 #include "support/monster_files.h"
 #include "ui/main_window/window.h"
 #include "ui/qt/qt_controls.h"
@@ -67,7 +68,7 @@ struct Window {
         controls.flush();
         controls.show();
         controls.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&controls, kWindowWaitMs));
     }
 
     void click(int id) { QTest::mouseClick(control<QAbstractButton>(controls, id), Qt::LeftButton); }
