@@ -6,13 +6,17 @@
 #include "catalogue/monster_loader.h"
 #include "engine/candidate_filter.h"
 #include "engine/damage_model.h"
+#include "engine/differences.h"
 #include "engine/elimination.h"
 #include "engine/next_observation.h"
 #include "engine/text_search.h"
 #include "support/monster_files.h"
+#include "text/normaliser.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 using namespace kestrel;
@@ -94,6 +98,73 @@ void BM_AssistantEmptiedBySearch(benchmark::State& state)
     runAssistant(state, s, in);
 }
 BENCHMARK(BM_AssistantEmptiedBySearch)->Unit(benchmark::kMicrosecond);
+
+// Every record with eight skills of its own choice from 240 (技001 ... 技240),
+// a tenth of them 仲間を呼ぶ with the record's name, as the loader stores it.
+void giveEightSkills(Catalogue& catalogue)
+{
+    for (int i = 0; i < catalogue.monsterCount; ++i) {
+        MonsterRecord& r = catalogue.monsterTable[i];
+        r.skillCount = kMaxSkills;
+        for (int k = 0; k < kMaxSkills; ++k) {
+            char text[kSkillSize];
+            if (k == 0 && i % 10 == 0)
+                std::snprintf(text, sizeof text, "\x92\x87\x8a\xd4\x82\xf0\x8c\xc4\x82\xd4(%s)", r.name);
+            else
+                std::snprintf(text, sizeof text, "\x8b\x5a%03d", 1 + (i * 37 + k * 53) % 240);
+            std::memcpy(r.skills[k], text, sizeof text);
+            normaliseText(r.skills[k], r.skillKeys[k], kSkillSize);
+        }
+    }
+}
+
+// The whole assistant as the hint panel runs it, with the skill seen and the
+// differences (here over every candidate, which the panel does only for two to
+// five or when nothing is advised).
+void runWithSkills(benchmark::State& state, ObservationState observations, FilterInputs inputs)
+{
+    auto catalogue = std::make_unique<Catalogue>();
+    loadMonsterBytes(*catalogue, kestrel::testing::generatedExtendedFile(kMaxMonsters, 1), "bench.csv", {});
+    giveEightSkills(*catalogue);
+    computeExpectedDamage(*catalogue, 180, 150);
+    observations.currentClass = 4;
+    refresh(*catalogue, observations, inputs);
+    std::size_t advised = 0, differing = 0;
+    for (auto _ : state) {
+        const Elimination elimination = explainElimination(*catalogue, observations, inputs);
+        const AdviceContext context{*catalogue, observations, inputs, elimination, 2};
+        const FactTally tally = tallyFacts(context);
+        const std::vector<Advice> advice = adviseNextObservation(context, tally);
+        const Differences differences = findDifferences(context);
+        benchmark::DoNotOptimize(tally.splits.data());
+        advised = advice.size();
+        differing = differences.traits.size() + differences.skills.size();
+        benchmark::DoNotOptimize(differing);
+    }
+    state.counters["candidates"] = observations.candidateCount;
+    state.counters["advised"] = static_cast<double>(advised);
+    state.counters["differing"] = static_cast<double>(differing);
+}
+
+void BM_AssistantEightSkillsEach(benchmark::State& state)
+{
+    FilterInputs in;
+    in.WEIGHT = 900;
+    runWithSkills(state, ObservationState{}, in);
+}
+BENCHMARK(BM_AssistantEightSkillsEach)->Unit(benchmark::kMicrosecond);
+
+void BM_AssistantEightSkillsEachAfterAHit(benchmark::State& state)
+{
+    // A hit in force that every record of unknown defense and some others keep:
+    // the further hit is advised over them.
+    FilterInputs in;
+    in.WEIGHT = 900;
+    in.dealtDamage = true;
+    in.dealtLow = in.dealtHigh = 30;
+    runWithSkills(state, ObservationState{}, in);
+}
+BENCHMARK(BM_AssistantEightSkillsEachAfterAHit)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
