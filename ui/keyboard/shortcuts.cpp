@@ -41,6 +41,7 @@ std::vector<Shortcut> buildTable()
     for (std::size_t k = 0; k < id::kLayoutRadios.size(); ++k)
         table.push_back(
             {id::kLayoutRadios[k], "Ctrl+" + std::to_string(k + 1), sjis("一覧の表示: ") + sjis(kLayoutNames[k])});
+    table.push_back({id::kFirstSkill, "Ctrl+Shift+S", sjis("ヒントが最初に挙げた特技を特技検索に足す")});
     return table;
 }
 

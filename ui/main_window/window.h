@@ -11,6 +11,7 @@
 #include "engine/observation_state.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
+#include "ui/hints/hint_panel.h"
 
 #include <array>
 #include <cstdint>
@@ -105,6 +106,8 @@ private:
     void onSearchTextChanged();
     void onSearchBoxClicked();
     void onSkillButton(int id);
+    // A skill the hint panel names, added to the search as its skill button would.
+    void onHintSkill(const std::string& skill);
     void onWeaponNameClicked();
     void onStepButton(int field, std::int32_t& typedFlag, char step);
 
@@ -150,6 +153,7 @@ private:
     // 1096, 1133, 1134, 1153, 1155, 1156.
     std::array<std::string, 8> damageTexts_;
     bool saveFailureShown_ = false;
+    HintSkills hintSkills_;
     // The layout whose columns the list shows; -1 before the first.
     std::int32_t shownLayout_ = -1;
     // While above 0, a refresh leaves the list and the hint panel to the refresh

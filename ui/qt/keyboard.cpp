@@ -3,6 +3,7 @@
 #include "ui/keyboard/shortcuts.h"
 #include "ui/main_window/control_set.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/widgets.h"
 
 #include <QAbstractButton>
 #include <QKeySequence>
@@ -20,7 +21,20 @@ void installKeyboard(QtControls& controls, QWidget& window)
             widget->setFocusPolicy(Qt::TabFocus);
 
     for (const Shortcut& shortcut : mainWindowShortcuts()) {
-        auto* button = qobject_cast<QAbstractButton*>(controls.widget(shortcut.id));
+        QWidget* target = controls.widget(shortcut.id);
+        auto* button = qobject_cast<QAbstractButton*>(target);
+        if (auto* label = qobject_cast<ClickableLabel*>(target)) {
+            // A clickable text (the hint panel's skill line): the key clicks it.
+            auto* key =
+                new QShortcut(QKeySequence(QString::fromStdString(shortcut.keys), QKeySequence::PortableText), &window);
+            key->setObjectName(QStringLiteral("shortcut%1").arg(shortcut.id));
+            key->setContext(Qt::WindowShortcut);
+            QObject::connect(key, &QShortcut::activated, label, [label] {
+                if (label->isEnabled() && label->isVisible())
+                    emit label->clicked();
+            });
+            continue;
+        }
         if (button == nullptr)
             continue;
         const QKeySequence keys(QString::fromStdString(shortcut.keys), QKeySequence::PortableText);
