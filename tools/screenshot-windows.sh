@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Saves PNG pictures of the native Windows window to DIR: the main window in
-# each of its four list layouts and the two dialogs. Runs the cross-built
+# Saves PNG pictures of the native Windows window to DIR: the main window with
+# three candidates left (the hint panel's 違い table), in each of its four list
+# layouts and the two dialogs. Runs the cross-built
 # kestrel.exe under wine and Xvfb with the sample monsters and a fresh settings
 # file, in a wine prefix of its own inside the build folder where "MS Shell Dlg"
 # and "MS Shell Dlg 2" are IPA Gothic, so that Japanese text has a font.
@@ -47,7 +48,7 @@ cp "$program" "$work/kestrel.exe"
 printf '[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=2\r\n[USER0]\r\nWEAPON=3\r\nATACK=200\r\nDEFENSE=150\r\nWEIGHT=500\r\nUSERNAME=Player\r\n' \
   >"$work/kestrel.ini"
 
-shots=(main-skills main-location main-trivia main-damage dialog-user dialog-config)
+shots=(main-hints main-skills main-location main-trivia main-damage dialog-user dialog-config)
 for shot in "${shots[@]}"; do rm -f "$out/$shot.png" "$out/$shot.bmp"; done
 
 # Wine's Z: drive is the root of the file system. (winepath would start wine
