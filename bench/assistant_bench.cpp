@@ -118,10 +118,7 @@ void giveEightSkills(Catalogue& catalogue)
     }
 }
 
-// The whole assistant as the hint panel runs it, with the skill seen and the
-// differences (here over every candidate, which the panel does only for two to
-// five or when nothing is advised).
-void runWithSkills(benchmark::State& state, ObservationState observations, FilterInputs inputs)
+std::unique_ptr<Catalogue> eightSkillsCatalogue(ObservationState& observations, const FilterInputs& inputs)
 {
     auto catalogue = std::make_unique<Catalogue>();
     loadMonsterBytes(*catalogue, kestrel::testing::generatedExtendedFile(kMaxMonsters, 1), "bench.csv", {});
@@ -129,21 +126,32 @@ void runWithSkills(benchmark::State& state, ObservationState observations, Filte
     computeExpectedDamage(*catalogue, 180, 150);
     observations.currentClass = 4;
     refresh(*catalogue, observations, inputs);
+    return catalogue;
+}
+
+// The whole assistant as the hint panel runs it, the skill seen and further
+// hits included: the differences only for two to five candidates or when
+// nothing is advised.
+void runWithSkills(benchmark::State& state, ObservationState observations, FilterInputs inputs)
+{
+    auto catalogue = eightSkillsCatalogue(observations, inputs);
     std::size_t advised = 0, differing = 0;
     for (auto _ : state) {
         const Elimination elimination = explainElimination(*catalogue, observations, inputs);
         const AdviceContext context{*catalogue, observations, inputs, elimination, 2};
         const FactTally tally = tallyFacts(context);
         const std::vector<Advice> advice = adviseNextObservation(context, tally);
-        const Differences differences = findDifferences(context);
         benchmark::DoNotOptimize(tally.splits.data());
         advised = advice.size();
-        differing = differences.traits.size() + differences.skills.size();
+        const std::size_t left = elimination.candidates.size();
+        if (left >= 2 && (left <= kMaxDifferencesShown || advice.empty())) {
+            const Differences differences = findDifferences(context);
+            differing = differences.traits.size() + differences.skills.size();
+        }
         benchmark::DoNotOptimize(differing);
     }
     state.counters["candidates"] = observations.candidateCount;
     state.counters["advised"] = static_cast<double>(advised);
-    state.counters["differing"] = static_cast<double>(differing);
 }
 
 void BM_AssistantEightSkillsEach(benchmark::State& state)
@@ -156,8 +164,8 @@ BENCHMARK(BM_AssistantEightSkillsEach)->Unit(benchmark::kMicrosecond);
 
 void BM_AssistantEightSkillsEachAfterAHit(benchmark::State& state)
 {
-    // A hit in force that every record of unknown defense and some others keep:
-    // the further hit is advised over them.
+    // A hit in force that the records of unknown defense and some others keep:
+    // one more hit is advised over them.
     FilterInputs in;
     in.WEIGHT = 900;
     in.dealtDamage = true;
@@ -165,6 +173,45 @@ void BM_AssistantEightSkillsEachAfterAHit(benchmark::State& state)
     runWithSkills(state, ObservationState{}, in);
 }
 BENCHMARK(BM_AssistantEightSkillsEachAfterAHit)->Unit(benchmark::kMicrosecond);
+
+void BM_AssistantEightSkillsEachSkillSearched(benchmark::State& state)
+{
+    // One skill searched, a hit and two facts: a handful of candidates, the
+    // differences shown.
+    FilterInputs in;
+    in.WEIGHT = 900;
+    in.dealtDamage = in.anger = in.mpDrain = true;
+    in.dealtLow = in.dealtHigh = 30;
+    in.searchText = "\x8b\x5a" "001";  // 技001
+    in.textSearch = true;
+    ObservationState s;
+    s.observedAnger = 1;
+    s.observedMpDrain = 0;
+    splitSearchText(s.search, in.searchText);
+    normaliseSearchWords(s.search);
+    runWithSkills(state, s, in);
+}
+BENCHMARK(BM_AssistantEightSkillsEachSkillSearched)->Unit(benchmark::kMicrosecond);
+
+// The differences over every candidate, which the panel never asks for: what
+// showing them at 1024 candidates would add.
+void BM_DifferencesOfEveryCandidate(benchmark::State& state)
+{
+    FilterInputs in;
+    in.WEIGHT = 900;
+    ObservationState observations;
+    auto catalogue = eightSkillsCatalogue(observations, in);
+    const Elimination elimination = explainElimination(*catalogue, observations, in);
+    const AdviceContext context{*catalogue, observations, in, elimination, 2};
+    std::size_t differing = 0;
+    for (auto _ : state) {
+        const Differences differences = findDifferences(context);
+        differing = differences.traits.size() + differences.skills.size();
+        benchmark::DoNotOptimize(differing);
+    }
+    state.counters["differing"] = static_cast<double>(differing);
+}
+BENCHMARK(BM_DifferencesOfEveryCandidate)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -92,16 +92,18 @@ Differences findDifferences(const AdviceContext& context)
     }
     const SkillAnswers found = collectSkillAnswers(context.catalogue, result.candidates);
     const auto n = static_cast<std::int32_t>(result.candidates.size());
+    std::vector<std::int32_t> rowOf(found.answers.size(), -1);
     for (std::size_t a = 0; a < found.answers.size(); ++a) {
         const std::int32_t count = found.answers[a].kept;
         if (count == 0 || count == n)
             continue;
-        SkillRow row{found.answers[a].text, std::vector<bool>(result.candidates.size()), count};
-        for (std::size_t c = 0; c < found.keeping.size(); ++c)
-            row.has[c] =
-                std::binary_search(found.keeping[c].begin(), found.keeping[c].end(), static_cast<std::int32_t>(a));
-        result.skills.push_back(std::move(row));
+        rowOf[a] = static_cast<std::int32_t>(result.skills.size());
+        result.skills.push_back({found.answers[a].text, std::vector<bool>(result.candidates.size()), count});
     }
+    for (std::size_t c = 0; c < found.candidateCount(); ++c)
+        for (std::int32_t a : found.keeping(c))
+            if (const std::int32_t row = rowOf[static_cast<std::size_t>(a)]; row >= 0)
+                result.skills[static_cast<std::size_t>(row)].has[c] = true;
     std::stable_sort(result.skills.begin(), result.skills.end(), [n](const SkillRow& x, const SkillRow& y) {
         const std::int32_t dx = std::abs(2 * x.count - n), dy = std::abs(2 * y.count - n);
         return dx != dy ? dx < dy : x.count > y.count;

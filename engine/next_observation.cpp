@@ -207,7 +207,8 @@ Expectation expectSkill(const AdviceContext& ctx, Advice& advice)
     const SkillAnswers found = collectSkillAnswers(ctx.catalogue, ctx.elimination.candidates);
     Expectation e;
     double sum = 0.0;
-    for (const std::vector<std::int32_t>& kept : found.keeping) {
+    for (std::size_t c = 0; c < found.candidateCount(); ++c) {
+        const std::span<const std::int32_t> kept = found.keeping(c);
         if (kept.empty())
             continue;
         double reached = 0.0;

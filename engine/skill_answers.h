@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +23,16 @@ struct SkillAnswer {
 
 struct SkillAnswers {
     std::vector<SkillAnswer> answers;  // distinct, in the order first met
-    // By candidate (in the order given): the answers that keep it, ascending.
-    std::vector<std::vector<std::int32_t>> keeping;
+    // By candidate c (in the order given): the answers that keep it, ascending,
+    // at keptBy[keptStart[c]] up to keptBy[keptStart[c + 1]].
+    std::vector<std::int32_t> keptBy;
+    std::vector<std::size_t> keptStart;
+
+    std::span<const std::int32_t> keeping(std::size_t c) const
+    {
+        return {keptBy.data() + keptStart[c], keptStart[c + 1] - keptStart[c]};
+    }
+    std::size_t candidateCount() const { return keptStart.empty() ? 0 : keptStart.size() - 1; }
 };
 
 // The text of a record's skill k as a player types it: 仲間を呼ぶ (or a beginning
