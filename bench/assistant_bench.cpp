@@ -182,7 +182,9 @@ void BM_AssistantEightSkillsEachSkillSearched(benchmark::State& state)
     in.WEIGHT = 900;
     in.dealtDamage = in.anger = in.mpDrain = true;
     in.dealtLow = in.dealtHigh = 30;
-    in.searchText = "\x8b\x5a" "001";  // 技001
+    in.searchText =
+        "\x8b\x5a"
+        "001";  // 技001
     in.textSearch = true;
     ObservationState s;
     s.observedAnger = 1;
