@@ -137,7 +137,7 @@ TEST(Cli, QueryExplainAddsAdviceEliminationsAndNearMisses)
     auto query = [](const std::string& options) { return cli("query " + kSample + " --class 4" + options).doc(); };
     const std::string observed = " --mpdrain no --dealt 30";
     json plain = query(observed), explained = query(observed + " --explain");
-    for (const char* member : {"advice", "eliminated", "nearMisses"}) {
+    for (const char* member : {"advice", "eliminated", "nearMisses", "differences"}) {
         EXPECT_FALSE(plain.contains(member)) << member;
         explained.erase(member);
     }

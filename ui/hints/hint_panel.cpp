@@ -96,6 +96,19 @@ std::string silentLine(const Differences& differences)
                                              : "これ以上絞れる観測はない（違いは下の表）");
 }
 
+// A skill's name cut after six characters with "…", so that the line of the
+// first skill fits the panel at its narrowest.
+std::string shortened(const std::string& skill)
+{
+    constexpr int kShown = 6;
+    std::size_t at = 0;
+    for (int shown = 0; at < skill.size() && shown < kShown; ++shown) {
+        const auto b = static_cast<unsigned char>(skill[at]);
+        at += ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) && at + 1 < skill.size() ? 2 : 1;
+    }
+    return at < skill.size() ? skill.substr(0, at) + sjis("…") : skill;
+}
+
 }  // namespace
 
 std::string HintSkills::of(int id) const
@@ -190,7 +203,7 @@ HintSkills showHints(Controls& controls, const HintSources& s)
     showDifferencesTable(controls, table);
     const std::string first = skills.first();
     controls.setText(id::kFirstSkill,
-                     first.empty() ? std::string() : sjis("「") + first + sjis("」を特技検索に足す（Ctrl+Shift+S）"));
+                     first.empty() ? std::string() : sjis("「") + shortened(first) + sjis("」を検索へ Ctrl+Shift+S"));
     for (std::size_t t = 0; t < std::size(kButtonTips); ++t)
         controls.setToolTip(kButtonTips[t].button, toolTipWithShortcut(kButtonTips[t].button, tips[t]));
     for (std::size_t k = 0; k < kIdAdviceLines.size(); ++k)

@@ -78,7 +78,7 @@ std::string skillAnswers(const std::vector<SkillCount>& skills)
     for (std::size_t k = 0; k < skills.size(); ++k) {
         std::string next = (text.empty() ? "" : " / ") + skills[k].text + " " + std::to_string(skills[k].count);
         const bool last = k + 1 == skills.size();
-        const double room = kHintLineCharacters - 2 - (last ? 0 : widthInCharacters(more));
+        const double room = kSkillAnswersCharacters - 2 - (last ? 0 : widthInCharacters(more));
         if (!text.empty() && widthInCharacters(text + next) > room)
             return text + more;
         text += next;

@@ -15,6 +15,10 @@ namespace kestrel::ui {
 // first size; an advice line longer than that puts its answers on a line of
 // their own, so that no word is broken.
 inline constexpr double kHintLineCharacters = 24;
+// How many the skills of the skill advice take at most, brackets included: as
+// many skills as fit in them, so that their line fits the panel even in a
+// wider font or with the panel narrowed.
+inline constexpr double kSkillAnswersCharacters = 17;
 
 // "MP吸を確かめる → 平均 4.3 体（吸えた 3 / 吸えない 5）", "通常攻撃を1回当てる → 平均 1.8 体",
 // "特技を見る → 平均 1.6 体（メラミ 3 / ルカナン 2 / …）", a line break before the
