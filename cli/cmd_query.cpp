@@ -31,7 +31,8 @@ constexpr const char* kHelp =
     "search:       --search TEXT --layout skills|place|trivia|damage\n"
     "order:        --sort 0..6 (0) --debug N\n"
     "explain:      --explain adds \"advice\" (best next observations), \"eliminated\" (what removed\n"
-    "              each record of the class) and \"nearMisses\"\n";
+    "              each record of the class) and \"nearMisses\"; for 2 to 5 candidates also\n"
+    "              \"differences\" (what still tells them apart)\n";
 
 Json rangeJson(const RangeTexts& r)
 {

@@ -1,5 +1,6 @@
 #include "cli/query_explain.h"
 
+#include "engine/differences.h"
 #include "engine/elimination.h"
 #include "engine/next_observation.h"
 
@@ -27,7 +28,48 @@ Json adviceJson(const Advice& advice)
         }
         item["answers"] = std::move(answers);
     }
+    if (advice.observation == Observation::skill) {
+        Json answers = Json::object();
+        for (const SkillCount& skill : advice.skills)
+            answers[utf8(skill.text)] = skill.count;
+        item["answers"] = std::move(answers);
+    }
     return item;
+}
+
+Json traitValueJson(Trait trait, const TraitValue& v)
+{
+    if (!v.known)
+        return "?";
+    if (trait == Trait::dealtDamage || trait == Trait::takenDamage)
+        return Json::array({v.low, v.high});
+    return v.low;
+}
+
+// Each attribute in which the candidates differ, then each candidate's skills
+// that not all of them share; [] when nothing differs.
+Json differencesJson(const Catalogue& catalogue, const Differences& d)
+{
+    Json rows = Json::array();
+    for (const TraitRow& row : d.traits) {
+        Json values = Json::object();
+        for (std::size_t c = 0; c < d.candidates.size(); ++c)
+            values[nameOf(catalogue.monsterTable[static_cast<std::size_t>(d.candidates[c])])] =
+                traitValueJson(row.trait, row.values[c]);
+        rows.push_back({{"attribute", traitName(row.trait)}, {"values", std::move(values)}});
+    }
+    if (!d.skills.empty()) {
+        Json values = Json::object();
+        for (std::size_t c = 0; c < d.candidates.size(); ++c) {
+            Json skills = Json::array();
+            for (const SkillRow& row : d.skills)
+                if (row.has[c])
+                    skills.push_back(utf8(row.text));
+            values[nameOf(catalogue.monsterTable[static_cast<std::size_t>(d.candidates[c])])] = std::move(skills);
+        }
+        rows.push_back({{"attribute", "skills"}, {"values", std::move(values)}});
+    }
+    return rows;
 }
 
 Json eliminatedJson(const Catalogue& catalogue, const RecordVerdict& v)
@@ -52,8 +94,9 @@ void addExplanation(Json& document, Catalogue& catalogue, const ObservationState
                     std::int32_t targetFamily)
 {
     const Elimination elimination = explainElimination(catalogue, state, inputs);
+    const AdviceContext context{catalogue, state, inputs, elimination, targetFamily};
     Json advice = Json::array();
-    for (const Advice& a : adviseNextObservation({catalogue, state, inputs, elimination, targetFamily}))
+    for (const Advice& a : adviseNextObservation(context))
         advice.push_back(adviceJson(a));
     Json eliminated = Json::array();
     for (const RecordVerdict& v : elimination.verdicts)
@@ -65,6 +108,9 @@ void addExplanation(Json& document, Catalogue& catalogue, const ObservationState
     document["advice"] = std::move(advice);
     document["eliminated"] = std::move(eliminated);
     document["nearMisses"] = std::move(nearMisses);
+    const std::size_t left = elimination.candidates.size();
+    if (left >= 2 && left <= kMaxDifferencesShown)
+        document["differences"] = differencesJson(catalogue, findDifferences(context));
 }
 
 }  // namespace kestrel::cli

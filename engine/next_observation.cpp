@@ -1,9 +1,11 @@
 #include "engine/next_observation.h"
 
 #include "engine/criteria.h"
+#include "engine/skill_answers.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace kestrel {
@@ -40,6 +42,7 @@ bool inForce(const AdviceContext& ctx, Observation o)
     }
     case Observation::dealtDamage: return criterionOn(on, Criterion::dealtDamage);
     case Observation::takenDamage: return criterionOn(on, Criterion::takenDamage);
+    case Observation::skill: return false;
     }
     return true;
 }
@@ -50,7 +53,10 @@ bool offered(const AdviceContext& ctx, Observation o)
         return false;
     if (o == Observation::family && (ctx.targetFamily < 0 || ctx.targetFamily >= kFamilyCount))
         return false;
-    return !inForce(ctx, o);
+    if (o == Observation::skill)
+        return skillObservationOpen(ctx);
+    // A hit more is always open: it widens the typed pair.
+    return o == Observation::dealtDamage || o == Observation::takenDamage || !inForce(ctx, o);
 }
 
 bool factKeeps(const AdviceContext& ctx, Observation o, const MonsterRecord& r, std::int32_t answer,
@@ -194,12 +200,59 @@ Expectation expectDamage(const AdviceContext& ctx, Observation o)
     return e;
 }
 
+// The skill observation by the same formula: K_r are the answers whose word
+// one of r's skills contains.
+Expectation expectSkill(const AdviceContext& ctx, Advice& advice)
+{
+    const SkillAnswers found = collectSkillAnswers(ctx.catalogue, ctx.elimination.candidates);
+    Expectation e;
+    double sum = 0.0;
+    for (std::size_t c = 0; c < found.candidateCount(); ++c) {
+        const std::span<const std::int32_t> kept = found.keeping(c);
+        if (kept.empty())
+            continue;
+        double reached = 0.0;
+        for (std::int32_t a : kept)
+            reached += found.answers[static_cast<std::size_t>(a)].kept;
+        sum += reached / static_cast<double>(kept.size());
+        ++e.answeringCandidates;
+    }
+    if (e.answeringCandidates > 0)
+        e.expected = sum / e.answeringCandidates;
+    const auto half = static_cast<std::int64_t>(ctx.elimination.candidates.size());
+    std::vector<std::size_t> order(found.answers.size());
+    for (std::size_t a = 0; a < order.size(); ++a)
+        order[a] = a;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        const std::int64_t nx = found.answers[x].kept, ny = found.answers[y].kept;
+        const std::int64_t dx = std::abs(2 * nx - half), dy = std::abs(2 * ny - half);
+        return dx != dy ? dx < dy : nx > ny;
+    });
+    for (std::size_t a : order)
+        advice.skills.push_back({found.answers[a].text, found.answers[a].kept});
+    return e;
+}
+
 }  // namespace
+
+unsigned factAnswersKeeping(const AdviceContext& context, Observation observation, const MonsterRecord& record)
+{
+    if (static_cast<int>(observation) >= kFactObservationCount)
+        return 0;
+    return keptMask(context, observation, record, pushLimits(context.inputs.WEIGHT));
+}
+
+bool skillObservationOpen(const AdviceContext& context)
+{
+    if (context.state.search.searchWordCount >= kMaxSearchWords)
+        return false;
+    return context.state.listLayout != 2 || context.inputs.searchText.empty();
+}
 
 const char* observationName(Observation observation)
 {
     static constexpr const char* kNames[kObservationCount] = {
-        "floating", "metal", "size", "mpDrain", "anger", "push", "family", "dealtDamage", "takenDamage"};
+        "floating", "metal", "size", "mpDrain", "anger", "push", "family", "dealtDamage", "takenDamage", "skill"};
     const auto i = static_cast<std::size_t>(observation);
     return i < kObservationCount ? kNames[i] : "";
 }
@@ -243,10 +296,18 @@ std::vector<Advice> adviseNextObservation(const AdviceContext& context, const Fa
             continue;
         Advice advice;
         advice.observation = o;
-        advice.hasSplit = o != Observation::dealtDamage && o != Observation::takenDamage;
+        advice.hasSplit = k < kFactObservationCount;
         if (advice.hasSplit)
             advice.split = tally.splits[static_cast<std::size_t>(k)];
-        const Expectation e = advice.hasSplit ? expectFromTally(tally, o) : expectDamage(context, o);
+        Expectation e;
+        if (advice.hasSplit)
+            e = expectFromTally(tally, o);
+        else if (o == Observation::skill)
+            e = expectSkill(context, advice);
+        else {
+            advice.repeated = inForce(context, o);
+            e = expectDamage(context, o);
+        }
         if (e.answeringCandidates == 0 || nearlyEqual(e.expected, candidates))
             continue;
         advice.expectedRemaining = e.expected;
@@ -254,7 +315,7 @@ std::vector<Advice> adviseNextObservation(const AdviceContext& context, const Fa
         auto place = std::find_if(ranked.begin(), ranked.end(), [&](const Advice& other) {
             return e.expected < other.expectedRemaining && !nearlyEqual(e.expected, other.expectedRemaining);
         });
-        ranked.insert(place, advice);
+        ranked.insert(place, std::move(advice));
     }
     return ranked;
 }

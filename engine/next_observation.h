@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kestrel {
@@ -25,8 +26,9 @@ enum class Observation : std::uint8_t {
     family,       // the weapon's target family: confirmed or excluded
     dealtDamage,  // one normal hit dealt
     takenDamage,  // one hit received
+    skill,        // a skill seen, added to the skill search
 };
-inline constexpr int kObservationCount = 9;
+inline constexpr int kObservationCount = 10;
 
 // The observation's name as the command line prints it ("mpDrain", "family", ...).
 const char* observationName(Observation observation);
@@ -38,11 +40,24 @@ struct AnswerSplit {
     std::array<std::int32_t, 2> count{};
 };
 
+// One answer of the skill observation: the skill as typed (code page 932) and
+// the candidates it keeps.
+struct SkillCount {
+    std::string text;
+    std::int32_t count = 0;
+};
+
 struct Advice {
     Observation observation = Observation::floating;
     double expectedRemaining = 0.0;
-    bool hasSplit = false;  // false for the two damage observations
+    bool hasSplit = false;  // false for the two damage observations and the skill
     AnswerSplit split;
+    // A damage observation while its pair already holds a hit: one more hit,
+    // which widens the typed pair to take it in.
+    bool repeated = false;
+    // The skill observation's answers, the best-splitting first (nearest to
+    // half of the candidates, then more candidates, then as first met).
+    std::vector<SkillCount> skills;
 };
 
 // What the advice needs besides the elimination: the target family of the
@@ -74,6 +89,14 @@ FactTally tallyFacts(const AdviceContext& context);
 std::vector<Advice> adviseNextObservation(const AdviceContext& context);
 // The same from a tally of the same context, made once for the value buttons too.
 std::vector<Advice> adviseNextObservation(const AdviceContext& context, const FactTally& tally);
+
+// The answers of a yes/no observation (floating to family) that keep a record:
+// bit 0 the first answer of its split, bit 1 the second.
+unsigned factAnswersKeeping(const AdviceContext& context, Observation observation, const MonsterRecord& record);
+
+// Whether the skill observation is open: the search has room for a word, and
+// in the trivia layout the search edit is empty.
+bool skillObservationOpen(const AdviceContext& context);
 
 // a and b equal to a relative tolerance of 1e-9.
 bool nearlyEqual(double a, double b);

@@ -178,6 +178,11 @@ bool nameKeeps(Catalogue& catalogue, int i, std::string_view prefix)
     return normalisedNameOf(catalogue, i).starts_with(prefix);
 }
 
+bool skillKeyHolds(std::string_view skillKey, std::string_view word)
+{
+    return skillKey.find(word) != std::string_view::npos;
+}
+
 bool skillKeeps(const MonsterRecord& record, const SearchState& search, std::uint8_t (&hits)[kMaxSkills])
 {
     std::memset(hits, kNoSkillHit, sizeof hits);
@@ -188,7 +193,7 @@ bool skillKeeps(const MonsterRecord& record, const SearchState& search, std::uin
         const std::string_view word = fieldText(search.searchWordsNormalised[w]);
         int match = -1;
         for (int k = 0; k < skills && match < 0; ++k) {
-            if (fieldText(record.skillKeys[k]).find(word) != std::string_view::npos)
+            if (skillKeyHolds(fieldText(record.skillKeys[k]), word))
                 match = k;
         }
         if (match < 0)

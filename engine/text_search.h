@@ -46,6 +46,9 @@ std::string_view normalisedNameOf(Catalogue& catalogue, int i);
 // matched skills into hits (kNoSkillHit elsewhere), the trivia predicate the
 // found flags into flags; both stop at the first word or text that fails.
 bool nameKeeps(Catalogue& catalogue, int i, std::string_view prefix);
+// One normalised search word against one normalised skill: the word matches
+// when the skill contains it. The skill criterion asks this of every word.
+bool skillKeyHolds(std::string_view skillKey, std::string_view word);
 bool skillKeeps(const MonsterRecord& record, const SearchState& search, std::uint8_t (&hits)[kMaxSkills]);
 bool triviaKeeps(const Catalogue& catalogue, const MonsterRecord& record, std::string_view needle,
                  std::int32_t (&flags)[kTriviaHits]);

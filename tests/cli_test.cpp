@@ -114,12 +114,46 @@ TEST(Cli, ExitStatuses)
         EXPECT_EQ(cli(arguments).status, status) << arguments;
 }
 
+// The skill seen and a further hit through the command line: each skill
+// answer keeps what query keeps with that word added to --search; three
+// candidates get differences, eight none.
+TEST(Cli, QueryExplainAdvisesSkillsAndFurtherHitsAndTellsDifferences)
+{
+    const std::string base = "query " + kSample + " --class 2 --atk 200 --def 150 --weight 500 --taken 45";
+    auto run = [&](const std::string& options) { return cli(base + options).doc(); };
+    const json doc = run(" --dealt 60 --explain");
+    const json* skill = nullptr;
+    bool repeatedHit = false;
+    for (const json& a : doc["advice"]) {
+        skill = a["observation"] == "skill" ? &a : skill;
+        repeatedHit = repeatedHit || a["observation"] == "dealtDamage";
+    }
+    ASSERT_NE(skill, nullptr);
+    EXPECT_TRUE(repeatedHit);  // the pair holds 60 and another hit can still split
+    int checked = 0;
+    for (const auto& [word, n] : (*skill)["answers"].items()) {
+        EXPECT_EQ(n.get<int>(), run(" --dealt 60 --search " + word)["candidateCount"].get<int>()) << word;
+        if (++checked == 6)
+            break;
+    }
+
+    const json three = run(" --dealt 60 --anger yes --search ためる --explain");
+    ASSERT_EQ(three["candidateCount"], 3);
+    ASSERT_TRUE(three.contains("differences"));
+    std::vector<std::string> attributes;
+    for (const json& row : three["differences"])
+        attributes.push_back(row["attribute"]);
+    EXPECT_EQ(attributes, (std::vector<std::string>{"family", "dealtDamage", "takenDamage", "hp", "skills"}));
+    EXPECT_EQ(three["differences"][0]["values"]["スラッシュボア"], "?");  // an uncertain family
+    EXPECT_FALSE(doc.contains("differences"));                            // eight candidates: none
+}
+
 TEST(Cli, QueryExplainAddsAdviceEliminationsAndNearMisses)
 {
     auto query = [](const std::string& options) { return cli("query " + kSample + " --class 4" + options).doc(); };
     const std::string observed = " --mpdrain no --dealt 30";
     json plain = query(observed), explained = query(observed + " --explain");
-    for (const char* member : {"advice", "eliminated", "nearMisses"}) {
+    for (const char* member : {"advice", "eliminated", "nearMisses", "differences"}) {
         EXPECT_FALSE(plain.contains(member)) << member;
         explained.erase(member);
     }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Saves PNG pictures of the native Windows window to DIR: the main window in
-# each of its four list layouts (the damage layout with its pictures of a typed
-# value), the window menu with 常に手前に表示 ticked, the answer copied once
-# one candidate is left, the two dialogs and the 答え合わせ dialog. Runs the cross-built
+# Saves PNG pictures of the native Windows window to DIR: the main window with
+# three candidates left (the hint panel's 違い table), in each of its four list
+# layouts (the damage layout with its pictures of a typed value), the window
+# menu with 常に手前に表示 ticked, the answer copied once one candidate is left,
+# the two dialogs and the 答え合わせ dialog. Runs the cross-built
 # kestrel.exe under wine and Xvfb with the sample monsters and a fresh settings
 # file, in a wine prefix of its own inside the build folder whose dialog fonts
 # are IPA Gothic, so that Japanese text has a font (scripts/wine-prefix.sh).
@@ -53,7 +54,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"; kestrel_wine_server_stop' EXIT
 # The settings file lives beside the program, so the program runs from a copy.
 cp "$program" "$work/kestrel.exe"
-shots=(main-skills main-location main-trivia main-damage damage-typed menu-window answer-copied dialog-user dialog-config dialog-answer)
+shots=(main-hints main-skills main-location main-trivia main-damage damage-typed menu-window answer-copied dialog-user
+  dialog-config dialog-answer)
 first_folder=
 argument=$root/resources/sample-monsters.csv
 if [ -n "$first_start" ]; then

@@ -58,6 +58,10 @@ inline constexpr int kAngerBox = 1059, kAngerButton = 1014;
 inline constexpr int kPushBox = 1071, kPushButton = 1015;
 
 inline constexpr int kSearchBox = 1032;
+
+// The hint panel's line that names the first skill it advises; a click on it or
+// Ctrl+Shift+S adds that skill to the search.
+inline constexpr int kFirstSkill = 3083;
 // The skill buttons, in label order.
 inline constexpr std::array<int, 16> kSkillButtons = {1132, 1135, 1136, 1137, 1138, 1139, 1140, 1141,
                                                       1142, 1143, 1144, 1145, 1146, 1147, 1148, 1149};

@@ -143,6 +143,30 @@ std::string generatedExtendedFile(int records, unsigned seed)
     return out;
 }
 
+std::string generatedQuizFile(int records, unsigned seed)
+{
+    Lcg rng{0xC2B2AE3D27D4EB4Full ^ seed};
+    std::string out = "HRVTNP15041200,generated\r\n";
+    for (int i = 0; i < records; ++i) {
+        auto cols = monsterColumns(i, records, rng);
+        cols[45].clear();
+        const int count = 2 + rng.below(5);
+        for (int k = 0; k < count; ++k) {
+            cols[45] += k > 0 ? "\x81\x41" : "";  // 、
+            if (k == 0 && rng.chance(8)) {
+                cols[45] += "\x92\x87\x8a\xd4\x82\xf0\x8c\xc4\x82\xd4";  // 仲間を呼ぶ
+                continue;
+            }
+            const std::string number = std::to_string(1000 + 1 + rng.below(160)).substr(1);
+            cols[45] += "\x8b\x5a" + number;  // 技001 ... 技160
+        }
+        for (int k = 0; k < kExtendedColumns; ++k)
+            out += (k > 0 ? "," : "") + cols[static_cast<std::size_t>(k)];
+        out += "\r\n";
+    }
+    return out;
+}
+
 const char* skillLabelText(int k) { return k >= 0 && k < 16 ? kSkills[static_cast<std::size_t>(k)] : ""; }
 
 std::string sampleFilePath() { return KESTREL_SOURCE_DIR "/resources/sample-monsters.csv"; }

@@ -16,6 +16,10 @@ namespace kestrel::testing {
 // fewer than 160000 records.
 std::string generatedExtendedFile(int records, unsigned seed);
 
+// Records made the same way, but every monster uses two to six skills drawn
+// from 160 (技001 ... 技160, now and then 仲間を呼ぶ first), as a quiz's monsters do.
+std::string generatedQuizFile(int records, unsigned seed);
+
 // The sixteen skill-button labels, k = 0..15 (code page 932); "" otherwise.
 // Generated files draw their skills from a pool that starts with them.
 const char* skillLabelText(int k);

@@ -1,8 +1,9 @@
 // The program's window on Windows, under wine: a dropped definition file (its
 // name in UTF-16, Japanese included) opens, any other file is ignored; the
-// shortcut table's keys click; Escape ends the program; the window keeps its
-// least size and its place; the hint panel comes and goes from the menu; the
-// keyboard stays in the edit the player was in.
+// shortcut table's keys click (Ctrl+Shift+S the hint panel's skill line too);
+// Escape ends the program; the window keeps its least size and its place; the
+// hint panel comes and goes from the menu; the keyboard stays in the edit the
+// player was in.
 
 #include "support/monster_files.h"
 #include "ui/hints/hint_panel.h"
@@ -209,6 +210,21 @@ TEST_F(Program, TheKeyboardStaysInTheEditAndAResetComesBack)
     EXPECT_EQ(frame.controls().text(id::kTakenLow), "");
     press(GetFocus(), 'Z', {VK_CONTROL, VK_SHIFT});
     EXPECT_EQ(frame.controls().text(id::kTakenLow), "58");
+}
+
+TEST_F(Program, CtrlShiftSAddsTheFirstSkillTheHintPanelNames)
+{
+    dialog.openDefinitionFile(testing::sampleFilePath());
+    frame.controls().flush();
+    pump();
+    const std::string line = frame.controls().text(id::kFirstSkill);
+    ASSERT_FALSE(line.empty());
+    HWND dealt = frame.controls().handle(id::kDealtLow);
+    press(dealt, 'S', {VK_CONTROL, VK_SHIFT});
+    const std::string search = frame.controls().text(id::kSearchEdit);
+    ASSERT_GE(search.size(), 4u);
+    EXPECT_NE(line.find(search.substr(0, 4)), std::string::npos);  // the line named what is searched now
+    EXPECT_EQ(frame.controls().text(id::kDealtLow), "");           // the key typed nothing
 }
 
 TEST_F(Program, TheWindowNeverGetsSmallerThanItsBandsNeed)

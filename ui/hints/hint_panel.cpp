@@ -1,5 +1,6 @@
 #include "ui/hints/hint_panel.h"
 
+#include "engine/differences.h"
 #include "engine/elimination.h"
 #include "engine/next_observation.h"
 #include "text/normaliser.h"
@@ -87,7 +88,50 @@ bool adviceUsable(Observation observation, const PlayerProfile* profile)
     return true;
 }
 
+// The sentence for two or more candidates that no advised observation splits:
+// whether anything the fight shows still differs.
+std::string silentLine(const Differences& differences)
+{
+    return sjis(differences.nothingDiffers() ? "戦いで見えるものでは、残りの候補を見分けられない"
+                                             : "これ以上絞れる観測はない（違いは下の表）");
+}
+
+// A skill's name cut after six characters with "…", so that the line of the
+// first skill fits the panel at its narrowest.
+std::string shortened(const std::string& skill)
+{
+    constexpr int kShown = 6;
+    std::size_t at = 0;
+    for (int shown = 0; at < skill.size() && shown < kShown; ++shown) {
+        const auto b = static_cast<unsigned char>(skill[at]);
+        at += ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) && at + 1 < skill.size() ? 2 : 1;
+    }
+    return at < skill.size() ? skill.substr(0, at) + sjis("…") : skill;
+}
+
 }  // namespace
+
+std::string HintSkills::of(int id) const
+{
+    for (std::size_t k = 0; k < advice.size(); ++k)
+        if (id == kIdAdviceLines[k])
+            return advice[k];
+    for (int r = 0; r < kDifferenceRows; ++r)
+        if (id == differenceLabelId(r))
+            return rows[static_cast<std::size_t>(r)];
+    return {};
+}
+
+std::string HintSkills::first() const
+{
+    for (const std::string& skill : advice)
+        if (!skill.empty())
+            return skill;
+    for (const std::string& skill : rows)
+        if (!skill.empty())
+            return skill;
+    return {};
+}
 
 void addHintPanelControls(std::vector<ControlSpec>& items)
 {
@@ -102,12 +146,16 @@ void addHintPanelControls(std::vector<ControlSpec>& items)
     items.push_back({kIdWhyGoneEdit, ControlKind::Edit, "", 0});
     for (int id : kIdWhyGoneLines)
         items.push_back({id, ControlKind::Static, "", 0});
+    items.push_back({id::kFirstSkill, ControlKind::Static, "", 0});
+    addDifferencesTableControls(items);
 }
 
-void showHints(Controls& controls, const HintSources& s)
+HintSkills showHints(Controls& controls, const HintSources& s)
 {
+    HintSkills skills;
     std::vector<std::string> advice, nearMisses, whyGone;
     std::vector<std::string> tips(std::size(kButtonTips));
+    DifferencesTable table;
     if (s.catalogue.monsterCount > 0) {
         const Elimination elimination = explainElimination(s.catalogue, s.state, s.inputs);
         const std::int32_t target = s.weapon ? s.weapon->targetFamily : -1;
@@ -116,9 +164,24 @@ void showHints(Controls& controls, const HintSources& s)
             advice.push_back(std::move(line));
         // One pass over the candidates for the yes/no observations, for the advice and the buttons.
         const FactTally tally = tallyFacts(context);
+        bool advised = false;
         for (const Advice& a : adviseNextObservation(context, tally)) {
-            if (advice.size() < kIdAdviceLines.size() && adviceUsable(a.observation, s.profile))
+            if (advice.size() < kIdAdviceLines.size() && adviceUsable(a.observation, s.profile)) {
+                if (a.observation == Observation::skill && !a.skills.empty())
+                    skills.advice[advice.size()] = a.skills.front().text;
                 advice.push_back(adviceLine(a, s.weapon ? s.weapon->specialAttack : nullptr, target));
+                advised = true;
+            }
+        }
+        const std::size_t left = elimination.candidates.size();
+        if (left >= 2 && (left <= kMaxDifferencesShown || !advised)) {
+            const Differences differences = findDifferences(context);
+            if (!advised && advice.size() < kIdAdviceLines.size())
+                advice.push_back(silentLine(differences));
+            table = differencesTable(s.catalogue, differences);
+            for (std::size_t r = 0; r < table.rows.size(); ++r)
+                if (table.rows[r].skill)
+                    skills.rows[r] = table.rows[r].label;
         }
         if (elimination.candidates.size() <= static_cast<std::size_t>(kNearMissListSize)) {
             for (std::int32_t i : elimination.nearMisses) {
@@ -137,8 +200,18 @@ void showHints(Controls& controls, const HintSources& s)
     fillLines(controls, kIdAdviceLines, advice);
     fillLines(controls, kIdNearMissLines, nearMisses);
     fillLines(controls, kIdWhyGoneLines, whyGone);
+    showDifferencesTable(controls, table);
+    const std::string first = skills.first();
+    controls.setText(id::kFirstSkill,
+                     first.empty() ? std::string() : sjis("「") + shortened(first) + sjis("」を検索へ Ctrl+Shift+S"));
     for (std::size_t t = 0; t < std::size(kButtonTips); ++t)
         controls.setToolTip(kButtonTips[t].button, toolTipWithShortcut(kButtonTips[t].button, tips[t]));
+    for (std::size_t k = 0; k < kIdAdviceLines.size(); ++k)
+        controls.setToolTip(kIdAdviceLines[k],
+                            skills.advice[k].empty()
+                                ? std::string()
+                                : sjis("クリックで「") + skills.advice[k] + sjis("」を特技検索に足す（Ctrl+Shift+S）"));
+    return skills;
 }
 
 }  // namespace kestrel::ui

@@ -10,6 +10,7 @@
 #include "engine/observation_state.h"
 #include "settings/player_profile.h"
 #include "ui/controls.h"
+#include "ui/hints/differences_table.h"
 
 #include <array>
 #include <vector>
@@ -37,10 +38,22 @@ struct HintSources {
     const PlayerProfile* profile = nullptr;  // the current profile; nullptr for none
 };
 
+// The skills the panel names, each added to the search by a click on the
+// control that names it (code page 932, as typed into the search edit).
+struct HintSkills {
+    std::array<std::string, kIdAdviceLines.size()> advice;  // per advice line: its best-splitting skill
+    std::array<std::string, kDifferenceRows> rows;          // per row of the 違い table
+    // The skill of control id, or "" when it names none.
+    std::string of(int id) const;
+    // The first skill named: the advice's, else the table's first skill row.
+    std::string first() const;
+};
+
 // Brings the whole panel and the value buttons' tooltips up to date; with no
 // monster loaded everything is empty. While the profile's attack or defense is
 // unset, the first advice line says so (a damage typed then empties the list)
-// and no damage observation is advised.
-void showHints(Controls& controls, const HintSources& sources);
+// and no damage observation is advised. While two or more candidates remain
+// and nothing is advised, an advice line says that no observation splits them.
+HintSkills showHints(Controls& controls, const HintSources& sources);
 
 }  // namespace kestrel::ui

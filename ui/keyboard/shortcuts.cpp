@@ -48,6 +48,7 @@ std::vector<Shortcut> buildTable()
     table.push_back({id::kTopmostCommand, "Ctrl+T", sjis("常に手前に表示を切り替える")});
     table.push_back({id::kGuideCommand, "F1", sjis("使い方を開く")});
     table.push_back({id::kAnswerCheck, "Ctrl+Shift+A", sjis("答え合わせ（答えを定義ファイルと照らして記録する）")});
+    table.push_back({id::kFirstSkill, "Ctrl+Shift+S", sjis("ヒントが最初に挙げた特技を特技検索に足す")});
     return table;
 }
 

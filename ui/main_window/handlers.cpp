@@ -68,6 +68,10 @@ void CKestrelDlg::onClicked(int id)
         return layout == 2 ? onTriviaLayoutChosen() : onLayoutChosen(layout);
     if (indexOf(id::kSkillButtons, id) >= 0)
         return onSkillButton(id);
+    if (id == id::kFirstSkill)
+        return onHintSkill(hintSkills_.first());
+    if (std::string skill = hintSkills_.of(id); !skill.empty())
+        return onHintSkill(skill);
     if (indexOf(id::kConfirmRow, id) >= 0 || indexOf(id::kExcludeRow, id) >= 0 ||
         isOneOf(id, {id::kConfirmBox, id::kExcludeBox}))
         return onFamilyButton(id);
@@ -242,6 +246,21 @@ void CKestrelDlg::onSkillButton(int id)
 {
     controls_.setText(id::kSearchEdit, toggleSkillWord(controls_.text(id::kSearchEdit), controls_.text(id)));
     returnFocus();
+}
+
+void CKestrelDlg::onHintSkill(const std::string& skill)
+{
+    if (skill.empty())
+        return;
+    // Added, never taken away: a skill the search already holds stays.
+    const std::string text = controls_.text(id::kSearchEdit);
+    SearchState words{};
+    splitSearchText(words, text);
+    for (int i = 0; i < words.searchWordCount; ++i)
+        if (std::string_view(words.searchWords[i]) == skill)
+            return focusPrimaryInput();
+    controls_.setText(id::kSearchEdit, toggleSkillWord(text, skill));
+    focusPrimaryInput();
 }
 
 // The ratio of the bonus defense to the defense, shown on the special-attack row.

@@ -203,7 +203,8 @@ void CKestrelDlg::updateHints()
 {
     const FilterInputs inputs = filterInputs();
     const PlayerProfile* profile = currentProfile();
-    showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr, profile});
+    hintSkills_ =
+        showHints(controls_, {*catalogue_, state_, inputs, profile ? weaponRow(profile->WEAPON) : nullptr, profile});
 }
 
 void CKestrelDlg::showRanges()

@@ -12,6 +12,7 @@
 #include "settings/quiz_log.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
+#include "ui/hints/hint_panel.h"
 
 #include <array>
 #include <cstdint>
@@ -151,6 +152,8 @@ private:
     void onSearchTextChanged();
     void onSearchBoxClicked();
     void onSkillButton(int id);
+    // A skill the hint panel names, added to the search as its skill button would.
+    void onHintSkill(const std::string& skill);
     void onWeaponNameClicked();
     void onStepButton(int field, std::int32_t& typedFlag, char step);
 
@@ -238,6 +241,7 @@ private:
     bool saveFailureShown_ = false;
     // The notice that a damage narrows nothing while the profile is unset has been shown.
     bool unsetDamageTold_ = false;
+    HintSkills hintSkills_;
     // The layout whose columns the list shows; -1 before the first.
     std::int32_t shownLayout_ = -1;
     // What the last RESET or trivia layout cleared while it can be brought back.

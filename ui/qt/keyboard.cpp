@@ -4,6 +4,7 @@
 #include "ui/list/list_view.h"
 #include "ui/main_window/control_set.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/widgets.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -69,7 +70,19 @@ void installKeyboard(QtControls& controls, QWidget& window)
             installCommandKey(controls, window, shortcut);
             continue;
         }
-        auto* button = qobject_cast<QAbstractButton*>(controls.widget(shortcut.id));
+        QWidget* target = controls.widget(shortcut.id);
+        if (auto* label = qobject_cast<ClickableLabel*>(target)) {
+            // A clickable text (the hint panel's skill line): the key clicks it.
+            auto* key = new QShortcut(keys, &window);
+            key->setObjectName(QStringLiteral("shortcut%1").arg(shortcut.id));
+            key->setContext(Qt::WindowShortcut);
+            QObject::connect(key, &QShortcut::activated, label, [label] {
+                if (label->isEnabled() && label->isVisible())
+                    emit label->clicked();
+            });
+            continue;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(target);
         if (button == nullptr)
             continue;
         auto* key = new QShortcut(keys, &window);

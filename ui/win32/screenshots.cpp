@@ -170,8 +170,14 @@ void shoot()
     Win32Controls& controls = *shooting.controls;
     HWND window = GetAncestor(controls.host(), GA_ROOT);
     SetForegroundWindow(window);
+    // 40 dealt leaves three candidates: the hint panel with its 違い table.
+    // Then 60, for the layouts.
     if (HWND dealt = controls.handle(id::kDealtLow)) {
         SetFocus(dealt);
+        SendMessageW(dealt, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"40"));
+        settle();
+        save(window, shooting.folder + L"\\main-hints.bmp");
+        SendMessageW(dealt, EM_SETSEL, 0, -1);
         SendMessageW(dealt, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"60"));
     }
     const struct {
