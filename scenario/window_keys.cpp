@@ -6,6 +6,8 @@
 #include "ui/keyboard/shortcuts.h"
 #include "ui/list/list_view.h"
 
+#include <algorithm>
+
 namespace kestrel::scenario {
 
 namespace {
@@ -57,7 +59,8 @@ void expectRecorded(Session& session, const Command& command, std::string_view k
     }
     if (kind == "opened") {
         const auto& opened = session.controls.openedDocuments();
-        const std::string seen = opened.empty() ? "-" : opened.back();
+        std::string seen = opened.empty() ? "-" : opened.back();
+        std::replace(seen.begin(), seen.end(), '\\', '/');  // a Windows path reads as any other
         const bool holds = text == "-" ? opened.empty() : !opened.empty() && seen.ends_with(text);
         if (!holds)
             session.fail(command, "opened " + text, seen);
