@@ -15,6 +15,12 @@
 #   kestrel_wine_server_start   (WINEPREFIX, and LC_ALL for the code page, set)
 #   ...wine programs...
 #   kestrel_wine_server_stop    (also from the EXIT trap when something failed)
+#
+# The server alone is not enough: once the last program of a prefix has gone,
+# wine also ends the prefix's own processes (services, the desktop) and starts
+# them again with the next program, and a program that arrives while they go
+# can fail at once, with nothing said. So one idle program (find.exe reading
+# a pipe that stays silent) lives from the server's start to its end.
 
 # The registry settings every prefix gets; "null" adds wine's null graphics
 # driver, so that windows need no display (the tests).
@@ -40,10 +46,19 @@ kestrel_wine_prefix() {
   fi
 }
 
-# Ends whatever server the prefix has and waits until it is gone.
+# Ends the idle program, whatever server the prefix has, and waits until it is
+# gone.
 kestrel_wine_server_stop() {
+  if [ -n "${kestrel_wine_keeper_fd:-}" ]; then
+    exec {kestrel_wine_keeper_fd}>&-  # the idle program reads its end of the line
+    kestrel_wine_keeper_fd=
+  fi
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
+  if [ -n "${kestrel_wine_keeper:-}" ]; then
+    wait "$kestrel_wine_keeper" 2>/dev/null || true
+    kestrel_wine_keeper=
+  fi
 }
 
 # Makes the prefix if needed, ends any server it has (one started with another
@@ -65,6 +80,15 @@ kestrel_wine_server_start() {
     echo "wine: the first program in $WINEPREFIX failed (see $log)" >&2
     return 1
   fi
+  # The idle program: it waits on a pipe this shell holds open until
+  # kestrel_wine_server_stop closes it.
+  local line=$WINEPREFIX/keeper.fifo
+  rm -f "$line"
+  mkfifo "$line"
+  WINEDLLOVERRIDES="mscoree,mshtml=" wine find.exe "kestrel" <"$line" >>"$log" 2>&1 &
+  kestrel_wine_keeper=$!
+  exec {kestrel_wine_keeper_fd}>"$line"
+  rm -f "$line"
 }
 
 # A Linux path as wine sees it: its Z: drive is the root of the file system.
