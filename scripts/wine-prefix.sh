@@ -19,8 +19,9 @@
 # The server alone is not enough: once the last program of a prefix has gone,
 # wine also ends the prefix's own processes (services, the desktop) and starts
 # them again with the next program; a program that arrives while they go is the
-# likely cause of rare failures at once, with nothing said. So one idle program (find.exe reading
-# a pipe that stays silent) lives from the server's start to its end.
+# likely cause of rare failures at once, with nothing said. So one idle
+# program (find.exe reading a pipe that stays silent) lives from the server's
+# start to its end.
 
 # The registry settings every prefix gets; "null" adds wine's null graphics
 # driver, so that windows need no display (the tests).
