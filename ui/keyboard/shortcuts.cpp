@@ -30,7 +30,7 @@ std::vector<Shortcut> buildTable()
     std::vector<Shortcut> table;
     for (std::size_t k = 0; k < kValueButtons.size(); ++k)
         table.push_back({kValueButtons[k].first, "Alt+" + std::to_string(k + 1),
-                         sjis(kValueButtons[k].second) + sjis(" の観察を切り替える")});
+                         sjis(kValueButtons[k].second) + sjis("の観察を切り替える")});
     for (std::size_t k = 0; k < id::kConfirmRow.size(); ++k)
         table.push_back(
             {id::kConfirmRow[k], std::string("Alt+") + kFamilyLetters[k], sjis("確定: ") + sjis(kFamilyNames[k])});
