@@ -252,8 +252,11 @@ int main(int argc, char* argv[])
 
     testing::TempDir dir;
     const std::string monsters = dir.write("monsters.csv", testing::generatedExtendedFile(kMonsters, 1));
+    // A player whose attack and defense are set: typed damage narrows the list
+    // (an unset profile's would narrow nothing).
     const std::string settings =
-        dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=4\r\nMONSTERFILE=" + monsters + "\r\n");
+        dir.write("kestrel.ini", "[SETTING]\r\nINFORMATIONFLAG=5F\r\nQUIZCLASS=4\r\nMONSTERFILE=" + monsters +
+                                     "\r\n[USER0]\r\nATACK=200\r\nDEFENSE=150\r\n");
 
     app::KestrelWindow window;
     ui::CKestrelDlg dialog(window.controls(), settings);
